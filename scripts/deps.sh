@@ -1,0 +1,26 @@
+# Sourced by the other scripts: installs the Debian packages the build, the
+# program and the tests need, when they are missing and we may install them.
+tavoclip_packages=(
+  g++ cmake ninja-build pkg-config libgtest-dev
+  qt6-base-dev libgl-dev
+  ffmpeg libopencore-amrnb-dev libcanberra-dev
+  xvfb xauth desktop-file-utils fonts-dejavu-core python3
+)
+
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "${tavoclip_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+    return 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}

@@ -1,0 +1,107 @@
+#include "ConverterCommand.h"
+
+namespace tavoclip {
+namespace {
+
+constexpr char kQuote = '"';
+
+std::string Quoted(std::string_view text) {
+    std::string result;
+    result.reserve(text.size() + 2);
+    result += kQuote;
+    result += text;
+    result += kQuote;
+    return result;
+}
+
+// The folder prefix of the output: the folder text plus one separator unless
+// it already ends with one; an empty folder gives just the separator.
+std::string OutputFolderPrefix(std::string_view folder, PathStyle style) {
+    std::string prefix(folder);
+    if (prefix.empty() || prefix.back() != PathSeparator(style)) prefix += PathSeparator(style);
+    return prefix;
+}
+
+std::string_view Placeholder(std::string_view token, const ConversionRequest& request) {
+    if (token == "{V}") return request.videoBitrate;
+    if (token == "{Z}") return request.screenSize;
+    if (token == "{A}") return request.audioBitrate;
+    return token;
+}
+
+// Fills the format's options template. The text keeps every space of the
+// template; the arguments come from the template's own words, so a value
+// holding a space still stays one argument.
+void AppendFormatOptions(std::string_view optionsTemplate, const ConversionRequest& request,
+                         ConverterCommand& command) {
+    std::size_t pos = 0;
+    while (pos < optionsTemplate.size()) {
+        if (optionsTemplate[pos] == ' ') {
+            command.text += ' ';
+            ++pos;
+            continue;
+        }
+        std::size_t end = optionsTemplate.find(' ', pos);
+        if (end == std::string_view::npos) end = optionsTemplate.size();
+        const std::string_view value = Placeholder(optionsTemplate.substr(pos, end - pos), request);
+        command.text += value;
+        command.arguments.emplace_back(value);
+        pos = end;
+    }
+}
+
+void AppendCut(const ConversionOptions& options, ConverterCommand& command) {
+    if (!options.cutterOn()) return;
+    const std::string start = std::to_string(options.cutStartSeconds);
+    const std::string length = std::to_string(options.cutLengthSeconds);
+    command.text += " -ss " + start + " -t " + length;
+    command.arguments.insert(command.arguments.end(), {"-ss", start, "-t", length});
+}
+
+// The converter as the first word of the text. On Windows a folder with a
+// space is quoted, or the system would try to run C:\Program.exe first.
+std::string ConverterWord(const std::string& converter, PathStyle style) {
+    if (style == PathStyle::Windows && converter.find(' ') != std::string::npos) return Quoted(converter);
+    return converter;
+}
+
+}  // namespace
+
+char PathSeparator(PathStyle style) { return style == PathStyle::Windows ? '\\' : '/'; }
+
+std::string ConverterPath(std::string_view programFolder, PathStyle style) {
+    std::string path(programFolder);
+    path += style == PathStyle::Windows ? "\\data\\conv.exe" : "/data/conv";
+    return path;
+}
+
+std::string GetFileName(std::string_view path, PathStyle style) {
+    const std::size_t separator = path.rfind(PathSeparator(style));
+    if (separator == std::string_view::npos) return std::string(path);
+    return std::string(path.substr(separator + 1));
+}
+
+std::string GetBaseName(std::string_view path, PathStyle style) {
+    const std::string name = GetFileName(path, style);
+    return name.substr(0, name.find('.'));
+}
+
+ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathStyle style) {
+    const OutputFormat* format = FindOutputFormat(request.formatIndex);
+    if (!format) return {};
+
+    ConverterCommand command;
+    command.outputPath = OutputFolderPrefix(request.outputFolder, style) +
+                         GetBaseName(request.sourcePath, style) + std::string(format->extension);
+
+    const std::string converter = ConverterPath(request.programFolder, style);
+    command.text = ConverterWord(converter, style) + " -i " + Quoted(request.sourcePath);
+    command.arguments = {converter, "-i", request.sourcePath};
+    AppendCut(request.options, command);
+    AppendFormatOptions(format->optionsTemplate, request, command);
+    command.text += Quoted(command.outputPath);
+    command.arguments.push_back(command.outputPath);
+    return command;
+}
+
+}  // namespace tavoclip

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "OutputFormat.h"
+
+namespace tavoclip {
+
+// Windows: backslash separators and data\conv.exe. Posix: slashes and
+// data/conv, which is what the Linux program runs.
+enum class PathStyle { Windows, Posix };
+
+// Everything one converter run depends on, read afresh for every source.
+struct ConversionRequest {
+    std::string programFolder;
+    std::string sourcePath;
+    std::string outputFolder;
+    int formatIndex = 0;
+    std::string videoBitrate;
+    std::string screenSize;
+    std::string audioBitrate;
+    ConversionOptions options;
+};
+
+struct ConverterCommand {
+    // The command line as the user sees it, every character fixed.
+    std::string text;
+    // What is executed: the converter, then each option and each path as
+    // exactly one argument. Never re-split from text, never given to a shell.
+    std::vector<std::string> arguments;
+    std::string outputPath;
+
+    bool empty() const { return arguments.empty(); }
+};
+
+// Builds the converter command for one source; an empty command when the
+// format index names no format.
+ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathStyle style);
+
+// The path after its last separator (the whole path when there is none).
+std::string GetFileName(std::string_view path, PathStyle style);
+
+// The file name up to, not including, its first dot: "movie.part1.flv" gives
+// "movie", ".hidden" gives "".
+std::string GetBaseName(std::string_view path, PathStyle style);
+
+// The path of the converter inside a program folder.
+std::string ConverterPath(std::string_view programFolder, PathStyle style);
+
+char PathSeparator(PathStyle style);
+
+}  // namespace tavoclip
