@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "BatchView.h"
+#include "ConverterCommand.h"
+#include "DOSOutputs.h"
+#include "DirectoryMaker.h"
+#include "EventPump.h"
+#include "FolderOpener.h"
+#include "OutputFormat.h"
+#include "ProgressTracker.h"
+#include "SoundPlayer.h"
+#include "SourceQueue.h"
+
+namespace tavoclip {
+
+// The platform services the driver uses, all owned by main.
+struct BatchServices {
+    EventPump& pump;
+    DirectoryMaker& directories;
+    FolderOpener& folders;
+    SoundPlayer& sounds;
+};
+
+// Where the driver finds its program: the program folder (for data/conv and
+// sound.wav) and, when set, a converter that replaces data/conv.
+struct BatchProgram {
+    std::string programFolder;
+    std::string converterOverride;
+    PathStyle pathStyle = PathStyle::Posix;
+};
+
+struct BatchFailure {
+    std::string source;
+    std::string reason;
+    bool operator==(const BatchFailure&) const = default;
+};
+
+// Converts the queue file by file, always its first entry, until it is empty.
+// Start disables the batch controls and arms Timer1; its tick runs
+// ConvertNext, which hands the head's command to the runner; the runner's
+// CommandOver removes the head and runs ConvertNext again; an empty queue
+// runs Finish. The driver also handles the runner's ReceiveOutputs: it feeds
+// the progress tracker and shows the bar and the caption in the view.
+//
+// Everything is read afresh at every step (queue, selections, folder,
+// options), so files appended and selections changed during a batch apply
+// from the next file on.
+class BatchDriver : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kTimerMilliseconds = 100;
+
+    // options is the process-wide record; it is read, never copied, so a
+    // replacement made by the options dialog applies from the next file.
+    BatchDriver(BatchView& view, SourceQueue& queue, DOSOutputs& runner, ProgressTracker& tracker,
+                const ConversionOptions& options, BatchServices services, BatchProgram program,
+                QObject* parent = nullptr);
+
+    // imgStart_Click: "Please add a file" on an empty queue, otherwise
+    // disables the controls and arms Timer1.
+    void Start();
+    void Timer1_Timer();
+    void ConvertNext();
+    void objDOS_CommandOver();
+    void objDOS_ReceiveOutputs(const std::string& chunk);
+
+    bool timerActive() const { return timer1_.isActive(); }
+    // The files of the current (or last) batch that failed, in order.
+    const std::vector<BatchFailure>& failures() const { return failures_; }
+    std::size_t convertedCount() const { return convertedCount_; }
+
+private:
+    void Finish();
+    void StopAfterLaunchFailure();
+    void SetBatchControlsEnabled(bool enabled);
+    void EnableAllControls();
+    ConverterCommand CommandForHead() const;
+    FileOutcome JudgeCurrentFile() const;
+    void ReportFailures();
+
+    BatchView& view_;
+    SourceQueue& queue_;
+    DOSOutputs& runner_;
+    ProgressTracker& tracker_;
+    const ConversionOptions& options_;
+    BatchServices services_;
+    BatchProgram program_;
+    QTimer timer1_;
+
+    std::string currentSource_;
+    std::string currentOutput_;
+    bool commandOver_ = false;
+    std::size_t startedCount_ = 0;
+    std::size_t convertedCount_ = 0;
+    std::vector<BatchFailure> failures_;
+};
+
+}  // namespace tavoclip

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ConverterCommand.h"
+#include "MessageSink.h"
+
+namespace tavoclip {
+
+// What the batch driver reads from the window at every step.
+struct BatchSelections {
+    int formatIndex = 0;
+    std::string videoBitrate;  // the list texts as shown: "256k", "320x240"
+    std::string screenSize;
+    std::string audioBitrate;
+};
+
+// How one file of a batch ended, as the driver judged it.
+struct FileOutcome {
+    std::string source;
+    std::string outputPath;
+    bool converted = false;
+    std::string reason;  // why it failed; empty when converted
+};
+
+// The window as the batch driver sees it. Controls are named by their
+// objectName and, for control arrays, an index (-1 for a single control):
+// "imgToolbar" 0..4 and 6, "imgMenu" 0..2, "imgConvert", "lblFeed", "imgAdd",
+// "imgRemove", "imgStart", "imgBrowse". Message boxes come through the
+// inherited MessageSink.
+class BatchView : public MessageSink {
+public:
+    static constexpr int kNoIndex = -1;
+
+    virtual void SetControlEnabled(std::string_view name, int index, bool enabled) = 0;
+    // imgPB's width in twips (full bar 5415) and lblPB's caption.
+    virtual void SetProgressBarWidth(float twips) = 0;
+    virtual void SetProgressCaption(const std::string& caption) = 0;
+    // txtPath exactly as typed.
+    virtual std::string OutputFolderText() const = 0;
+    virtual BatchSelections CurrentSelections() const = 0;
+
+    // Hooks for views that report the batch file by file (the headless
+    // command); the window needs none of them.
+    virtual void FileStarting(std::size_t /*position*/, std::size_t /*total*/, const ConverterCommand& /*command*/,
+                              const std::string& /*source*/) {}
+    virtual void FileEnded(const FileOutcome& /*outcome*/) {}
+    // The batch has finished (Finish ran) or stopped because the converter
+    // could not be started (stopped is then true).
+    virtual void BatchEnded(bool /*stopped*/) {}
+};
+
+}  // namespace tavoclip
