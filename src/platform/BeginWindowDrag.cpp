@@ -1,0 +1,22 @@
+#include "BeginWindowDrag.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+namespace tavoclip {
+
+bool BeginWindowDrag(QWidget& window)
+{
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        return false;
+    QWindow* handle = window.window()->windowHandle();
+    if (handle == nullptr)
+        return false;
+    // Releases any implicit grab first, as a title-bar press would.
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    return handle->startSystemMove();
+}
+
+}  // namespace tavoclip

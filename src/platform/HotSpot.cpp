@@ -1,0 +1,71 @@
+#include "HotSpot.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tavoclip {
+
+HotSpot::HotSpot(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void HotSpot::SetPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void HotSpot::ClearPicture()
+{
+    SetPicture(restPicture_);
+}
+
+void HotSpot::SetRestPicture(const QPixmap& picture)
+{
+    restPicture_ = picture;
+    SetPicture(picture);
+}
+
+void HotSpot::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(QPoint(0, 0), picture_);
+}
+
+void HotSpot::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit hovered();
+}
+
+void HotSpot::mousePressEvent(QMouseEvent* event)
+{
+    // Accepting keeps the press (and the moves that follow it) from reaching
+    // the window's background, so a press here never drags the window.
+    event->accept();
+    leftPressed_ = event->button() == Qt::LeftButton;
+    emit pressed();
+}
+
+void HotSpot::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const bool click = leftPressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    leftPressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+void HotSpot::changeEvent(QEvent* event)
+{
+    // A control disabled while lit (the batch starts) must not keep its look.
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        ClearPicture();
+    QWidget::changeEvent(event);
+}
+
+}  // namespace tavoclip

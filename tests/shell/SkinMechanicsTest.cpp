@@ -1,0 +1,119 @@
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "ApplyColorKey.h"
+#include "BeginWindowDrag.h"
+#include "HotSpot.h"
+#include "PictureStore.h"
+#include "SkinCanvas.h"
+
+using namespace tavoclip;
+
+namespace {
+
+QImage SkinWithKeyPixels(qreal ratio)
+{
+    QImage skin = SkinCanvas::NewBackground(QSize(20, 10), ratio);
+    QPainter painter(&skin);
+    painter.fillRect(QRect(2, 0, 18, 10), QColor(254, 0, 255));  // one off the key: solid
+    painter.fillRect(QRect(10, 5, 1, 1), QColor(255, 0, 255));    // a hole in the middle
+    return skin;
+}
+
+void SendMouse(QWidget& target, QEvent::Type type, Qt::MouseButton button, QPoint pos)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(pos), target.mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
+}  // namespace
+
+TEST(ColorKeyTest, OnlyExactKeyPixelsAreHolesAtAnyPixelRatio)
+{
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage mask = ColorKeyMask(SkinWithKeyPixels(ratio)).toImage();
+        ASSERT_EQ(mask.size(), QSize(20, 10)) << ratio;
+        const QRgb solid = mask.pixel(5, 5);
+        EXPECT_NE(mask.pixel(0, 0), solid) << "unpainted key corner is a hole";
+        EXPECT_NE(mask.pixel(10, 5), solid) << "key pixel in the middle is a hole";
+        EXPECT_EQ(mask.pixel(3, 0), solid) << "RGB(254,0,255) stays solid";
+    }
+}
+
+TEST(ColorKeyTest, WindowIsFramelessShapedAndOpaque)
+{
+    QWidget window;
+    window.resize(20, 10);
+    ApplyColorKey(window, SkinWithKeyPixels(1.0));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(window.testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_DOUBLE_EQ(window.windowOpacity(), 1.0);
+    EXPECT_FALSE(window.mask().contains(QPoint(10, 5)));
+    EXPECT_FALSE(window.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(window.mask().contains(QPoint(5, 5)));
+}
+
+TEST(WindowDragTest, MoveWithoutButtonHandsNothingOver)
+{
+    QWidget window;
+    window.show();
+    EXPECT_FALSE(BeginWindowDrag(window));
+}
+
+TEST(HotSpotTest, ReportsMovesPressesAndOnlyCompleteLeftClicks)
+{
+    QWidget window;
+    window.resize(100, 100);
+    HotSpot spot(&window);
+    spot.setGeometry(10, 10, 30, 20);
+    QSignalSpy hovered(&spot, &HotSpot::hovered);
+    QSignalSpy pressed(&spot, &HotSpot::pressed);
+    QSignalSpy clicked(&spot, &HotSpot::clicked);
+
+    SendMouse(spot, QEvent::MouseMove, Qt::NoButton, {5, 5});
+    SendMouse(spot, QEvent::MouseButtonPress, Qt::RightButton, {5, 5});
+    SendMouse(spot, QEvent::MouseButtonRelease, Qt::RightButton, {5, 5});
+    EXPECT_EQ(hovered.size(), 1);
+    EXPECT_EQ(pressed.size(), 1);
+    EXPECT_EQ(clicked.size(), 0) << "a right click is no click";
+
+    SendMouse(spot, QEvent::MouseButtonPress, Qt::LeftButton, {5, 5});
+    SendMouse(spot, QEvent::MouseButtonRelease, Qt::LeftButton, {50, 50});
+    EXPECT_EQ(clicked.size(), 0) << "released outside";
+
+    SendMouse(spot, QEvent::MouseButtonPress, Qt::LeftButton, {5, 5});
+    SendMouse(spot, QEvent::MouseButtonRelease, Qt::LeftButton, {6, 6});
+    EXPECT_EQ(clicked.size(), 1);
+}
+
+TEST(HotSpotTest, ClearingShowsTheRestPictureAndDisablingClears)
+{
+    QPixmap lit = SkinCanvas::NewPicture(QSize(4, 4), 1.0);
+    QPixmap arrow = SkinCanvas::NewPicture(QSize(3, 3), 1.0);
+    HotSpot plain;
+    plain.SetPicture(lit);
+    EXPECT_TRUE(plain.showsPicture());
+    plain.ClearPicture();
+    EXPECT_FALSE(plain.showsPicture());
+
+    HotSpot dropDown;
+    dropDown.SetRestPicture(arrow);
+    dropDown.SetPicture(lit);
+    dropDown.setEnabled(false);
+    EXPECT_EQ(dropDown.picture().size(), QSize(3, 3));
+}
+
+TEST(PictureStoreTest, MissingPictureIsNullNotAFailure)
+{
+    PictureStore store;
+    store.Add("imgExitLight", SkinCanvas::NewPicture(SkinCanvas::TwipsToPixels(210, 195), 2.0));
+    EXPECT_EQ(store.Picture("imgExitLight").deviceIndependentSize().toSize(), QSize(14, 13));
+    EXPECT_EQ(store.Picture("imgExitLight").size(), QSize(28, 26));
+    EXPECT_TRUE(store.Picture("nothing").isNull());
+}
