@@ -1,0 +1,206 @@
+#include "BatchDriver.h"
+
+#include <array>
+#include <filesystem>
+#include <system_error>
+
+namespace tavoclip {
+namespace {
+
+const std::string kTitle = "Tavoclip";
+constexpr std::array kToolbarIndexes{0, 1, 2, 3, 4, 6};
+constexpr int kMenuCount = 3;
+
+// The last line the converter printed, for the failure report. Progress
+// lines end in a carriage return, so both line ends split.
+std::string LastLine(const std::string& output) {
+    std::size_t end = output.find_last_not_of("\r\n \t");
+    if (end == std::string::npos) return {};
+    const std::size_t start = output.find_last_of("\r\n", end);
+    return output.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+}
+
+std::string ReplaceProgramWord(const std::string& text, const std::string& oldProgram, const std::string& newProgram,
+                               PathStyle style) {
+    std::string newWord = newProgram;
+    if (style == PathStyle::Windows && newWord.find(' ') != std::string::npos) newWord = '"' + newWord + '"';
+    const std::string quotedOld = '"' + oldProgram + '"';
+    if (text.starts_with(quotedOld)) return newWord + text.substr(quotedOld.size());
+    if (text.starts_with(oldProgram)) return newWord + text.substr(oldProgram.size());
+    return text;
+}
+
+std::uintmax_t FileSize(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(std::filesystem::path(path), error);
+    return error ? 0 : size;
+}
+
+}  // namespace
+
+BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, DOSOutputs& runner, ProgressTracker& tracker,
+                         const ConversionOptions& options, BatchServices services, BatchProgram program,
+                         QObject* parent)
+    : QObject(parent),
+      view_(view),
+      queue_(queue),
+      runner_(runner),
+      tracker_(tracker),
+      options_(options),
+      services_(services),
+      program_(std::move(program)) {
+    timer1_.setSingleShot(true);
+    timer1_.setInterval(kTimerMilliseconds);
+    connect(&timer1_, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
+    connect(&runner_, &DOSOutputs::ReceiveOutputs, this, &BatchDriver::objDOS_ReceiveOutputs);
+    connect(&runner_, &DOSOutputs::CommandOver, this, &BatchDriver::objDOS_CommandOver);
+}
+
+void BatchDriver::Start() {
+    if (queue_.count() < 1) {
+        view_.ShowMessage("Please add a file", "Add", MessageIcon::Exclamation);
+        return;
+    }
+    failures_.clear();
+    startedCount_ = 0;
+    convertedCount_ = 0;
+    SetBatchControlsEnabled(false);
+    timer1_.start();
+}
+
+void BatchDriver::Timer1_Timer() {
+    timer1_.stop();
+    services_.pump.ProcessPendingEvents();
+    ConvertNext();
+}
+
+void BatchDriver::ConvertNext() {
+    services_.directories.MakeDirectory(view_.OutputFolderText());
+    if (queue_.count() < 1) {
+        Finish();
+        return;
+    }
+    const ConverterCommand command = CommandForHead();
+    currentSource_ = queue_.head();
+    currentOutput_ = command.outputPath;
+    ++startedCount_;
+    view_.FileStarting(startedCount_, startedCount_ - 1 + queue_.count(), command, currentSource_);
+
+    runner_.SetCommandLine(command.text);
+    commandOver_ = false;
+    runner_.ExecuteCommand(command.arguments);
+    // The runner raises CommandOver for every child it started; without it
+    // the converter never ran and the file stays first in the queue.
+    if (!commandOver_) StopAfterLaunchFailure();
+}
+
+void BatchDriver::objDOS_CommandOver() {
+    commandOver_ = true;
+    const FileOutcome outcome = JudgeCurrentFile();
+    if (outcome.converted) {
+        ++convertedCount_;
+    } else {
+        failures_.push_back({outcome.source, outcome.reason});
+    }
+    view_.FileEnded(outcome);
+    queue_.RemoveFirstSource();
+    tracker_.ResetTotal();
+    // The next step runs once this notification and the runner's execute
+    // call have returned, so a long queue does not nest one call per file.
+    QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
+}
+
+void BatchDriver::objDOS_ReceiveOutputs(const std::string& chunk) {
+    const std::optional<ProgressDisplay> display = tracker_.Feed(chunk, options_);
+    if (!display) return;
+    view_.SetProgressBarWidth(display->barWidthTwips);
+    view_.SetProgressCaption(display->caption);
+}
+
+void BatchDriver::Finish() {
+    const std::string folder = view_.OutputFolderText();
+    services_.folders.OpenFolder(folder);
+    if (options_.soundOn()) {
+        services_.sounds.PlayAndWait(program_.programFolder + PathSeparator(program_.pathStyle) + "sound.wav");
+    }
+    EnableAllControls();
+    view_.SetProgressBarWidth(0);
+    view_.SetProgressCaption("Done.");
+    ReportFailures();
+    view_.BatchEnded(false);
+}
+
+// The controls come back so the user can fix the converter or the queue and
+// start again; the file that could not be started stays first in the queue.
+void BatchDriver::StopAfterLaunchFailure() {
+    view_.FileEnded({currentSource_, currentOutput_, false, "the converter could not be started"});
+    EnableAllControls();
+    view_.BatchEnded(true);
+}
+
+void BatchDriver::SetBatchControlsEnabled(bool enabled) {
+    for (int index : kToolbarIndexes) view_.SetControlEnabled("imgToolbar", index, enabled);
+    for (int index = 0; index < kMenuCount; ++index) view_.SetControlEnabled("imgMenu", index, enabled);
+    view_.SetControlEnabled("imgConvert", BatchView::kNoIndex, enabled);
+    view_.SetControlEnabled("lblFeed", BatchView::kNoIndex, enabled);
+}
+
+// The order in which Finish enables the controls; imgAdd, imgRemove,
+// imgStart and imgBrowse are enabled whether or not they were disabled.
+void BatchDriver::EnableAllControls() {
+    view_.SetControlEnabled("lblFeed", BatchView::kNoIndex, true);
+    for (const char* name : {"imgAdd", "imgRemove", "imgStart", "imgBrowse", "imgConvert"}) {
+        view_.SetControlEnabled(name, BatchView::kNoIndex, true);
+    }
+    for (int index : kToolbarIndexes) view_.SetControlEnabled("imgToolbar", index, true);
+    for (int index = 0; index < kMenuCount; ++index) view_.SetControlEnabled("imgMenu", index, true);
+}
+
+ConverterCommand BatchDriver::CommandForHead() const {
+    const BatchSelections selections = view_.CurrentSelections();
+    ConversionRequest request;
+    request.programFolder = program_.programFolder;
+    request.sourcePath = queue_.head();
+    request.outputFolder = view_.OutputFolderText();
+    request.formatIndex = selections.formatIndex;
+    request.videoBitrate = selections.videoBitrate;
+    request.screenSize = selections.screenSize;
+    request.audioBitrate = selections.audioBitrate;
+    request.options = options_;
+    ConverterCommand command = BuildConverterCommand(request, program_.pathStyle);
+    if (!program_.converterOverride.empty() && !command.empty()) {
+        command.text = ReplaceProgramWord(command.text, command.arguments.front(), program_.converterOverride,
+                                          program_.pathStyle);
+        command.arguments.front() = program_.converterOverride;
+    }
+    return command;
+}
+
+// A file counts as converted when its converter exited with status 0 and
+// left a non-empty output file.
+FileOutcome BatchDriver::JudgeCurrentFile() const {
+    FileOutcome outcome{currentSource_, currentOutput_, false, {}};
+    const int status = runner_.ExitStatus();
+    if (status == -1) {
+        outcome.reason = "the converter crashed";
+    } else if (status != 0) {
+        outcome.reason = "the converter exited with status " + std::to_string(status);
+    } else if (FileSize(currentOutput_) == 0) {
+        outcome.reason = "the converter wrote no output file";
+    } else {
+        outcome.converted = true;
+        return outcome;
+    }
+    const std::string last = LastLine(runner_.Outputs());
+    if (!last.empty()) outcome.reason += ": " + last;
+    return outcome;
+}
+
+void BatchDriver::ReportFailures() {
+    if (failures_.empty()) return;
+    std::string text = "These files were not converted:\n";
+    for (const BatchFailure& failure : failures_) text += "\n" + failure.source + ": " + failure.reason;
+    view_.ShowMessage(text, kTitle, MessageIcon::Exclamation);
+}
+
+}  // namespace tavoclip

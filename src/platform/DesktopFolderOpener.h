@@ -1,0 +1,13 @@
+#pragma once
+
+#include "FolderOpener.h"
+
+namespace tavoclip {
+
+// Opens folders with the desktop's file manager through QDesktopServices.
+class DesktopFolderOpener final : public FolderOpener {
+public:
+    bool OpenFolder(const std::string& path) override;
+};
+
+}  // namespace tavoclip

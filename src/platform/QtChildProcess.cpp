@@ -1,0 +1,26 @@
+#include "QtChildProcess.h"
+
+namespace tavoclip {
+
+QtChildProcess::QtChildProcess(std::unique_ptr<QProcess> process) : process_(std::move(process)) {}
+
+std::int64_t QtChildProcess::BytesWaiting() { return process_->bytesAvailable(); }
+
+std::optional<std::string> QtChildProcess::Read(std::size_t maxBytes) {
+    std::string chunk(maxBytes, '\0');
+    const qint64 count = process_->read(chunk.data(), static_cast<qint64>(maxBytes));
+    if (count < 0) return std::nullopt;
+    chunk.resize(static_cast<std::size_t>(count));
+    return chunk;
+}
+
+// QProcess reads the rest of the pipe before it reports the end, so an ended
+// child has nothing left in the pipe that BytesWaiting does not count.
+bool QtChildProcess::HasEnded() { return process_->state() == QProcess::NotRunning; }
+
+int QtChildProcess::ExitStatus() {
+    if (process_->state() != QProcess::NotRunning || process_->exitStatus() == QProcess::CrashExit) return -1;
+    return process_->exitCode();
+}
+
+}  // namespace tavoclip
