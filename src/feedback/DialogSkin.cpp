@@ -1,0 +1,119 @@
+#include "DialogSkin.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include "SkinCanvas.h"
+
+namespace tavoclip {
+
+namespace {
+
+const QColor kPanelTop(0x2b, 0x4c, 0x6b);
+const QColor kPanelBottom(0x14, 0x26, 0x38);
+const QColor kPanelEdge(0x8f, 0xb8, 0xd8);
+const QColor kLabelText(0xe4, 0xee, 0xf6);
+const QColor kButtonFill(0x35, 0x67, 0x8f);
+const QColor kButtonLitFill(0x5c, 0xa3, 0xd6);
+const QColor kExitFill(0xb0, 0x3a, 0x2e);
+const QColor kExitLitFill(0xe8, 0x55, 0x45);
+constexpr int kCornerRadius = 12;
+
+QFont SkinFont(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Tahoma"), pointSize);
+    font.setBold(bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void DrawPanel(QPainter& painter, QSize panel)
+{
+    // Drawn without antialiasing: a blended edge would leave pixels close to,
+    // but not exactly, the key colour, which show as a pink fringe.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QLinearGradient fill(0, 0, 0, panel.height());
+    fill.setColorAt(0, kPanelTop);
+    fill.setColorAt(1, kPanelBottom);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(0, 0, panel.width(), panel.height()), kCornerRadius, kCornerRadius);
+    painter.fillPath(outline, fill);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(kPanelEdge, 1));
+    painter.drawLine(QPointF(kCornerRadius, 28.5), QPointF(panel.width() - kCornerRadius, 28.5));
+}
+
+void DrawButton(QPainter& painter, const QRect& rect, const QString& text, const QColor& fill)
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(kPanelEdge, 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    painter.setPen(Qt::white);
+    painter.setFont(SkinFont(8, true));
+    painter.drawText(rect, Qt::AlignCenter, text);
+}
+
+void DrawExit(QPainter& painter, const QRect& rect, const QColor& fill)
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawEllipse(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+    const QRectF cross = QRectF(rect).adjusted(4, 4, -4, -4);
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.topRight(), cross.bottomLeft());
+}
+
+}  // namespace
+
+QImage DialogSkin::Background(const DialogSkinLayout& layout, qreal devicePixelRatio)
+{
+    QImage skin = SkinCanvas::NewBackground(kSkinSize, devicePixelRatio);
+    QPainter painter(&skin);
+    DrawPanel(painter, layout.panel);
+    painter.setPen(Qt::white);
+    painter.setFont(SkinFont(10, true));
+    painter.drawText(QRect(16, 6, layout.panel.width() - 60, 20), Qt::AlignLeft | Qt::AlignVCenter, layout.title);
+    painter.setPen(kLabelText);
+    painter.setFont(SkinFont(8, false));
+    for (const auto& text : layout.texts)
+        painter.drawText(text.rect, static_cast<int>(text.alignment), text.text);
+    for (const auto& button : layout.buttons)
+        DrawButton(painter, button.rect, button.text, kButtonFill);
+    DrawExit(painter, layout.exitButton, kExitFill);
+    return skin;
+}
+
+QPixmap DialogSkin::ButtonLight(const QString& text, qreal devicePixelRatio)
+{
+    QPixmap picture = SkinCanvas::NewPicture(kButtonLightSize, devicePixelRatio);
+    QPainter painter(&picture);
+    DrawButton(painter, QRect(QPoint(0, 0), kButtonLightSize), text, kButtonLitFill);
+    return picture;
+}
+
+QPixmap DialogSkin::ExitLight(qreal devicePixelRatio)
+{
+    QPixmap picture = SkinCanvas::NewPicture(kExitLightSize, devicePixelRatio);
+    QPainter painter(&picture);
+    DrawExit(painter, QRect(QPoint(0, 0), kExitLightSize), kExitLitFill);
+    return picture;
+}
+
+QPixmap DialogSkin::Arrow(bool lit, qreal devicePixelRatio)
+{
+    QPixmap picture = SkinCanvas::NewPicture(kArrowSize, devicePixelRatio);
+    QPainter painter(&picture);
+    DrawButton(painter, QRect(QPoint(0, 0), kArrowSize), QString(), lit ? kButtonLitFill : kButtonFill);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const QPolygonF triangle{{5.0, 7.0}, {13.0, 7.0}, {9.0, 12.0}};
+    painter.drawPolygon(triangle);
+    return picture;
+}
+
+}  // namespace tavoclip

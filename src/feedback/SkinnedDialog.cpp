@@ -1,0 +1,79 @@
+#include "SkinnedDialog.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "ApplyColorKey.h"
+#include "BeginWindowDrag.h"
+#include "HotSpot.h"
+#include "SkinCanvas.h"
+
+namespace tavoclip {
+
+QRect SkinnedDialog::FromTwips(int left, int top, int width, int height)
+{
+    return {SkinCanvas::TwipsToPixels(left), SkinCanvas::TwipsToPixels(top), SkinCanvas::TwipsToPixels(width),
+            SkinCanvas::TwipsToPixels(height)};
+}
+
+SkinnedDialog::SkinnedDialog(const QString& caption, int clientWidthTwips, int clientHeightTwips, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    setFixedSize(SkinCanvas::TwipsToPixels(clientWidthTwips, clientHeightTwips));
+    // Pointer moves without a button must reach the background too: they are
+    // what clears the hover pictures.
+    setMouseTracking(true);
+}
+
+void SkinnedDialog::SetSkin(const QImage& skin)
+{
+    skin_ = skin;
+    ApplyColorKey(*this, skin_);
+    update();
+}
+
+HotSpot* SkinnedDialog::AddHotSpot(const QString& name, const QRect& twips, const QString& toolTip,
+                                   const QString& lightName)
+{
+    auto* spot = new HotSpot(this);
+    spot->setObjectName(name);
+    spot->setGeometry(twips);
+    spot->setToolTip(toolTip);
+    spot->setCursor(Qt::PointingHandCursor);
+    connect(spot, &HotSpot::hovered, spot, [this, spot, lightName] { spot->SetPicture(pictures_.Picture(lightName)); });
+    return spot;
+}
+
+void SkinnedDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), skin_);
+}
+
+void SkinnedDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    // Moves that a label or another passive child let through are not on the
+    // bare background: a press there must never move the window.
+    if (childAt(event->position().toPoint()) != nullptr)
+        return;
+    BeginWindowDrag(*this);
+    ResetHoverPictures();
+}
+
+void SkinnedDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen* display = screen()) {
+        QRect frame = geometry();
+        frame.moveCenter(display->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+}  // namespace tavoclip

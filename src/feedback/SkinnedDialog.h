@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+#include "PictureStore.h"
+
+class QMouseEvent;
+class QPaintEvent;
+class QShowEvent;
+
+namespace tavoclip {
+
+class HotSpot;
+
+// The frame shared by the small skinned dialogs: a fixed client area painted
+// with one skin picture, shaped by the skin's key colour, opened centred on
+// the screen, dragged by its bare background, with hot spots that light up
+// from pictures held in memory. Moving the pointer over the bare background
+// hands the gesture to the window system as a drag and then clears every
+// hover picture, since no hot spot reports the pointer leaving it.
+class SkinnedDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Design rectangles in twips, 15 to a logical pixel.
+    static QRect FromTwips(int left, int top, int width, int height);
+
+protected:
+    SkinnedDialog(const QString& caption, int clientWidthTwips, int clientHeightTwips, QWidget* parent);
+
+    // Paints the window with skin from now on and shapes it by its key colour.
+    void SetSkin(const QImage& skin);
+    PictureStore& pictures() { return pictures_; }
+    // A transparent hot spot with the pointing hand that shows the stored
+    // picture lightName whenever the pointer moves over it.
+    HotSpot* AddHotSpot(const QString& name, const QRect& twips, const QString& toolTip, const QString& lightName);
+
+    // Restores the plain look of every hot spot; runs after each background
+    // move.
+    virtual void ResetHoverPictures() = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QImage skin_;
+    PictureStore pictures_;
+    bool centred_ = false;
+};
+
+}  // namespace tavoclip

@@ -1,0 +1,128 @@
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "FeedbackRequest.h"
+#include "LocalHttpServer.h"
+
+using tavoclip::FeedbackEndpoint;
+using tavoclip::FeedbackRequest;
+
+namespace {
+
+using Pairs = QList<QPair<QString, QString>>;
+
+// What a server reading the query of BuildUrl's address would see.
+Pairs ServerView(const QString& name, const QString& email, const QString& comment)
+{
+    const QUrl url = FeedbackRequest::BuildUrl(QUrl(QStringLiteral("http://127.0.0.1/suggest/post.php")), name,
+                                               email, comment);
+    return LocalHttpServer::QueryPairs(url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority));
+}
+
+}  // namespace
+
+TEST(FeedbackRequestUrl, DefaultAddressIsPlainHttpOnTheFeedbackPath)
+{
+    const QUrl url = FeedbackRequest::BuildUrl(FeedbackEndpoint{}.address, QStringLiteral("Ann"),
+                                               QStringLiteral("ann@example.org"), QStringLiteral("Nice"));
+    EXPECT_EQ(url.scheme(), QStringLiteral("http"));
+    EXPECT_EQ(url.port(), -1);
+    EXPECT_EQ(url.path(), QStringLiteral("/suggest/post.php"));
+    EXPECT_EQ(url.query(QUrl::FullyEncoded), QStringLiteral("name=Ann&age=ann%40example.org&comment=Nice"));
+}
+
+TEST(FeedbackRequestUrl, ValuesArriveAsTypedWhateverTheyHold)
+{
+    const QStringList awkward = {
+        QStringLiteral("Tom & Jerry = 100% fun"),
+        QStringLiteral("a+b #1 ?x=y"),
+        QStringLiteral("%41 is not A"),
+        QStringLiteral("  padded  "),
+        QStringLiteral("Zoë 東京 ☺"),
+        QStringLiteral(" "),
+    };
+    for (const QString& value : awkward) {
+        const Pairs expected = {{QStringLiteral("name"), value},
+                                {QStringLiteral("age"), value},
+                                {QStringLiteral("comment"), value}};
+        EXPECT_EQ(ServerView(value, value, value), expected) << value.toStdString();
+    }
+}
+
+TEST(FeedbackRequestUrl, PlusAndHashAreEncodedNotLeftForTheServerToMisread)
+{
+    const QUrl url = FeedbackRequest::BuildUrl(FeedbackEndpoint{}.address, QStringLiteral("a+b"),
+                                               QStringLiteral("c#d"), QStringLiteral("e f"));
+    EXPECT_EQ(url.query(QUrl::FullyEncoded), QStringLiteral("name=a%2Bb&age=c%23d&comment=e%20f"));
+    EXPECT_TRUE(url.fragment().isNull());
+}
+
+class FeedbackRequestNetwork : public testing::Test {
+protected:
+    std::unique_ptr<FeedbackRequest> NewRequest(const QString& address, std::chrono::milliseconds timeout)
+    {
+        return std::make_unique<FeedbackRequest>(network_, FeedbackEndpoint{QUrl(address), timeout});
+    }
+
+    QNetworkAccessManager network_;
+};
+
+TEST_F(FeedbackRequestNetwork, AnsweredRequestFinishesOnceAndIgnoresASecondSend)
+{
+    LocalHttpServer server;
+    auto request = NewRequest(server.address(QStringLiteral("/suggest/post.php")), std::chrono::seconds(10));
+    QSignalSpy finished(request.get(), &FeedbackRequest::finished);
+    request->Send(QStringLiteral("n"), QStringLiteral("e"), QStringLiteral("c"));
+    request->Send(QStringLiteral("n2"), QStringLiteral("e2"), QStringLiteral("c2"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(request->pending());
+    ASSERT_EQ(server.targets().size(), 1);
+    EXPECT_TRUE(server.targets()[0].startsWith("/suggest/post.php?name=n&age=e&comment=c"));
+}
+
+TEST_F(FeedbackRequestNetwork, ServerThatNeverAnswersFinishesAfterTheTimeout)
+{
+    LocalHttpServer silent(false);
+    auto request = NewRequest(silent.address(QStringLiteral("/suggest/post.php")), std::chrono::milliseconds(300));
+    QSignalSpy finished(request.get(), &FeedbackRequest::finished);
+    request->Send(QStringLiteral("n"), QStringLiteral("e"), QStringLiteral("c"));
+    QTest::qWait(100);
+    EXPECT_EQ(finished.count(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 5000));
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(silent.targets().size(), 1);
+}
+
+TEST_F(FeedbackRequestNetwork, RefusedConnectionCountsAsFinished)
+{
+    quint16 closedPort = 0;
+    {
+        LocalHttpServer gone;
+        closedPort = gone.serverPort();
+    }
+    auto request = NewRequest(QStringLiteral("http://127.0.0.1:%1/suggest/post.php").arg(closedPort),
+                              std::chrono::seconds(10));
+    QSignalSpy finished(request.get(), &FeedbackRequest::finished);
+    request->Send(QStringLiteral("n"), QStringLiteral("e"), QStringLiteral("c"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 5000));
+}
+
+TEST_F(FeedbackRequestNetwork, DestroyingAPendingRequestAbandonsItQuietly)
+{
+    LocalHttpServer silent(false);
+    auto request = NewRequest(silent.address(QStringLiteral("/suggest/post.php")), std::chrono::milliseconds(200));
+    QSignalSpy finished(request.get(), &FeedbackRequest::finished);
+    request->Send(QStringLiteral("n"), QStringLiteral("e"), QStringLiteral("c"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return silent.targets().size() == 1; }, 5000));
+    request.reset();
+    // Past the timeout: nothing fires into the destroyed request.
+    QTest::qWait(300);
+    EXPECT_EQ(finished.count(), 0);
+}

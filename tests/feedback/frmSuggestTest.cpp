@@ -1,0 +1,185 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "HotSpot.h"
+#include "LocalHttpServer.h"
+#include "frmSuggest.h"
+
+using tavoclip::FeedbackEndpoint;
+using tavoclip::frmSuggest;
+
+namespace {
+
+constexpr auto kPath = "/suggest/post.php";
+
+std::unique_ptr<frmSuggest> FormFor(const LocalHttpServer& server, std::chrono::milliseconds timeout)
+{
+    return std::make_unique<frmSuggest>(
+        FeedbackEndpoint{QUrl(server.address(QString::fromLatin1(kPath))), timeout});
+}
+
+void MovePointer(QWidget& widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+// The widgets that Tab visits, in order.
+QList<QWidget*> TabChain(QWidget& window)
+{
+    QList<QWidget*> chain;
+    for (QWidget* next = window.nextInFocusChain(); next != &window; next = next->nextInFocusChain())
+        if (next->focusPolicy() & Qt::TabFocus)
+            chain.append(next);
+    return chain;
+}
+
+}  // namespace
+
+TEST(frmSuggestForm, OpensEmptyWithLimitsTipsAndTabOrder)
+{
+    frmSuggest form;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("FeedBack"));
+    EXPECT_EQ(form.size(), QSize(328, 178));
+    EXPECT_TRUE(form.txtName().text().isEmpty());
+    EXPECT_TRUE(form.txtEMail().text().isEmpty());
+    EXPECT_TRUE(form.txtComment().text().isEmpty());
+    EXPECT_TRUE(form.lblSending().isHidden());
+    EXPECT_TRUE(form.imgSend().isEnabled());
+
+    QTest::keyClicks(&form.txtName(), QString(60, QLatin1Char('n')));
+    QTest::keyClicks(&form.txtEMail(), QString(110, QLatin1Char('e')));
+    QTest::keyClicks(&form.txtComment(), QString(300, QLatin1Char('c')));
+    EXPECT_EQ(form.txtName().text().size(), 50);
+    EXPECT_EQ(form.txtEMail().text().size(), 100);
+    EXPECT_EQ(form.txtComment().text().size(), 256);
+
+    EXPECT_EQ(form.txtName().toolTip(), QStringLiteral("Your Name"));
+    EXPECT_EQ(form.txtEMail().toolTip(), QStringLiteral("Email"));
+    EXPECT_TRUE(form.txtComment().toolTip().isEmpty());
+    EXPECT_EQ(form.imgSend().toolTip(), QStringLiteral("Send your feedback now"));
+    EXPECT_EQ(form.imgBack().toolTip(), QStringLiteral("back to main"));
+    EXPECT_EQ(form.imgExit().toolTip(), QStringLiteral("Exit"));
+    const QList<QWidget*> expected{&form.txtName(), &form.txtEMail(), &form.txtComment()};
+    EXPECT_EQ(TabChain(form), expected);
+}
+
+TEST(frmSuggestForm, PromptsForTheFirstEmptyFieldAndSendsNothing)
+{
+    LocalHttpServer server;
+    auto form = FormFor(server, std::chrono::seconds(5));
+
+    form->imgSend_Click();
+    EXPECT_EQ(form->lblSending().text(), QStringLiteral("Your Name?"));
+    EXPECT_FALSE(form->lblSending().isHidden());
+    EXPECT_EQ(form->focusWidget(), &form->txtName());
+
+    form->txtName().setText(QStringLiteral(" "));  // one space is a name
+    form->txtComment().setText(QStringLiteral("filled before the e-mail"));
+    form->Command1_Click();
+    EXPECT_EQ(form->lblSending().text(), QStringLiteral("Your Email?"));
+    EXPECT_EQ(form->focusWidget(), &form->txtEMail());
+
+    form->txtEMail().setText(QStringLiteral("me@example.org"));
+    form->txtComment().clear();
+    form->Command1_Click();
+    EXPECT_EQ(form->lblSending().text(), QStringLiteral("Comment?"));
+    EXPECT_EQ(form->focusWidget(), &form->txtComment());
+    EXPECT_TRUE(form->sendEnabled());
+
+    QTest::qWait(100);
+    EXPECT_TRUE(server.targets().isEmpty());
+}
+
+TEST(frmSuggestForm, SendsTheThreeValuesAsTypedOnceAndFinishes)
+{
+    LocalHttpServer server;
+    auto form = FormFor(server, std::chrono::seconds(10));
+    form->txtName().setText(QStringLiteral("Ann O'Neil"));
+    form->txtEMail().setText(QStringLiteral("ann+tv@example.org"));
+    form->txtComment().setText(QStringLiteral("Tom & Jerry = 100% fun"));
+
+    form->imgSend_Click();
+    EXPECT_EQ(form->lblSending().text(), QStringLiteral("Sending..."));
+    EXPECT_FALSE(form->imgSend().isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->lblSending().text() == QStringLiteral("Finished."); }, 5000));
+
+    ASSERT_EQ(server.targets().size(), 1);
+    const QByteArray& target = server.targets()[0];
+    EXPECT_TRUE(target.startsWith(QByteArray(kPath) + "?")) << target.toStdString();
+    const QList<QPair<QString, QString>> expected{{QStringLiteral("name"), QStringLiteral("Ann O'Neil")},
+                                                 {QStringLiteral("age"), QStringLiteral("ann+tv@example.org")},
+                                                 {QStringLiteral("comment"), QStringLiteral("Tom & Jerry = 100% fun")}};
+    EXPECT_EQ(LocalHttpServer::QueryPairs(target), expected);
+
+    // Send stays off for this showing, also after "Finished.".
+    form->Command1_Click();
+    QTest::qWait(100);
+    EXPECT_EQ(server.targets().size(), 1);
+    EXPECT_EQ(form->lblSending().text(), QStringLiteral("Finished."));
+}
+
+TEST(frmSuggestForm, SilentServerEndsInFinishedAfterTheTimeout)
+{
+    LocalHttpServer silent(false);
+    auto form = FormFor(silent, std::chrono::milliseconds(300));
+    form->txtName().setText(QStringLiteral("n"));
+    form->txtEMail().setText(QStringLiteral("e"));
+    form->txtComment().setText(QStringLiteral("c"));
+    form->Command1_Click();
+    QTest::qWait(100);
+    EXPECT_EQ(form->lblSending().text(), QStringLiteral("Sending..."));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->lblSending().text() == QStringLiteral("Finished."); }, 5000));
+}
+
+TEST(frmSuggestForm, ClosingWhileSendingAbandonsTheRequest)
+{
+    LocalHttpServer silent(false);
+    auto form = FormFor(silent, std::chrono::milliseconds(200));
+    form->show();
+    form->txtName().setText(QStringLiteral("n"));
+    form->txtEMail().setText(QStringLiteral("e"));
+    form->txtComment().setText(QStringLiteral("c"));
+    form->Command1_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return silent.targets().size() == 1; }, 5000));
+    form->imgBack_Click();
+    EXPECT_FALSE(form->isVisible());
+    form.reset();
+    QTest::qWait(300);  // past the timeout: nothing may reach the destroyed form
+    SUCCEED();
+}
+
+TEST(frmSuggestForm, HoverLightsAButtonUntilThePointerCrossesTheBackground)
+{
+    frmSuggest form;
+    MovePointer(form.imgSend(), {5, 5});
+    MovePointer(form.imgExit(), {2, 2});
+    ASSERT_TRUE(form.imgSend().showsPicture());
+    ASSERT_TRUE(form.imgExit().showsPicture());
+    EXPECT_EQ(form.imgSend().picture().deviceIndependentSize().toSize(), QSize(58, 18));
+    EXPECT_EQ(form.imgExit().picture().deviceIndependentSize().toSize(), QSize(14, 13));
+    EXPECT_FALSE(form.imgBack().showsPicture());
+
+    // Over a field the pictures stay; over the bare background they clear.
+    MovePointer(form.txtName(), {3, 3});
+    EXPECT_TRUE(form.imgSend().showsPicture());
+    MovePointer(form, {40, 160});
+    EXPECT_FALSE(form.imgSend().showsPicture());
+    EXPECT_FALSE(form.imgExit().showsPicture());
+}
+
+TEST(frmSuggestForm, SkinCornersAreHolesAndThePanelIsSolid)
+{
+    frmSuggest form;
+    const QRegion shape = form.mask();
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(327, 177)));
+    EXPECT_TRUE(shape.contains(QPoint(164, 89)));
+    EXPECT_TRUE(shape.contains(form.imgSend().geometry().center()));
+}
