@@ -1,0 +1,17 @@
+#include "ChildProcess.h"
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
+namespace tavoclip {
+
+void PrepareChildProcess(QProcess& process) {
+    process.setInputChannelMode(QProcess::ManagedInputChannel);
+#ifdef Q_OS_LINUX
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
+}
+
+}  // namespace tavoclip

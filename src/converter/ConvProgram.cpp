@@ -1,0 +1,101 @@
+#include "ConvProgram.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "ConvArguments.h"
+#include "ConversionPlan.h"
+#include "ConversionRun.h"
+#include "OutputContainer.h"
+#include "SourceProbe.h"
+#include "TemporaryOutput.h"
+
+namespace tavoclip {
+namespace fs = std::filesystem;
+namespace {
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+fs::path FolderOf(const std::string& path) {
+    const fs::path parent = fs::path(path).parent_path();
+    return parent.empty() ? fs::path(".") : parent;
+}
+
+}  // namespace
+
+ConvExit ConvProgram::Failure(const std::string& reason, ConvExit status) {
+    console_.Error(reason);
+    return status;
+}
+
+ConvExit ConvProgram::PrintVersion() {
+    console_.Note("version " + version_);
+    QString missing;
+    const auto tools = FfmpegTools::Find(converterFolder_, &missing);
+    if (!tools) return Failure(missing.toStdString() + " was not found beside conv or on PATH", ConvExit::FfmpegMissing);
+    console_.Note("using " + tools->ffmpeg.toStdString() + ": " + tools->Version().toStdString());
+    return ConvExit::Converted;
+}
+
+ConvExit ConvProgram::Run(std::span<const std::string> arguments) {
+    if (arguments.size() == 1 && arguments[0] == "--version") return PrintVersion();
+    const ParsedArguments parsed = ParseConvArguments(arguments);
+    if (!parsed.request) return Failure(parsed.error, ConvExit::BadArguments);
+
+    QString missing;
+    const auto tools = FfmpegTools::Find(converterFolder_, &missing);
+    if (!tools) return Failure(missing.toStdString() + " was not found beside conv or on PATH", ConvExit::FfmpegMissing);
+    if (const auto refused = CheckPaths(*parsed.request)) return *refused;
+    return Convert(*parsed.request, *tools);
+}
+
+// Refuses anything that would read a non-file or write over a file conv does
+// not own, before a byte is written.
+std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
+    std::error_code error;
+    const std::string& source = request.sourcePath;
+    const fs::file_status sourceStatus = fs::status(source, error);
+    if (!fs::exists(sourceStatus)) return Failure("the source " + Quoted(source) + " does not exist");
+    if (!fs::is_regular_file(sourceStatus)) return Failure("the source " + Quoted(source) + " is not a regular file");
+    if (fs::file_size(source, error) == 0) return Failure("the source " + Quoted(source) + " is empty (0 bytes)");
+
+    const std::string& output = request.outputPath;
+    if (!fs::is_directory(FolderOf(output), error))
+        return Failure("the output folder " + Quoted(FolderOf(output).string()) + " does not exist");
+    const fs::file_status outputStatus = fs::status(output, error);
+    if (!fs::exists(outputStatus)) return std::nullopt;
+    // Compared by device and inode, so "./a.flv", a link or another spelling
+    // of the source is caught as well.
+    if (fs::equivalent(source, output, error))
+        return Failure("the output " + Quoted(output) + " is the source itself: refusing to overwrite it",
+                       ConvExit::SameFile);
+    if (fs::is_directory(outputStatus)) return Failure("the output " + Quoted(output) + " is a folder");
+    if (!request.overwrite)
+        return Failure("the output " + Quoted(output) + " already exists (add -y to replace it)", ConvExit::OutputExists);
+    return std::nullopt;
+}
+
+ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& tools) {
+    const ProbeResult probe = ProbeSource(tools.ffprobe, request.sourcePath);
+    if (!probe.info) return Failure("cannot read the source " + Quoted(request.sourcePath) + ": " + probe.error);
+    if (probe.info->durationSeconds > 0) console_.Duration(probe.info->durationSeconds);
+
+    TemporaryOutput temporary(request.outputPath);
+    if (!temporary.Create()) return Failure("cannot write into the output folder: " + temporary.errorText());
+    const OutputContainer container = *FindOutputContainer(request.outputPath);
+    const ConversionPlan plan = BuildConversionPlan(request, container, *probe.info, temporary.path());
+    if (!plan.error.empty()) return Failure(plan.error);
+    for (const std::string& note : plan.notes) console_.Note(note);
+
+    const bool convWritesFile = plan.encodeArguments.empty();
+    if (!convWritesFile) temporary.Close();
+    const RunResult result = ConversionRun(tools, plan, console_, convWritesFile ? &temporary.device() : nullptr).Run();
+    for (const std::string& line : result.errorLines) console_.Error("ffmpeg: " + line);
+    if (!result.succeeded) return Failure(result.reason + ": " + Quoted(request.sourcePath) + " was not converted");
+    if (temporary.Size() == 0) return Failure("ffmpeg wrote nothing: " + Quoted(request.sourcePath) + " was not converted");
+    if (const std::string error = temporary.Commit(); !error.empty()) return Failure(error);
+    console_.Note("wrote " + request.outputPath);
+    return ConvExit::Converted;
+}
+
+}  // namespace tavoclip

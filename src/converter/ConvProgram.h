@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include <QString>
+
+#include "ConsoleOutput.h"
+#include "ConvRequest.h"
+#include "FfmpegTools.h"
+
+namespace tavoclip {
+
+// conv's exit statuses. Only Converted means the output exists.
+enum class ConvExit {
+    Converted = 0,
+    Failed = 1,          // the source cannot be read or FFmpeg failed
+    BadArguments = 2,    // nothing was touched
+    FfmpegMissing = 3,
+    SameFile = 4,        // the output is the source itself
+    OutputExists = 5,    // an output is there and -y was not given
+};
+
+// The whole converter: reads the command line, checks source and output,
+// asks ffprobe about the source, runs the conversion into a temporary file and
+// moves it into place. The reason for any failure is the last line printed.
+class ConvProgram {
+public:
+    ConvProgram(ConsoleOutput& console, QString converterFolder, std::string version)
+        : console_(console), converterFolder_(std::move(converterFolder)), version_(std::move(version)) {}
+
+    ConvExit Run(std::span<const std::string> arguments);
+
+private:
+    ConvExit PrintVersion();
+    std::optional<ConvExit> CheckPaths(const ConvRequest& request);
+    ConvExit Convert(const ConvRequest& request, const FfmpegTools& tools);
+    ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
+
+    ConsoleOutput& console_;
+    QString converterFolder_;
+    std::string version_;
+};
+
+}  // namespace tavoclip

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QTemporaryFile>
+
+namespace tavoclip {
+
+// The file a conversion writes before it succeeds: a hidden file beside the
+// final output, removed unless Commit moves it over the final name. So a
+// failed or interrupted conversion never leaves a truncated output under the
+// final name and never destroys an earlier output.
+class TemporaryOutput {
+public:
+    explicit TemporaryOutput(const std::string& finalPath);
+
+    // Creates the file; false with errorText() when the folder refuses it.
+    bool Create();
+    std::string path() const;
+    QIODevice& device() { return *file_; }
+    std::string errorText() const;
+
+    // Closes the file so another program can write it by name.
+    void Close() { file_->close(); }
+
+    // The written size in bytes (0 when missing).
+    long long Size() const;
+
+    // Renames the file over the final name, giving it the permissions an
+    // ordinary new file (or the replaced output) has. Empty on success.
+    std::string Commit();
+
+private:
+    std::string finalPath_;
+    std::unique_ptr<QTemporaryFile> file_;
+};
+
+}  // namespace tavoclip
