@@ -1,0 +1,69 @@
+// A stand-in for the converter in tests. It takes the converter's own
+// command line, reads the file given after -i as a script of steps, runs
+// them in order and writes the output file (the last argument) unless told
+// not to. Steps, one per line:
+//   print TEXT     TEXT and a line end, flushed at once
+//   bytes N        N bytes in one write
+//   sleep MS       pause
+//   exit N         end with status N (after writing the output)
+//   nooutput       do not write the output file
+//   crash          end by abort()
+// Every run appends "SOURCE -> OUTPUT" to the file named by FAKECONV_LOG.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::string Source(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "-i") return args[i + 1];
+    }
+    return {};
+}
+
+void Log(const std::string& source, const std::string& output) {
+    const char* log = std::getenv("FAKECONV_LOG");
+    if (log != nullptr) std::ofstream(log, std::ios::app) << source << " -> " << output << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::string source = Source(args);
+    const std::string output = args.empty() ? std::string() : args.back();
+    Log(source, output);
+
+    std::ifstream script(source);
+    int status = 0;
+    bool writeOutput = true;
+    for (std::string line; std::getline(script, line);) {
+        std::istringstream words(line);
+        std::string step;
+        words >> step;
+        std::string rest;
+        std::getline(words >> std::ws, rest);
+        if (step == "print") {
+            std::cout << rest << std::endl;
+        } else if (step == "bytes") {
+            std::cout << std::string(std::stoul(rest), 'x') << std::flush;
+        } else if (step == "sleep") {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(rest)));
+        } else if (step == "exit") {
+            status = std::stoi(rest);
+        } else if (step == "nooutput") {
+            writeOutput = false;
+        } else if (step == "crash") {
+            std::abort();
+        }
+    }
+    if (writeOutput && !output.empty()) std::ofstream(output) << "converted " << source << "\n";
+    return status;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "MessageSink.h"
+
+namespace tavoclip {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class RecordingMessageSink : public MessageSink {
+public:
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
+    std::vector<ShownMessage> messages;
+};
+
+}  // namespace tavoclip
