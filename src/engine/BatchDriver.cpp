@@ -80,7 +80,7 @@ void BatchDriver::ConvertNext() {
         Finish();
         return;
     }
-    const ConverterCommand command = CommandForHead();
+    const ConverterCommand command = CommandFor(queue_.head());
     currentSource_ = queue_.head();
     currentOutput_ = command.outputPath;
     ++startedCount_;
@@ -156,11 +156,11 @@ void BatchDriver::EnableAllControls() {
     for (int index = 0; index < kMenuCount; ++index) view_.SetControlEnabled("imgMenu", index, true);
 }
 
-ConverterCommand BatchDriver::CommandForHead() const {
+ConverterCommand BatchDriver::CommandFor(const std::string& source) const {
     const BatchSelections selections = view_.CurrentSelections();
     ConversionRequest request;
     request.programFolder = program_.programFolder;
-    request.sourcePath = queue_.head();
+    request.sourcePath = source;
     request.outputFolder = view_.OutputFolderText();
     request.formatIndex = selections.formatIndex;
     request.videoBitrate = selections.videoBitrate;

@@ -71,6 +71,10 @@ public:
     void objDOS_CommandOver();
     void objDOS_ReceiveOutputs(const std::string& chunk);
 
+    // The converter command for one source as the next step would build it
+    // now; the headless command's dry run prints these.
+    ConverterCommand CommandFor(const std::string& source) const;
+
     bool timerActive() const { return timer1_.isActive(); }
     // The files of the current (or last) batch that failed, in order.
     const std::vector<BatchFailure>& failures() const { return failures_; }
@@ -81,7 +85,6 @@ private:
     void StopAfterLaunchFailure();
     void SetBatchControlsEnabled(bool enabled);
     void EnableAllControls();
-    ConverterCommand CommandForHead() const;
     FileOutcome JudgeCurrentFile() const;
     void ReportFailures();
 

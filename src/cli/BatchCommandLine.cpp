@@ -1,0 +1,169 @@
+#include "BatchCommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <optional>
+#include <span>
+#include <sstream>
+
+#include "NumberText.h"
+
+namespace tavoclip {
+namespace {
+
+std::string Join(std::span<const std::string_view> values) {
+    std::string text;
+    for (std::string_view value : values) text += (text.empty() ? "" : ", ") + std::string(value);
+    return text;
+}
+
+std::string ShortNames() {
+    std::string text;
+    for (const OutputFormat& format : kOutputFormats) text += (text.empty() ? "" : ", ") + std::string(format.shortName);
+    return text;
+}
+
+// The index of text in values, or nullopt.
+std::optional<int> IndexIn(std::span<const std::string_view> values, const std::string& text) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] == text) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+void AddOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription("Converts video files with the Tavoclip converter, one after another.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("PATH", "Files to convert; folders are searched with all their subfolders.",
+                                 "PATH...");
+    parser.addOptions({
+        {{"f", "format"}, "Output format: its list text, short name (MP4) or index.", "FORMAT"},
+        {{"b", "video-bitrate"}, "Video bitrate, such as 256k.", "RATE"},
+        {{"s", "size"}, "Screen size, such as 320x240.", "SIZE"},
+        {{"a", "audio-bitrate"}, "Audio bitrate, such as 128k.", "RATE"},
+        {{"o", "output"}, "Output folder (default: the current folder).", "DIR"},
+        {"cut", "Convert only LENGTH from START of every source (seconds or h:m:s).", "START LENGTH"},
+        {"sound", "Play the completion sound at the end."},
+        {"no-sound", "Play no completion sound (the default)."},
+        {"converter", "The converter to run (default: data/conv beside this program).", "PATH"},
+        {{"n", "dry-run"}, "Print each converter command line; run nothing."},
+        {"list", "List the formats and the values each option takes."},
+    });
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ParseCutSeconds(const std::string& text) {
+    double total = 0;
+    std::istringstream fields(text);
+    int count = 0;
+    for (std::string field; std::getline(fields, field, ':');) {
+        const std::optional<double> value = ParseNumber(field);
+        if (!value || *value < 0 || ++count > 3) return std::nullopt;
+        total = total * 60 + *value;
+    }
+    if (count == 0) return std::nullopt;
+    return ToInt32(total);
+}
+
+BatchAction BatchCommandLine::Parse(const QStringList& arguments) {
+    QStringList rest = arguments;
+    if (!TakeCut(rest)) return BatchAction::Refused;
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(rest)) {
+        Refuse(parser.errorText().toStdString());
+        return BatchAction::Refused;
+    }
+    if (parser.isSet("help")) {
+        message_ = parser.helpText().toStdString();
+        return BatchAction::Help;
+    }
+    if (parser.isSet("version")) return BatchAction::Version;
+    if (parser.isSet("list")) return BatchAction::List;
+    if (!ApplyValues(parser)) return BatchAction::Refused;
+    for (const QString& path : parser.positionalArguments()) request_.paths.push_back(path.toLocal8Bit().toStdString());
+    if (request_.paths.empty()) {
+        Refuse("No PATH given: name the files or folders to convert (see --help).");
+        return BatchAction::Refused;
+    }
+    return BatchAction::Convert;
+}
+
+// "--cut START LENGTH" takes two values, which the option parser cannot
+// express; it is taken out before the parser sees the rest.
+bool BatchCommandLine::TakeCut(QStringList& arguments) {
+    const qsizetype at = arguments.indexOf("--cut");
+    if (at < 0) return true;
+    if (at + 2 >= arguments.size()) return Refuse("--cut needs START and LENGTH.");
+    const std::optional<std::int32_t> start = ParseCutSeconds(arguments[at + 1].toStdString());
+    const std::optional<std::int32_t> length = ParseCutSeconds(arguments[at + 2].toStdString());
+    if (!start || !length || *length <= 0) {
+        return Refuse("--cut takes a START of 0 or more and a LENGTH above 0, in seconds or h:m:s.");
+    }
+    request_.options.musicCutterEnabled = 1;
+    request_.options.cutStartSeconds = *start;
+    request_.options.cutLengthSeconds = *length;
+    arguments.remove(at, 3);
+    return true;
+}
+
+bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser) {
+    int formatIndex = 0;
+    if (parser.isSet("format")) {
+        const std::optional<int> found = FindFormatIndex(parser.value("format").toStdString());
+        if (!found) return Refuse("Unknown format \"" + parser.value("format").toStdString() + "\". Allowed: " + ShortNames() + ", their list texts, or 0 to 9.");
+        formatIndex = *found;
+    }
+    const FormatChangeResult rule = ApplyFormatChange(formatIndex);
+    const auto audioList = AudioBitrateList(rule.audioList);
+    BatchSelections& selections = request_.selections;
+    selections = {formatIndex, std::string(kVideoBitrates[rule.videoBitrateIndex]),
+                  std::string(kScreenSizes[rule.screenSizeIndex]), std::string(audioList[rule.audioBitrateIndex])};
+
+    const struct {
+        const char* option;
+        const char* what;
+        std::span<const std::string_view> values;
+        std::string& target;
+    } checks[] = {{"video-bitrate", "Video bitrate", kVideoBitrates, selections.videoBitrate},
+                  {"size", "Screen size", kScreenSizes, selections.screenSize},
+                  {"audio-bitrate", "Audio bitrate", audioList, selections.audioBitrate}};
+    for (const auto& check : checks) {
+        if (!parser.isSet(check.option)) continue;
+        const std::string value = parser.value(check.option).toStdString();
+        if (!IndexIn(check.values, value)) {
+            return Refuse(std::string(check.what) + " \"" + value + "\" is not allowed here. Allowed: " + Join(check.values) + ".");
+        }
+        check.target = value;
+    }
+    if (parser.isSet("output")) request_.outputFolder = parser.value("output").toLocal8Bit().toStdString();
+    if (parser.isSet("converter")) request_.converter = parser.value("converter").toLocal8Bit().toStdString();
+    if (parser.isSet("sound") && !parser.isSet("no-sound")) request_.options.completionSoundIndex = 0;
+    request_.dryRun = parser.isSet("dry-run");
+    return true;
+}
+
+bool BatchCommandLine::Refuse(std::string message) {
+    message_ = std::move(message);
+    return false;
+}
+
+std::string BatchCommandLine::FormatList() {
+    std::string text = "Formats (index, short name, list text, what it uses):\n";
+    for (std::size_t i = 0; i < kOutputFormats.size(); ++i) {
+        const OutputFormat& format = kOutputFormats[i];
+        std::string uses = format.usesVideoBitrate ? "video bitrate, size, " : "";
+        uses += format.audioList == AudioList::Amr ? "AMR audio bitrate" : "audio bitrate";
+        text += "  " + std::to_string(i) + "  " + std::string(format.shortName) + "  " + std::string(format.listText) +
+                "  (" + uses + ")\n";
+    }
+    text += "Video bitrates: " + Join(kVideoBitrates) + "\n";
+    text += "Screen sizes: " + Join(kScreenSizes) + "\n";
+    text += "Audio bitrates: " + Join(kGeneralAudioBitrates) + "\n";
+    text += "AMR audio bitrates: " + Join(kAmrAudioBitrates) + "\n";
+    return text;
+}
+
+}  // namespace tavoclip

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "BatchView.h"
+
+namespace tavoclip {
+
+// The batch driver's view in a console. On a terminal it keeps one redrawn
+// line: a bar, the caption the window would show, file k of n and its name.
+// Elsewhere it prints one line per event for scripts:
+//   START k/n SOURCE, PROGRESS CAPTION, DONE SOURCE -> OUTPUT,
+//   FAILED SOURCE: REASON, and last SUMMARY c converted, f failed.
+// Message boxes go to the error stream as "TITLE: TEXT".
+class ConsoleBatchView : public BatchView {
+public:
+    ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, BatchSelections selections,
+                     std::string outputFolder, std::function<void()> onEnded);
+
+    void SetControlEnabled(std::string_view, int, bool) override {}
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void SetProgressBarWidth(float twips) override;
+    void SetProgressCaption(const std::string& caption) override;
+    std::string OutputFolderText() const override { return outputFolder_; }
+    BatchSelections CurrentSelections() const override { return selections_; }
+    void FileStarting(std::size_t position, std::size_t total, const ConverterCommand& command,
+                      const std::string& source) override;
+    void FileEnded(const FileOutcome& outcome) override;
+    void BatchEnded(bool stopped) override;
+
+    std::size_t converted() const { return converted_; }
+    std::size_t failed() const { return failed_; }
+    // 0 when every file converted, 1 when any failed or the batch stopped.
+    int exitStatus() const { return failed_ == 0 && !stopped_ ? 0 : 1; }
+
+private:
+    void Redraw();
+    void EndRedrawnLine();
+
+    std::FILE* out_;
+    std::FILE* err_;
+    bool terminal_;
+    BatchSelections selections_;
+    std::string outputFolder_;
+    std::function<void()> onEnded_;
+
+    float barTwips_ = 0;
+    std::string caption_;
+    std::string printedCaption_;
+    std::string fileName_;
+    std::size_t position_ = 0;
+    std::size_t total_ = 0;
+    bool lineOpen_ = false;
+    std::size_t converted_ = 0;
+    std::size_t failed_ = 0;
+    bool stopped_ = false;
+};
+
+}  // namespace tavoclip

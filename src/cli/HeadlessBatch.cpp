@@ -1,0 +1,103 @@
+#include "HeadlessBatch.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+#include "BatchCommandLine.h"
+#include "BatchDriver.h"
+#include "CanberraSoundPlayer.h"
+#include "ConsoleBatchView.h"
+#include "DOSOutputs.h"
+#include "FileSearch.h"
+#include "FileSystemDirectoryMaker.h"
+#include "NullFolderOpener.h"
+#include "QtEventPump.h"
+#include "QtProcessLauncher.h"
+
+namespace tavoclip {
+namespace {
+
+#ifdef _WIN32
+constexpr PathStyle kPathStyle = PathStyle::Windows;
+#else
+constexpr PathStyle kPathStyle = PathStyle::Posix;
+#endif
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(std::filesystem::path(path), error);
+}
+
+// Files are admitted as they are named; folders contribute every file below
+// them, in the same order as the window's folder import.
+void FillQueue(const std::vector<std::string>& paths, SourceQueue& queue) {
+    for (const std::string& path : paths) {
+        if (!IsFolder(path)) {
+            queue.AppendSource(path);
+            continue;
+        }
+        std::vector<std::string> found;
+        SearchFiles(path, found);
+        for (std::string& file : found) queue.AppendSource(std::move(file));
+    }
+}
+
+}  // namespace
+
+HeadlessBatch::HeadlessBatch(std::FILE* out, std::FILE* err, bool terminal)
+    : out_(out), err_(err), terminal_(terminal) {}
+
+int HeadlessBatch::Run(const QStringList& arguments) {
+    BatchCommandLine commandLine;
+    switch (commandLine.Parse(arguments)) {
+        case BatchAction::Refused:
+            std::fprintf(err_, "tavoclip-batch: %s\n", commandLine.message().c_str());
+            return BatchCommandLine::kRefusedStatus;
+        case BatchAction::Help:
+            std::fputs(commandLine.message().c_str(), out_);
+            return 0;
+        case BatchAction::Version:
+            std::fprintf(out_, "tavoclip-batch %s\n", qPrintable(QCoreApplication::applicationVersion()));
+            return 0;
+        case BatchAction::List:
+            std::fputs(BatchCommandLine::FormatList().c_str(), out_);
+            return 0;
+        case BatchAction::Convert:
+            break;
+    }
+    const BatchRequest& request = commandLine.request();
+    const std::string programFolder = QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
+    const std::string outputFolder = request.outputFolder.empty()
+                                         ? QDir::currentPath().toLocal8Bit().toStdString()
+                                         : request.outputFolder;
+
+    SourceQueue queue;
+    FillQueue(request.paths, queue);
+    ConsoleBatchView view(out_, err_, terminal_, request.selections, outputFolder, [] { QCoreApplication::exit(); });
+    QtProcessLauncher launcher;
+    QtEventPump pump;
+    DOSOutputs runner(launcher, pump, view, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
+    ProgressTracker tracker;
+    FileSystemDirectoryMaker directories;
+    NullFolderOpener folders;
+    CanberraSoundPlayer sounds;
+    BatchDriver driver(view, queue, runner, tracker, request.options, BatchServices{pump, directories, folders, sounds},
+                       BatchProgram{programFolder, request.converter, kPathStyle});
+
+    if (request.dryRun) {
+        for (std::size_t i = 0; i < queue.count(); ++i) {
+            std::fprintf(out_, "%s\n", driver.CommandFor(queue.at(i).path).text.c_str());
+        }
+        return 0;
+    }
+    driver.Start();
+    if (!driver.timerActive()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
+    QCoreApplication::exec();
+    return view.exitStatus();
+}
+
+}  // namespace tavoclip

@@ -1,0 +1,86 @@
+#include "BatchCommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace tavoclip {
+namespace {
+
+BatchCommandLine Parsed(QStringList arguments, BatchAction expected = BatchAction::Convert) {
+    arguments.prepend("tavoclip-batch");
+    BatchCommandLine commandLine;
+    EXPECT_EQ(commandLine.Parse(arguments), expected) << commandLine.message();
+    return commandLine;
+}
+
+TEST(BatchCommandLineTest, FormatByShortNameListTextOrIndexAppliesTheFormatChangeRule) {
+    for (const char* format : {"3gp", "3GP(CellPhone Video)", "5"}) {
+        const BatchRequest request = Parsed({"-f", format, "a.flv"}).request();
+        const FormatChangeResult rule = ApplyFormatChange(5);
+        EXPECT_EQ(request.selections.formatIndex, 5) << format;
+        EXPECT_EQ(request.selections.audioBitrate, kAmrAudioBitrates[rule.audioBitrateIndex]);
+        EXPECT_EQ(request.selections.screenSize, kScreenSizes[rule.screenSizeIndex]);
+        EXPECT_EQ(request.selections.videoBitrate, kVideoBitrates[rule.videoBitrateIndex]);
+    }
+    const BatchRequest defaults = Parsed({"a.flv", "dir"}).request();
+    EXPECT_EQ(defaults.selections.formatIndex, 0);
+    EXPECT_EQ(defaults.paths, (std::vector<std::string>{"a.flv", "dir"}));
+    EXPECT_EQ(defaults.options.completionSoundIndex, 1);
+    EXPECT_FALSE(defaults.options.cutterOn());
+    EXPECT_FALSE(defaults.dryRun);
+}
+
+TEST(BatchCommandLineTest, ExplicitValuesOverrideTheRuleAndOptionsAreTaken) {
+    const BatchRequest request = Parsed({"--format", "AMR", "-a", "12.2k", "-b", "320k", "-s", "640x480", "-o", "out",
+                                         "--sound", "--converter", "/opt/conv", "-n", "x.flv"})
+                                     .request();
+    EXPECT_EQ(request.selections.audioBitrate, "12.2k");
+    EXPECT_EQ(request.selections.videoBitrate, "320k");
+    EXPECT_EQ(request.selections.screenSize, "640x480");
+    EXPECT_EQ(request.outputFolder, "out");
+    EXPECT_EQ(request.converter, "/opt/conv");
+    EXPECT_EQ(request.options.completionSoundIndex, 0);
+    EXPECT_TRUE(request.dryRun);
+}
+
+TEST(BatchCommandLineTest, ValuesOutsideTheirListsAreRefusedWithTheAllowedValues) {
+    // AMR bitrates belong to AMR and 3GP only.
+    BatchCommandLine amrRate = Parsed({"-f", "MP3", "-a", "12.2k", "a.flv"}, BatchAction::Refused);
+    EXPECT_EQ(amrRate.message(), "Audio bitrate \"12.2k\" is not allowed here. Allowed: 64k, 80k, 96k, 128k, 196k, 256k, 320k.");
+    EXPECT_NE(Parsed({"-s", "100x100", "a.flv"}, BatchAction::Refused).message().find("Allowed: 128x96,"),
+              std::string::npos);
+    EXPECT_NE(Parsed({"-f", "OGG", "a.flv"}, BatchAction::Refused).message().find("MPG, WMV"), std::string::npos);
+    Parsed({"-f", "10", "a.flv"}, BatchAction::Refused);
+    Parsed({"-b", "100k", "a.flv"}, BatchAction::Refused);
+    Parsed({"--bogus", "a.flv"}, BatchAction::Refused);
+    Parsed({"-f", "MP4"}, BatchAction::Refused);  // no PATH
+    EXPECT_EQ(BatchCommandLine::kRefusedStatus, 2);
+}
+
+TEST(BatchCommandLineTest, CutTakesSecondsOrHoursMinutesSeconds) {
+    const BatchRequest request = Parsed({"a.flv", "--cut", "1:02:03", "90", "-f", "MP3"}).request();
+    EXPECT_TRUE(request.options.cutterOn());
+    EXPECT_EQ(request.options.cutStartSeconds, 3723);
+    EXPECT_EQ(request.options.cutLengthSeconds, 90);
+    EXPECT_EQ(request.paths, (std::vector<std::string>{"a.flv"}));
+    EXPECT_EQ(request.selections.formatIndex, 6);
+
+    EXPECT_EQ(ParseCutSeconds("2:30"), 150);
+    EXPECT_EQ(ParseCutSeconds("0"), 0);
+    EXPECT_EQ(ParseCutSeconds("2.5"), 2);  // halves to the even neighbour
+    for (const char* bad : {"", "-1", "1:x", "1::2", "1:2:3:4", "ten"}) EXPECT_EQ(ParseCutSeconds(bad), std::nullopt) << bad;
+
+    Parsed({"a.flv", "--cut", "10"}, BatchAction::Refused);
+    Parsed({"a.flv", "--cut", "10", "0"}, BatchAction::Refused);
+}
+
+TEST(BatchCommandLineTest, HelpVersionAndListNeedNoPath) {
+    EXPECT_NE(Parsed({"--help"}, BatchAction::Help).message().find("--dry-run"), std::string::npos);
+    Parsed({"--version"}, BatchAction::Version);
+    Parsed({"--list"}, BatchAction::List);
+    const std::string list = BatchCommandLine::FormatList();
+    EXPECT_NE(list.find("7  AMR  AMR(Ringtone Audio)"), std::string::npos);
+    EXPECT_NE(list.find("AMR audio bitrates: 4.75k,"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavoclip

@@ -1,0 +1,148 @@
+// Runs the built tavoclip-batch as a user's script would.
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "OutputFormat.h"
+
+namespace tavoclip {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int status = -1;
+    std::vector<std::string> lines;
+    std::string errors;
+};
+
+class TavoclipBatchTest : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string Write(const std::string& name, const std::string& script) const {
+        fs::create_directories(fs::path(Path(name)).parent_path());
+        std::ofstream(Path(name)) << script;
+        return Path(name);
+    }
+    RunResult Run(const QStringList& arguments) const {
+        QProcess process;
+        process.setWorkingDirectory(dir_.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FAKECONV_LOG", QString::fromStdString(Path("runs.log")));
+        process.setProcessEnvironment(environment);
+        process.start(TAVOCLIP_BATCH_PATH, arguments);
+        process.waitForFinished(120000);
+        RunResult result;
+        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        for (const QString& line : QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+            result.lines.push_back(line.toStdString());
+        }
+        result.errors = process.readAllStandardError().toStdString();
+        return result;
+    }
+    std::size_t Runs() const {
+        std::ifstream log(Path("runs.log"));
+        std::size_t count = 0;
+        for (std::string line; std::getline(log, line);) ++count;
+        return count;
+    }
+
+    QTemporaryDir dir_;
+};
+
+// Pauses between the lines keep each progress field in a chunk of its own.
+const std::string kHalfway =
+    "print Duration: 00:00:10.00, \nsleep 80\nprint frame= time=5.00 q\nsleep 80\nprint frame= time=10.00 q\n";
+
+TEST_F(TavoclipBatchTest, ScriptLinesReportEveryFileAndAnyFailureSetsStatusOne) {
+    Write("in/b.flv", kHalfway);
+    Write("in/A.flv", "print broken header\nexit 1\n");
+    Write("in/sub/c.flv", kHalfway);
+    const std::string single = Write("single.flv", kHalfway);
+    const RunResult run = Run({"--converter", FAKECONV_PATH, "-f", "MP3", "-o", QString::fromStdString(Path("out")),
+                               QString::fromStdString(Path("in")), QString::fromStdString(single)});
+
+    const std::string out = Path("out");
+    EXPECT_EQ(run.lines, (std::vector<std::string>{
+                             "START 1/4 " + Path("in/A.flv"),
+                             "FAILED " + Path("in/A.flv") + ": the converter exited with status 1: broken header",
+                             "START 2/4 " + Path("in/b.flv"),
+                             "PROGRESS 50%",
+                             "PROGRESS 100%",
+                             "DONE " + Path("in/b.flv") + " -> " + out + "/b.mp3",
+                             "START 3/4 " + Path("in/sub/c.flv"),
+                             "PROGRESS 50%",
+                             "PROGRESS 100%",
+                             "DONE " + Path("in/sub/c.flv") + " -> " + out + "/c.mp3",
+                             "START 4/4 " + single,
+                             "PROGRESS 50%",
+                             "PROGRESS 100%",
+                             "DONE " + single + " -> " + out + "/single.mp3",
+                             "SUMMARY 3 converted, 1 failed"}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("These files were not converted"), std::string::npos);
+}
+
+TEST_F(TavoclipBatchTest, DryRunPrintsTheCommandLinesAndRunsNothing) {
+    const std::string source = Write("my clip.flv", kHalfway);
+    const RunResult run = Run({"-n", "--converter", FAKECONV_PATH, "-f", "AMR", "--cut", "0:05", "20", "-o", "/tmp/o",
+                               QString::fromStdString(source)});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.lines, (std::vector<std::string>{std::string(FAKECONV_PATH) + " -i \"" + source +
+                                                   "\" -ss 5 -t 20 -y -vn -ar 8000 -ab 4.75k -ac 1 \"/tmp/o/my clip.amr\""}));
+    EXPECT_EQ(Runs(), 0u);
+}
+
+TEST_F(TavoclipBatchTest, NothingToConvertOrRefusedArgumentsGiveStatusTwo) {
+    fs::create_directories(Path("empty"));
+    const RunResult empty = Run({"--converter", FAKECONV_PATH, QString::fromStdString(Path("empty"))});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.errors.find("Please add a file"), std::string::npos);
+    EXPECT_EQ(Run({"-a", "7k", "x.flv"}).status, 2);
+    EXPECT_EQ(Run({}).status, 2);
+}
+
+TEST_F(TavoclipBatchTest, MissingConverterStopsWithStatusOne) {
+    const RunResult run = Run({"--converter", QString::fromStdString(Path("no-such-conv")), QString::fromStdString(Write("a.flv", ""))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("File or command not found"), std::string::npos);
+    ASSERT_FALSE(run.lines.empty());
+    EXPECT_EQ(run.lines.back(), "SUMMARY 0 converted, 1 failed");
+}
+
+// The real converter on a generated clip, to every format.
+TEST_F(TavoclipBatchTest, RealConverterConvertsAClipToAllTenFormats) {
+    if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
+    const std::string clip = Path("clip.avi");
+    ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2:size=320x240:rate=15",
+                                           "-f", "lavfi", "-i", "sine=duration=2", "-shortest", "-y",
+                                           QString::fromStdString(clip)}),
+              0);
+    for (std::size_t i = 0; i < kOutputFormats.size(); ++i) {
+        const std::string format(kOutputFormats[i].shortName);
+        const RunResult run = Run({"-f", QString::number(i), "-o", QString::fromStdString(Path("out")), QString::fromStdString(clip)});
+        EXPECT_EQ(run.status, 0) << format << run.errors;
+        double last = -1;
+        for (const std::string& line : run.lines) {
+            if (!line.starts_with("PROGRESS ")) continue;
+            const double percent = std::stod(line.substr(9));
+            EXPECT_GE(percent, last) << format;
+            last = percent;
+        }
+        EXPECT_EQ(last, 100) << format;
+        const std::string output = Path("out") + "/clip" + std::string(kOutputFormats[i].extension);
+        EXPECT_GT(fs::file_size(output), 0u) << format;
+        ASSERT_FALSE(run.lines.empty());
+        EXPECT_EQ(run.lines.back(), "SUMMARY 1 converted, 0 failed") << format;
+    }
+}
+
+}  // namespace
+}  // namespace tavoclip
