@@ -9,6 +9,9 @@ HotSpot::HotSpot(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
+    // A press that this hot spot ignores (it is disabled) must not reach the
+    // window's background, where it would start a window drag.
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void HotSpot::SetPicture(const QPixmap& picture)

@@ -1,0 +1,82 @@
+#include <QApplication>
+#include <QFileInfo>
+
+#include <cstdlib>
+#include <memory>
+
+#include "BatchDriver.h"
+#include "CanberraSoundPlayer.h"
+#include "DOSOutputs.h"
+#include "DesktopFolderOpener.h"
+#include "DesktopShell.h"
+#include "FileSystemDirectoryMaker.h"
+#include "MainOperations.h"
+#include "MessageBoxSink.h"
+#include "QtEventPump.h"
+#include "QtProcessLauncher.h"
+#include "SettingsStore.h"
+#include "SingleInstanceLock.h"
+#include "TempFileCleanup.h"
+#include "frmMain.h"
+
+using namespace tavoclip;
+
+// Wires the window to the queue, the settings, the runner and the batch
+// driver. Everything lives on this stack for the whole run.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavoclip"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVOCLIP_VERSION));
+
+    // A second copy ends at once: no window, nothing saved, the first copy
+    // left alone.
+    SingleInstanceLock instance(SingleInstanceLock::DefaultPath());
+    if (!instance.TryAcquire())
+        return 0;
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    SettingsStore settings(programFolder);
+    ConversionOptions options;
+    SourceQueue queue;
+    QtEventPump pump;
+    MessageBoxSink messages;
+    DesktopShell desktop;
+    std::unique_ptr<BatchDriver> driver;
+    MainOperations operations(queue, pump, [&driver] {
+        if (driver)
+            driver->Start();
+    });
+    const TempFileCleanup cleanup(TempFileCleanup::DefaultPaths(), [] { QCoreApplication::processEvents(); });
+
+    frmMain* window = nullptr;
+    MainWindowParts parts{programFolder, QStringLiteral(TAVOCLIP_VERSION), settings, options, queue, operations,
+                          desktop, messages, [&cleanup] { cleanup.Run(); },
+                          [&window] {
+                              // During a batch the window's handlers run nested inside
+                              // the runner's wait, which never returns to the event
+                              // loop in time: leave at once. The converter goes on.
+                              if (window != nullptr && !window->findChild<QWidget*>("imgConvert")->isEnabled())
+                                  std::quick_exit(0);
+                              QCoreApplication::quit();
+                          }};
+    frmMain mainWindow(std::move(parts));
+    window = &mainWindow;
+    messages.SetParent(&mainWindow);
+    desktop.SetDialogParent(&mainWindow);
+    operations.SetWindow(&mainWindow);
+
+    QtProcessLauncher launcher;
+    DOSOutputs runner(launcher, pump, mainWindow, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
+    ProgressTracker tracker;
+    FileSystemDirectoryMaker directories;
+    DesktopFolderOpener folders;
+    CanberraSoundPlayer sounds;
+    driver = std::make_unique<BatchDriver>(mainWindow, queue, runner, tracker, options,
+                                           BatchServices{pump, directories, folders, sounds},
+                                           BatchProgram{programFolder.toStdString(), {}, PathStyle::Posix});
+
+    mainWindow.Form_Load();
+    mainWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+#include "OutputFormat.h"
+#include "SettingsFile.h"
+
+namespace tavoclip {
+
+// setup.ini and options.ini in the program folder. Reading never fails
+// loudly: a missing file gives nullopt or the defaults, any content gives
+// whatever values can be read from it. Writing replaces the file in one step
+// (a crash mid-write leaves the previous file), and a folder that cannot be
+// written only makes the save return false.
+class SettingsStore {
+public:
+    explicit SettingsStore(QString programFolder);
+
+    QString setupPath() const;
+    QString optionsPath() const;
+
+    // nullopt when there is no setup.ini: the window keeps its defaults.
+    std::optional<SavedMainSettings> LoadMainSettings() const;
+    bool SaveMainSettings(const MainSettings& settings) const;
+
+    // The defaults (sound on, cutter off, no cut) when there is no file;
+    // otherwise the file's values over the defaults.
+    ConversionOptions LoadOptions() const;
+    bool SaveOptions(const ConversionOptions& options) const;
+
+private:
+    std::optional<std::string> ReadFile(const QString& path) const;
+    bool WriteFile(const QString& path, const std::string& content) const;
+
+    QString programFolder_;
+};
+
+}  // namespace tavoclip

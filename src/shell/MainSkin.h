@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+
+namespace tavoclip {
+
+class PictureStore;
+
+// The main window's artwork, drawn in code: the 700 x 500 background with the
+// toolbar, menu words, list labels, Convert button and progress trough, and
+// every hover and pressed picture at its design size. Everything is drawn in
+// logical pixels on surfaces of the given device pixel ratio.
+class MainSkin {
+public:
+    static QImage Background(qreal devicePixelRatio);
+    // Adds imgMenuData0..2, imgButtonData0..4 and 6, imgHelpLight,
+    // imgMinLight, imgExitLight, imgBrowseLight, imgBrowseDark,
+    // imgConvertData, imgButton and imgButtonLight.
+    static void AddPictures(PictureStore& store, qreal devicePixelRatio);
+};
+
+}  // namespace tavoclip

@@ -1,0 +1,19 @@
+#include "MessageBoxSink.h"
+
+#include <QMessageBox>
+
+namespace tavoclip {
+
+void MessageBoxSink::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon)
+{
+    QMessageBox::Icon shown = QMessageBox::Information;
+    if (icon == MessageIcon::Stop)
+        shown = QMessageBox::Critical;
+    else if (icon == MessageIcon::Exclamation)
+        shown = QMessageBox::Warning;
+    const QString caption = title.empty() ? QStringLiteral("Tavoclip") : QString::fromStdString(title);
+    QMessageBox box(shown, caption, QString::fromStdString(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+}  // namespace tavoclip

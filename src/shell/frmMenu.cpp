@@ -1,0 +1,52 @@
+#include "frmMenu.h"
+
+#include <QLineEdit>
+#include <QMenu>
+
+namespace tavoclip {
+
+frmMenu::frmMenu(QLineEdit& txtAction, std::function<void()> removeAll, QWidget* parent)
+    : QWidget(parent, Qt::Window), txtAction_(txtAction)
+{
+    setObjectName(QStringLiteral("frmMenu"));
+    setAttribute(Qt::WA_DontShowOnScreen);
+
+    menuFile_ = NewMenu(QStringLiteral("menuFile"), QStringLiteral("File"));
+    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFile"), QStringLiteral("Add a File(&A)"),
+                   QStringLiteral("AddaFile"));
+    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFolder"), QStringLiteral("Add a Folder(&F)"),
+                   QStringLiteral("menuAddaFolder"));
+    menuFile_->addSeparator()->setObjectName(QStringLiteral("menuS"));
+    AddCommandItem(*menuFile_, QStringLiteral("menuExit"), QStringLiteral("Exit(&E)"), QStringLiteral("menuExit"));
+
+    menuOptions_ = NewMenu(QStringLiteral("menuOptions"), QStringLiteral("Options"));
+    AddCommandItem(*menuOptions_, QStringLiteral("menuOption"), QStringLiteral("Options(&O)"),
+                   QStringLiteral("menuOption"));
+
+    menuAbout_ = NewMenu(QStringLiteral("menuAbout"), QStringLiteral("About"));
+    AddCommandItem(*menuAbout_, QStringLiteral("menuHelp"), QStringLiteral("Help(&H)"), QStringLiteral("menuHelp"));
+    AddCommandItem(*menuAbout_, QStringLiteral("menuA"), QStringLiteral("About(&A)"), QStringLiteral("A"));
+
+    menuRemove_ = NewMenu(QStringLiteral("menuRemove"), QStringLiteral("Remove"));
+    AddCommandItem(*menuRemove_, QStringLiteral("menuRemoveSelected"), QStringLiteral("Remove Selected"),
+                   QStringLiteral("RemoveSelected"));
+    QAction* removeAllItem = menuRemove_->addAction(QStringLiteral("Remove All"));
+    removeAllItem->setObjectName(QStringLiteral("menuRemoveAll"));
+    connect(removeAllItem, &QAction::triggered, this, [removeAll = std::move(removeAll)] { removeAll(); });
+}
+
+QMenu* frmMenu::NewMenu(const QString& name, const QString& caption)
+{
+    auto* menu = new QMenu(caption, this);
+    menu->setObjectName(name);
+    return menu;
+}
+
+void frmMenu::AddCommandItem(QMenu& menu, const QString& name, const QString& caption, const QString& word)
+{
+    QAction* item = menu.addAction(caption);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, [this, word] { txtAction_.setText(word); });
+}
+
+}  // namespace tavoclip

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QLineEdit;
+class QMenu;
+
+namespace tavoclip {
+
+// The hidden window that carries the four popup menus. Its items do not call
+// the main window: each writes its command word into the main window's
+// command channel, whose change dispatches it. "Remove All" is the one item
+// that runs its operation itself.
+class frmMenu : public QWidget {
+    Q_OBJECT
+public:
+    frmMenu(QLineEdit& txtAction, std::function<void()> removeAll, QWidget* parent = nullptr);
+
+    QMenu& menuFile() { return *menuFile_; }
+    QMenu& menuOptions() { return *menuOptions_; }
+    QMenu& menuAbout() { return *menuAbout_; }
+    QMenu& menuRemove() { return *menuRemove_; }
+
+private:
+    QMenu* NewMenu(const QString& name, const QString& caption);
+    void AddCommandItem(QMenu& menu, const QString& name, const QString& caption, const QString& word);
+
+    QLineEdit& txtAction_;
+    QMenu* menuFile_;
+    QMenu* menuOptions_;
+    QMenu* menuAbout_;
+    QMenu* menuRemove_;
+};
+
+}  // namespace tavoclip
