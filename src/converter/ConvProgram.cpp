@@ -92,6 +92,7 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
     const RunResult result = ConversionRun(tools, plan, console_, convWritesFile ? &temporary.device() : nullptr).Run();
     for (const std::string& line : result.errorLines) console_.Error("ffmpeg: " + line);
     if (!result.succeeded) return Failure(result.reason + ": " + Quoted(request.sourcePath) + " was not converted");
+    if (!temporary.Close()) return Failure("could not write the output: " + temporary.errorText());
     if (temporary.Size() == 0) return Failure("ffmpeg wrote nothing: " + Quoted(request.sourcePath) + " was not converted");
     if (const std::string error = temporary.Commit(); !error.empty()) return Failure(error);
     console_.Note("wrote " + request.outputPath);

@@ -35,6 +35,12 @@ TemporaryOutput::TemporaryOutput(const std::string& finalPath) : finalPath_(fina
 
 bool TemporaryOutput::Create() { return file_->open(); }
 
+bool TemporaryOutput::Close() {
+    const bool flushed = !file_->isOpen() || file_->flush();
+    file_->close();
+    return flushed;
+}
+
 std::string TemporaryOutput::path() const { return QFile::encodeName(file_->fileName()).toStdString(); }
 
 std::string TemporaryOutput::errorText() const { return file_->errorString().toStdString(); }

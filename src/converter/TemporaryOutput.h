@@ -21,8 +21,10 @@ public:
     QIODevice& device() { return *file_; }
     std::string errorText() const;
 
-    // Closes the file so another program can write it by name.
-    void Close() { file_->close(); }
+    // Writes out what conv buffered and closes the file, so that another
+    // program can write it by name or its size can be read; false when the
+    // buffered bytes could not be written.
+    bool Close();
 
     // The written size in bytes (0 when missing).
     long long Size() const;

@@ -1,0 +1,317 @@
+// Runs the built conv on small clips that FFmpeg's lavfi makes at test time
+// and checks the outputs with ffprobe.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+#include "ConverterCommand.h"
+#include "OutputFormat.h"
+#include "ProgressTracker.h"
+
+using namespace tavoclip;
+
+namespace {
+
+struct ConvResult {
+    int exitCode = -1;
+    QString output;  // standard output and error together, as the window reads them
+    QString lastLine() const { return output.trimmed().section('\n', -1); }
+};
+
+ConvResult RunConv(const QStringList& arguments, const QString& program = CONV_PATH,
+                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000)) process.kill();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAll())};
+}
+
+bool Ffmpeg(const QStringList& arguments) {
+    QProcess process;
+    process.start("ffmpeg", QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
+    return process.waitForFinished(60000) && process.exitCode() == 0;
+}
+
+QJsonObject Probe(const QString& path) {
+    QProcess process;
+    process.start("ffprobe", {"-v", "error", "-count_packets", "-of", "json", "-show_format", "-show_streams", path});
+    process.waitForFinished(30000);
+    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+}
+
+QJsonObject StreamOf(const QJsonObject& probe, const QString& type) {
+    for (const QJsonValue stream : probe["streams"].toArray())
+        if (stream["codec_type"].toString() == type) return stream.toObject();
+    return {};
+}
+
+// AMR files carry no length; ffprobe guesses one from the size, so count the
+// 20 ms frames instead.
+double DurationOf(const QJsonObject& probe) {
+    const QJsonObject audio = StreamOf(probe, "audio");
+    if (audio["codec_name"] == "amr_nb" && !StreamOf(probe, "video").contains("codec_name"))
+        return audio["nb_read_packets"].toString().toDouble() * 0.02;
+    return probe["format"].toObject()["duration"].toString().toDouble();
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList FolderEntries(const QString& path) {
+    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+}  // namespace
+
+class ConvProgramTest : public ::testing::Test {
+protected:
+    // The clips are made once for the whole suite; each is a few seconds of
+    // small frames so the suite stays quick.
+    static void SetUpTestSuite() {
+        clips_ = new QTemporaryDir;
+        const QString dir = clips_->path();
+        ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=15:duration=4", "-f", "lavfi", "-i",
+                            "sine=frequency=440:sample_rate=22050:duration=4", "-c:v", "flv", "-c:a", "libmp3lame",
+                            "-ac", "1", dir + "/flash.flv"}));
+        ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-c:v", "mpeg4",
+                            dir + "/silent.mp4"}));
+        ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=2", "-af",
+                            "pan=5.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|c5=c0", "-c:a", "aac", dir + "/surround.m4a"}));
+    }
+    static void TearDownTestSuite() {
+        delete clips_;
+        clips_ = nullptr;
+    }
+
+    static QString Clip(const char* name) { return clips_->path() + "/" + name; }
+    QString Out(const QString& name) const { return out_.path() + "/" + name; }
+
+    static QTemporaryDir* clips_;
+    QTemporaryDir out_;
+};
+
+QTemporaryDir* ConvProgramTest::clips_ = nullptr;
+
+struct FormatExpectation {
+    int format;
+    const char* container;  // part of ffprobe's format_name
+    const char* videoCodec;
+    const char* audioCodec;
+    int sampleRate;  // 0: not fixed by the format
+    int channels;
+};
+
+class ConvFormatTest : public ConvProgramTest, public ::testing::WithParamInterface<FormatExpectation> {};
+
+// The command line exactly as the window builds it for the format's default
+// selections, with the built conv as the converter.
+TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
+    const FormatExpectation expected = GetParam();
+    const FormatChangeResult lists = ApplyFormatChange(expected.format);
+    ConversionRequest request;
+    request.programFolder = CONV_PROGRAM_FOLDER;
+    request.sourcePath = Clip("flash.flv").toStdString();
+    request.outputFolder = out_.path().toStdString();
+    request.formatIndex = expected.format;
+    request.videoBitrate = std::string(kVideoBitrates[lists.videoBitrateIndex]);
+    request.screenSize = std::string(kScreenSizes[lists.screenSizeIndex]);
+    request.audioBitrate = std::string(AudioBitrateList(lists.audioList)[lists.audioBitrateIndex]);
+    const ConverterCommand command = BuildConverterCommand(request, PathStyle::Posix);
+    QStringList arguments;
+    for (std::size_t i = 1; i < command.arguments.size(); ++i) arguments << QString::fromStdString(command.arguments[i]);
+
+    const ConvResult result = RunConv(arguments, QString::fromStdString(command.arguments[0]));
+    ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+
+    const QJsonObject probe = Probe(QString::fromStdString(command.outputPath));
+    EXPECT_TRUE(probe["format"]["format_name"].toString().contains(expected.container))
+        << probe["format"]["format_name"].toString().toStdString();
+    const QJsonObject video = StreamOf(probe, "video");
+    const QJsonObject audio = StreamOf(probe, "audio");
+    EXPECT_EQ(video["codec_name"].toString().toStdString(), expected.videoCodec);
+    EXPECT_EQ(audio["codec_name"].toString().toStdString(), expected.audioCodec);
+    if (*expected.videoCodec) {
+        const std::string size = std::to_string(video["width"].toInt()) + "x" + std::to_string(video["height"].toInt());
+        EXPECT_EQ(size, request.screenSize);
+    }
+    if (expected.sampleRate) {
+        EXPECT_EQ(audio["sample_rate"].toString().toInt(), expected.sampleRate);
+    }
+    if (expected.channels) {
+        EXPECT_EQ(audio["channels"].toInt(), expected.channels);
+    }
+    EXPECT_NEAR(DurationOf(probe), 4.0, 0.5);
+    EXPECT_EQ(FolderEntries(out_.path()).size(), 1) << "no temporary file is left behind";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFormats, ConvFormatTest,
+                         ::testing::Values(FormatExpectation{0, "mpeg", "mpeg1video", "mp2", 0, 0},
+                                           FormatExpectation{1, "asf", "wmv2", "wmav2", 0, 0},
+                                           FormatExpectation{2, "mov", "h264", "aac", 0, 0},
+                                           FormatExpectation{3, "avi", "mpeg4", "mp3", 0, 0},
+                                           FormatExpectation{4, "mp4", "h264", "aac", 0, 0},
+                                           FormatExpectation{5, "3gp", "h263", "amr_nb", 8000, 1},
+                                           FormatExpectation{6, "mp3", "", "mp3", 0, 0},
+                                           FormatExpectation{7, "amr", "", "amr_nb", 8000, 1},
+                                           FormatExpectation{8, "asf", "", "wmav1", 0, 0},
+                                           FormatExpectation{9, "wav", "", "pcm_s16le", 0, 0}));
+
+TEST_F(ConvProgramTest, PrintsWhatTheProgressReaderUnderstands) {
+    const ConvResult result = RunConv({"-i", Clip("flash.flv"), "-y", "-b", "128k", "-s", "320x240", "-ab", "196k",
+                                       Out("clip.mpg")});
+    ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+    EXPECT_TRUE(result.output.startsWith("Duration: 00:00:04.0")) << result.output.toStdString();
+    EXPECT_EQ(result.output.count("Duration: "), 1);
+    EXPECT_TRUE(result.output.contains("MPEG-1 cannot store 15 fps"));
+    for (const QString& line : result.output.split('\n')) EXPECT_LT(line.size(), 80) << line.toStdString();
+
+    // Read the way the window reads it: 1024-byte chunks, the last one full.
+    ProgressTracker tracker;
+    std::optional<ProgressDisplay> last;
+    const std::string text = result.output.toStdString();
+    for (std::size_t at = 0; at < text.size(); at += 1024)
+        if (auto shown = tracker.Feed(text.substr(at, 1024), {})) last = shown;
+    EXPECT_EQ(tracker.totalSeconds(), 4);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->caption, "100%");
+
+    const QJsonObject video = StreamOf(Probe(Out("clip.mpg")), "video");
+    EXPECT_EQ(video["r_frame_rate"].toString(), "24000/1001");
+}
+
+TEST_F(ConvProgramTest, CutsTheAskedWindow) {
+    for (const QString& name : {QString("cut.mp4"), QString("cut.amr"), QString("cut.3gp")}) {
+        QStringList arguments{"-i", Clip("flash.flv"), "-ss", "1", "-t", "2", "-y"};
+        if (name.endsWith(".3gp")) arguments << "-s" << "176x144" << "-acodec" << "libamr_nb";
+        if (name.endsWith(".amr")) arguments << "-vn" << "-ar" << "8000" << "-ab" << "5.9k" << "-ac" << "1";
+        const ConvResult result = RunConv(arguments << Out(name));
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+        EXPECT_TRUE(result.output.startsWith("Duration: 00:00:04.0")) << "the input's total, not the cut's";
+        EXPECT_NEAR(DurationOf(Probe(Out(name))), 2.0, 0.5) << name.toStdString();
+    }
+}
+
+TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound) {
+    const ConvResult threeGp = RunConv({"-i", Clip("silent.mp4"), "-y", "-s", "128x96", "-acodec", "libamr_nb",
+                                        Out("silent.3gp")});
+    ASSERT_EQ(threeGp.exitCode, 0) << threeGp.output.toStdString();
+    EXPECT_EQ(StreamOf(Probe(Out("silent.3gp")), "video")["codec_name"], "h263");
+
+    const ConvResult wma = RunConv({"-i", Clip("surround.m4a"), "-y", "-vn", "-acodec", "wmav1", "-ab", "128k",
+                                    Out("surround.wma")});
+    ASSERT_EQ(wma.exitCode, 0) << wma.output.toStdString();
+    EXPECT_TRUE(wma.output.contains("mixing 6 channels down"));
+    EXPECT_EQ(StreamOf(Probe(Out("surround.wma")), "audio")["channels"].toInt(), 2);
+
+    const ConvResult mp3 = RunConv({"-i", Clip("silent.mp4"), "-y", "-vn", "-ab", "128k", Out("silent.mp3")});
+    EXPECT_EQ(mp3.exitCode, 1);
+    EXPECT_TRUE(mp3.lastLine().contains("the source has no audio")) << mp3.output.toStdString();
+    EXPECT_TRUE(FolderEntries(out_.path()).filter(".part").isEmpty());
+}
+
+TEST_F(ConvProgramTest, NamesThatLookLikeOptionsOrProtocolsArePlainFiles) {
+    const QString source = Out("-odd: 'name' ä.flv");
+    ASSERT_TRUE(QFile::copy(Clip("flash.flv"), source));
+    const ConvResult result = RunConv({"-i", source, "-y", "-vn", "-ab", "64k", Out("-out: \"ö\".mp3")});
+    ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+    EXPECT_EQ(StreamOf(Probe(Out("-out: \"ö\".mp3")), "audio")["codec_name"], "mp3");
+}
+
+TEST_F(ConvProgramTest, UnreadableSourcesFailThatFileQuicklyWithAReason) {
+    QFile(Out("empty.flv")).open(QIODevice::WriteOnly);
+    QFile text(Out("text.flv"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("this is a note, not a video\n");
+    text.close();
+    QFile corrupt(Out("corrupt.flv"));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write(QByteArray("FLV\x01\x05") + QByteArray(4000, '\x7f'));
+    corrupt.close();
+
+    const std::vector<std::pair<QString, QString>> cases{{"empty.flv", "empty (0 bytes)"},
+                                                         {"text.flv", "cannot read the source"},
+                                                         {"corrupt.flv", "corrupt.flv"},
+                                                         {"missing.flv", "does not exist"}};
+    for (const auto& [name, reason] : cases) {
+        const QStringList before = FolderEntries(out_.path());
+        const ConvResult result = RunConv({"-i", Out(name), "-y", "-ab", "128k", Out("result.mp3")});
+        EXPECT_EQ(result.exitCode, 1) << name.toStdString();
+        EXPECT_TRUE(result.lastLine().contains(reason)) << result.output.toStdString();
+        EXPECT_EQ(FolderEntries(out_.path()), before) << name.toStdString() << ": nothing is left behind";
+    }
+}
+
+TEST_F(ConvProgramTest, NeverWritesOverTheSource) {
+    ASSERT_TRUE(QFile::copy(Clip("silent.mp4"), Out("same.mp4")));
+    const QByteArray original = ReadAll(Out("same.mp4"));
+    QFile::link(Out("same.mp4"), Out("link.mp4"));
+    QDir::setCurrent(out_.path());
+    for (const QString& output : {QString("./same.mp4"), Out("link.mp4"), Out("../" + QDir(out_.path()).dirName() + "/same.mp4")}) {
+        const ConvResult result = RunConv({"-i", "same.mp4", "-y", "-b", "128k", "-s", "160x120", output});
+        EXPECT_EQ(result.exitCode, 4) << output.toStdString();
+        EXPECT_TRUE(result.lastLine().contains("is the source itself")) << result.output.toStdString();
+    }
+    EXPECT_EQ(ReadAll(Out("same.mp4")), original);
+}
+
+TEST_F(ConvProgramTest, AFailedConversionKeepsTheEarlierOutput) {
+    QFile earlier(Out("keep.mp3"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier output");
+    earlier.close();
+
+    const ConvResult noAudio = RunConv({"-i", Clip("silent.mp4"), "-y", "-vn", "-ab", "128k", Out("keep.mp3")});
+    EXPECT_EQ(noAudio.exitCode, 1);
+    const ConvResult noOverwrite = RunConv({"-i", Clip("flash.flv"), "-vn", "-ab", "128k", Out("keep.mp3")});
+    EXPECT_EQ(noOverwrite.exitCode, 5);
+    EXPECT_TRUE(noOverwrite.lastLine().contains("add -y")) << noOverwrite.output.toStdString();
+    EXPECT_EQ(ReadAll(Out("keep.mp3")), "earlier output");
+    EXPECT_EQ(FolderEntries(out_.path()), QStringList{"keep.mp3"});
+
+    const ConvResult overwrite = RunConv({"-i", Clip("flash.flv"), "-y", "-vn", "-ab", "128k", Out("keep.mp3")});
+    EXPECT_EQ(overwrite.exitCode, 0) << overwrite.output.toStdString();
+    EXPECT_EQ(StreamOf(Probe(Out("keep.mp3")), "audio")["codec_name"], "mp3");
+}
+
+TEST_F(ConvProgramTest, BadLinesEndWithStatus2AndTouchNothing) {
+    for (const QStringList& arguments : {QStringList{"-i", Clip("flash.flv"), "-y", "-ab", "fast", Out("a.mp3")},
+                                         QStringList{"-i", Clip("flash.flv"), "-y", "-deinterlace", Out("a.mp4")},
+                                         QStringList{"-i", Clip("flash.flv"), "-y", "-s", "320x", Out("a.mp4")},
+                                         QStringList{"-i", Clip("flash.flv"), "-y", Out("a.ogg")},
+                                         QStringList{"-i", Clip("flash.flv"), "-y", "-ab"}}) {
+        const ConvResult result = RunConv(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(result.output.trimmed().count('\n'), 0) << "one line: " << result.output.toStdString();
+    }
+    EXPECT_TRUE(FolderEntries(out_.path()).isEmpty());
+}
+
+TEST_F(ConvProgramTest, MissingFfmpegIsStatus3AndVersionNamesIt) {
+    const ConvResult version = RunConv({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.output.contains("ffmpeg version")) << version.output.toStdString();
+
+    // A copy of conv with nothing beside it and an empty PATH finds no FFmpeg.
+    const QString lonely = Out("conv");
+    ASSERT_TRUE(QFile::copy(CONV_PATH, lonely));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH", out_.path() + "/nothing-here");
+    const ConvResult result = RunConv({"-i", Clip("flash.flv"), "-y", Out("a.mp3")}, lonely, environment);
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.lastLine().contains("ffmpeg was not found")) << result.output.toStdString();
+}
