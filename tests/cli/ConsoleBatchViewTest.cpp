@@ -1,0 +1,83 @@
+#include "ConsoleBatchView.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace tavoclip {
+namespace {
+
+std::string Contents(std::FILE* file) {
+    std::fflush(file);
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;) text += static_cast<char>(c);
+    std::fseek(file, 0, SEEK_END);
+    return text;
+}
+
+class ConsoleBatchViewTest : public ::testing::Test {
+protected:
+    ~ConsoleBatchViewTest() override {
+        std::fclose(out_);
+        std::fclose(err_);
+    }
+    ConsoleBatchView View(bool terminal) {
+        return ConsoleBatchView(out_, err_, terminal, {}, "/out", [this] { ++ended_; });
+    }
+    // Drives a view through two files, the second failing.
+    void TwoFiles(ConsoleBatchView& view) {
+        view.FileStarting(1, 2, {}, "/in/a.flv");
+        view.SetProgressBarWidth(2707.5f);
+        view.SetProgressCaption("50%");
+        view.SetProgressCaption("50%");
+        view.FileEnded({"/in/a.flv", "/out/a.mp4", true, {}});
+        view.FileStarting(2, 2, {}, "/in/b.flv");
+        view.FileEnded({"/in/b.flv", "/out/b.mp4", false, "the converter exited with status 1"});
+        view.ShowMessage("These files were not converted", "Tavoclip", MessageIcon::Exclamation);
+        view.SetProgressBarWidth(0);
+        view.SetProgressCaption("Done.");
+        view.BatchEnded(false);
+    }
+
+    std::FILE* out_ = std::tmpfile();
+    std::FILE* err_ = std::tmpfile();
+    int ended_ = 0;
+};
+
+TEST_F(ConsoleBatchViewTest, ScriptLinesCarryEachEventOnceAndTheSummaryLast) {
+    ConsoleBatchView view = View(false);
+    TwoFiles(view);
+    EXPECT_EQ(Contents(out_),
+              "START 1/2 /in/a.flv\nPROGRESS 50%\nDONE /in/a.flv -> /out/a.mp4\nSTART 2/2 /in/b.flv\n"
+              "FAILED /in/b.flv: the converter exited with status 1\nSUMMARY 1 converted, 1 failed\n");
+    EXPECT_EQ(Contents(err_), "Tavoclip: These files were not converted\n");
+    EXPECT_EQ(view.exitStatus(), 1);
+    EXPECT_EQ(ended_, 1);
+}
+
+TEST_F(ConsoleBatchViewTest, TerminalRedrawsOneLineAndClearsItBeforeOtherOutput) {
+    ConsoleBatchView view = View(true);
+    view.FileStarting(1, 2, {}, "/in/a.flv");
+    view.SetProgressBarWidth(2707.5f);
+    view.SetProgressCaption("50%");
+    const std::string redrawn = Contents(out_);
+    EXPECT_NE(redrawn.find("\r\x1b[K[############------------] 50%    file 1 of 2: a.flv"), std::string::npos)
+        << redrawn;
+    EXPECT_EQ(redrawn.find('\n'), std::string::npos);
+
+    view.FileEnded({"/in/a.flv", "/out/a.mp4", true, {}});
+    view.BatchEnded(false);
+    EXPECT_TRUE(Contents(out_).ends_with("\r\x1b[KDONE /in/a.flv -> /out/a.mp4\nSUMMARY 1 converted, 0 failed\n"));
+    EXPECT_EQ(view.exitStatus(), 0);
+}
+
+TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFiles) {
+    ConsoleBatchView view = View(false);
+    view.BatchEnded(true);
+    EXPECT_EQ(view.exitStatus(), 1);
+}
+
+}  // namespace
+}  // namespace tavoclip
