@@ -5,6 +5,7 @@
 
 #include "DialogSkin.h"
 #include "HotSpot.h"
+#include "ScaleFormLayout.h"
 
 namespace tavoclip {
 
@@ -29,6 +30,7 @@ frmSuggest::frmSuggest(FeedbackEndpoint endpoint, QWidget* parent)
     BuildSkin();
     BuildFields();
     BuildButtons();
+    ScaleWindowToScreen(*this);
     connect(&request_, &FeedbackRequest::finished, this, &frmSuggest::wb_DocumentComplete);
 }
 
@@ -64,7 +66,9 @@ void frmSuggest::BuildFields()
 
     lblSending_ = new QLabel(this);
     lblSending_->setObjectName(QStringLiteral("lblSending"));
-    lblSending_->setGeometry(FromTwips(720, 2070, 1050, 210));
+    // Wider than its 1050-twip design so that "Your Email?" is not clipped
+    // where Tahoma is replaced by a wider font; it still ends before Send.
+    lblSending_->setGeometry(FromTwips(720, 2070, 1710, 225));
     QFont font(QStringLiteral("Tahoma"), 9);
     font.setBold(true);
     lblSending_->setFont(font);
