@@ -14,12 +14,15 @@ constexpr int kMenuCount = 3;
 // The last line the converter printed, for the failure report. Progress
 // lines end in a carriage return, so both line ends split.
 std::string LastLine(const std::string& output) {
-    std::size_t end = output.find_last_not_of("\r\n \t");
+    const std::size_t end = output.find_last_not_of("\r\n \t");
     if (end == std::string::npos) return {};
-    const std::size_t start = output.find_last_of("\r\n", end);
-    return output.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+    const std::size_t lineEnd = output.find_last_of("\r\n", end);
+    const std::size_t start = lineEnd == std::string::npos ? 0 : lineEnd + 1;
+    return output.substr(start, end + 1 - start);
 }
 
+// A converter given in place of data/conv also replaces the first word of
+// the text, so the line shown (and printed by a dry run) is what runs.
 std::string ReplaceProgramWord(const std::string& text, const std::string& oldProgram, const std::string& newProgram,
                                PathStyle style) {
     std::string newWord = newProgram;
