@@ -18,6 +18,8 @@
 #include "SingleInstanceLock.h"
 #include "TempFileCleanup.h"
 #include "frmMain.h"
+#include "frmOptions.h"
+#include "frmSuggest.h"
 
 using namespace tavoclip;
 
@@ -65,6 +67,17 @@ int main(int argc, char** argv)
     messages.SetParent(&mainWindow);
     desktop.SetDialogParent(&mainWindow);
     operations.SetWindow(&mainWindow);
+    // Each opening builds a fresh form from the current options and drops it
+    // when it closes.
+    operations.SetFormOpeners(
+        [&] {
+            frmOptions dialog(options, settings, messages, &mainWindow);
+            dialog.exec();
+        },
+        [&] {
+            frmSuggest form(FeedbackEndpoint{}, &mainWindow);
+            form.exec();
+        });
 
     QtProcessLauncher launcher;
     DOSOutputs runner(launcher, pump, mainWindow, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
