@@ -1,6 +1,10 @@
 #include "ConvProgram.h"
 
 #include <filesystem>
+#include <memory>
+
+#include <QEventLoop>
+#include <QTimer>
 #include <system_error>
 
 #include "ConvArguments.h"
@@ -13,6 +17,9 @@
 namespace tavoclip {
 namespace fs = std::filesystem;
 namespace {
+
+// "time=" four times a second: the window wants at least two.
+constexpr int kProgressIntervalMs = 250;
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
@@ -75,23 +82,63 @@ std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
     return std::nullopt;
 }
 
+// FFmpeg starts at once on the plan for a typical source while ffprobe looks
+// at the real one: starting ffprobe costs about as much as a short conversion
+// itself. When the real source needs other options, the first run is stopped
+// and the conversion starts again; the temporary file takes no harm.
 ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& tools) {
-    const ProbeResult probe = ProbeSource(tools.ffprobe, request.sourcePath);
-    if (!probe.info) return Failure("cannot read the source " + Quoted(request.sourcePath) + ": " + probe.error);
-    if (probe.info->durationSeconds > 0) console_.Duration(probe.info->durationSeconds);
-
     TemporaryOutput temporary(request.outputPath);
     if (!temporary.Create()) return Failure("cannot write into the output folder: " + temporary.errorText());
     const OutputContainer container = *FindOutputContainer(request.outputPath);
-    const ConversionPlan plan = BuildConversionPlan(request, container, *probe.info, temporary.path());
+    const bool convWritesFile = container.muxer.empty();
+    if (!convWritesFile) temporary.Close();
+    QIODevice* amrFile = convWritesFile ? &temporary.device() : nullptr;
+
+    QEventLoop loop;
+    std::optional<RunResult> result;
+    const auto onRunDone = [&](RunResult done) {
+        result = std::move(done);
+        loop.quit();
+    };
+    const ConversionPlan guess = BuildConversionPlan(request, container, TypicalSource(request), temporary.path());
+    auto run = std::make_unique<ConversionRun>(tools, guess, amrFile, onRunDone);
+    run->Start();
+
+    std::optional<ProbeResult> probe;
+    SourceProbe prober(tools.ffprobe, request.sourcePath, [&](ProbeResult done) {
+        probe = std::move(done);
+        loop.quit();
+    });
+    prober.Start();
+    while (!probe) loop.exec();
+    if (!probe->info) return Failure("cannot read the source " + Quoted(request.sourcePath) + ": " + probe->error);
+    if (probe->info->durationSeconds > 0) console_.Duration(probe->info->durationSeconds);
+
+    const ConversionPlan plan = BuildConversionPlan(request, container, *probe->info, temporary.path());
     if (!plan.error.empty()) return Failure(plan.error);
     for (const std::string& note : plan.notes) console_.Note(note);
+    if (!SameProcesses(plan, guess)) {
+        run.reset();
+        result.reset();
+        if (convWritesFile && !temporary.Truncate()) return Failure("cannot write the output: " + temporary.errorText());
+        run = std::make_unique<ConversionRun>(tools, plan, amrFile, onRunDone);
+        run->Start();
+    }
 
-    const bool convWritesFile = plan.encodeArguments.empty();
-    if (!convWritesFile) temporary.Close();
-    const RunResult result = ConversionRun(tools, plan, console_, convWritesFile ? &temporary.device() : nullptr).Run();
-    for (const std::string& line : result.errorLines) console_.Error("ffmpeg: " + line);
-    if (!result.succeeded) return Failure(result.reason + ": " + Quoted(request.sourcePath) + " was not converted");
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { console_.Time(run->seconds()); });
+    ticker.start(kProgressIntervalMs);
+    while (!result) loop.exec();
+    ticker.stop();
+    if (result->succeeded) console_.Time(run->seconds());
+    return Finish(request, *result, temporary);
+}
+
+ConvExit ConvProgram::Finish(const ConvRequest& request, const RunResult& result, TemporaryOutput& temporary) {
+    if (!result.succeeded) {
+        for (const std::string& line : result.errorLines) console_.Error("ffmpeg: " + line);
+        return Failure(result.reason + ": " + Quoted(request.sourcePath) + " was not converted");
+    }
     if (!temporary.Close()) return Failure("could not write the output: " + temporary.errorText());
     if (temporary.Size() == 0) return Failure("ffmpeg wrote nothing: " + Quoted(request.sourcePath) + " was not converted");
     if (const std::string error = temporary.Commit(); !error.empty()) return Failure(error);

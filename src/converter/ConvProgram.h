@@ -8,6 +8,8 @@
 
 #include "ConsoleOutput.h"
 #include "ConvRequest.h"
+#include "ConversionRun.h"
+#include "TemporaryOutput.h"
 #include "FfmpegTools.h"
 
 namespace tavoclip {
@@ -36,6 +38,7 @@ private:
     ConvExit PrintVersion();
     std::optional<ConvExit> CheckPaths(const ConvRequest& request);
     ConvExit Convert(const ConvRequest& request, const FfmpegTools& tools);
+    ConvExit Finish(const ConvRequest& request, const RunResult& result, TemporaryOutput& temporary);
     ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
 
     ConsoleOutput& console_;

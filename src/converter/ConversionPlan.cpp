@@ -73,7 +73,7 @@ private:
     void AddInput(std::vector<std::string>& args) const;
     void AddVideo(std::vector<std::string>& args);
     void AddAudio(std::vector<std::string>& args);
-    FrameSize ChooseFrameSize();
+    std::optional<FrameSize> ChooseFrameSize();
     void AddMpeg1Rate(std::vector<std::string>& args);
     AudioSettings StartAudio() const;
     void LimitChannels(AudioSettings& audio, std::string_view codec);
@@ -113,14 +113,16 @@ void PlanBuilder::AddInput(std::vector<std::string>& args) const {
     args.insert(args.end(), {"-i", FfmpegFileUrl(request_.sourcePath)});
 }
 
-FrameSize PlanBuilder::ChooseFrameSize() {
-    FrameSize size = request_.frameSize.value_or(FrameSize{source_.video->width, source_.video->height});
+// The size to ask FFmpeg for, or nullopt to keep the source's own.
+std::optional<FrameSize> PlanBuilder::ChooseFrameSize() {
+    const FrameSize size = request_.frameSize.value_or(FrameSize{source_.video->width, source_.video->height});
     // 4:2:0 video needs even sides.
-    FrameSize even{std::max(2, size.width - size.width % 2), std::max(2, size.height - size.height % 2)};
+    const FrameSize even{std::max(2, size.width - size.width % 2), std::max(2, size.height - size.height % 2)};
     if (!(even == size)) {
         Note("frame size " + std::to_string(size.width) + "x" + std::to_string(size.height) +
              " has an odd side: using " + std::to_string(even.width) + "x" + std::to_string(even.height));
     }
+    if (!request_.frameSize && even == size) return std::nullopt;
     return even;
 }
 
@@ -129,10 +131,11 @@ void PlanBuilder::AddMpeg1Rate(std::vector<std::string>& args) {
     const FrameRate* best = &kMpeg1Rates[0];
     for (const FrameRate& rate : kMpeg1Rates)
         if (std::abs(rate.value - sourceRate) < std::abs(best->value - sourceRate)) best = &rate;
-    if (std::abs(best->value - sourceRate) > 0.01)
-        Note("MPEG-1 cannot store " + Fps(sourceRate) + ": using " + Fps(best->value));
-    // Always fixed: MPEG-1 has no variable frame rate.
-    args.insert(args.end(), {"-r", best->text});
+    const bool allowed = std::abs(best->value - sourceRate) <= 0.01;
+    if (!allowed) Note("MPEG-1 cannot store " + Fps(sourceRate) + ": using " + Fps(best->value));
+    // MPEG-1 has no variable frame rate; a source with one is made constant.
+    if (!allowed || source_.video->variableRate || source_.video->framesPerSecond <= 0)
+        args.insert(args.end(), {"-r", best->text});
 }
 
 void PlanBuilder::AddVideo(std::vector<std::string>& args) {
@@ -140,7 +143,8 @@ void PlanBuilder::AddVideo(std::vector<std::string>& args) {
         args.push_back("-vn");
         return;
     }
-    const FrameSize size = ChooseFrameSize();
+    const std::optional<FrameSize> newSize = ChooseFrameSize();
+    const FrameSize size = newSize.value_or(FrameSize{source_.video->width, source_.video->height});
     std::string codec(container_.videoCodec);
     if (container_.extension == ".3gp" &&
         std::find(kH263Sizes.begin(), kH263Sizes.end(), size) == kH263Sizes.end()) {
@@ -148,9 +152,9 @@ void PlanBuilder::AddVideo(std::vector<std::string>& args) {
         Note("H.263 cannot code " + std::to_string(size.width) + "x" + std::to_string(size.height) +
              ": writing MPEG-4 video at that size");
     }
-    args.insert(args.end(), {"-map", "0:" + std::to_string(source_.video->index), "-c:v", codec});
+    args.insert(args.end(), {"-map", "0:V:0", "-c:v", codec});
     if (request_.videoBitrate) args.insert(args.end(), {"-b:v", std::to_string(*request_.videoBitrate)});
-    args.insert(args.end(), {"-s", std::to_string(size.width) + "x" + std::to_string(size.height)});
+    if (newSize) args.insert(args.end(), {"-s", std::to_string(size.width) + "x" + std::to_string(size.height)});
     args.insert(args.end(), {"-pix_fmt", "yuv420p"});
     if (codec == "mpeg1video") AddMpeg1Rate(args);
 }
@@ -246,10 +250,14 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
             break;
         case AudioEncoder::AmrNb: return;
     }
-    args.insert(args.end(), {"-map", "0:" + std::to_string(source_.audio->index), "-c:a",
-                             std::string(FfmpegAudioCodec(encoder))});
+    args.insert(args.end(), {"-map", "0:a:0", "-c:a", std::string(FfmpegAudioCodec(encoder))});
     if (audio.bitrate) args.insert(args.end(), {"-b:a", std::to_string(audio.bitrate)});
-    args.insert(args.end(), {"-ar", std::to_string(audio.sampleRate), "-ac", std::to_string(audio.channels)});
+    // Only what differs from the source is spelled out, so that the line for
+    // an ordinary source does not depend on the source (see ConvProgram).
+    if (request_.sampleRate || audio.sampleRate != source_.audio->sampleRate)
+        args.insert(args.end(), {"-ar", std::to_string(audio.sampleRate)});
+    if (request_.channels || audio.channels != source_.audio->channels)
+        args.insert(args.end(), {"-ac", std::to_string(audio.channels)});
 }
 
 void PlanBuilder::BuildPcm() {
@@ -265,7 +273,7 @@ void PlanBuilder::BuildPcm() {
     auto& args = plan_.pcmArguments;
     AddInput(args);
     if (request_.lengthSeconds) args.insert(args.end(), {"-t", std::to_string(*request_.lengthSeconds)});
-    args.insert(args.end(), {"-map", "0:" + std::to_string(source_.audio->index), "-vn", "-sn", "-dn",
+    args.insert(args.end(), {"-map", "0:a:0", "-vn", "-sn", "-dn",
                              "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "pipe:1"});
 }
 
@@ -307,6 +315,20 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
 }  // namespace
 
 std::string FfmpegFileUrl(const std::string& path) { return "file:" + path; }
+
+SourceInfo TypicalSource(const ConvRequest& request) {
+    const FrameSize size = request.frameSize.value_or(FrameSize{320, 240});
+    SourceInfo source;
+    source.video = VideoStreamInfo{0, size.width + size.width % 2, size.height + size.height % 2, 25, false};
+    source.audio = AudioStreamInfo{1, 44100, 2};
+    return source;
+}
+
+bool SameProcesses(const ConversionPlan& first, const ConversionPlan& second) {
+    const bool sameMode = first.amrMode.has_value() == second.amrMode.has_value() &&
+                          (!first.amrMode || first.amrMode->mode == second.amrMode->mode);
+    return sameMode && first.encodeArguments == second.encodeArguments && first.pcmArguments == second.pcmArguments;
+}
 
 ConversionPlan BuildConversionPlan(const ConvRequest& request, const OutputContainer& container,
                                    const SourceInfo& source, const std::string& temporaryOutput) {

@@ -34,6 +34,14 @@ struct ConversionPlan {
 ConversionPlan BuildConversionPlan(const ConvRequest& request, const OutputContainer& container,
                                    const SourceInfo& source, const std::string& temporaryOutput);
 
+// A source that needs no adjustment for any format: video at 25 fps and even
+// size, 44.1 kHz stereo audio. Its plan equals the real source's plan in the
+// common case, so FFmpeg can start on it before ffprobe has answered.
+SourceInfo TypicalSource(const ConvRequest& request);
+
+// Whether two plans run the very same processes.
+bool SameProcesses(const ConversionPlan& first, const ConversionPlan& second);
+
 // "file:" + path.
 std::string FfmpegFileUrl(const std::string& path);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,7 +10,6 @@
 #include <QProcess>
 
 #include "AmrNbEncoder.h"
-#include "ConsoleOutput.h"
 #include "ConversionPlan.h"
 #include "FfmpegTools.h"
 
@@ -17,34 +17,43 @@ namespace tavoclip {
 
 struct RunResult {
     bool succeeded = false;
-    std::vector<std::string> errorLines;  // FFmpeg's own, last ones first kept
+    std::vector<std::string> errorLines;  // FFmpeg's own, the last ones kept
     std::string reason;                   // one line for the end of the output
 };
 
-// Runs the FFmpeg processes of a plan, moves the PCM through conv's AMR-NB
-// encoder where the plan asks for it, and prints "time=" progress four times a
-// second and once at the end. amrFile receives the AMR stream of an .amr
-// output (nullptr otherwise).
+// Runs the FFmpeg processes of a plan and moves the PCM through conv's AMR-NB
+// encoder where the plan asks for it. amrFile receives the AMR stream of an
+// .amr output (nullptr otherwise). onDone is called once, from the event
+// loop, when every process has ended; destroying the run stops what still
+// runs without calling it.
 class ConversionRun {
 public:
-    ConversionRun(const FfmpegTools& tools, const ConversionPlan& plan, ConsoleOutput& console, QIODevice* amrFile);
+    ConversionRun(const FfmpegTools& tools, const ConversionPlan& plan, QIODevice* amrFile,
+                  std::function<void(RunResult)> onDone);
     ~ConversionRun();
+    ConversionRun(const ConversionRun&) = delete;
+    ConversionRun& operator=(const ConversionRun&) = delete;
 
-    RunResult Run();
+    void Start();
+
+    // Output time written so far, in seconds.
+    double seconds() const { return seconds_; }
 
 private:
     std::unique_ptr<QProcess> StartProcess(const std::vector<std::string>& arguments);
+    void WriteAmr(const std::string& amr);
     void ReadPcm();
     void FinishPcm();
     void ReadProgress();
+    void EncodeFinished();
     void CollectErrors(QProcess& process);
     void Fail(const std::string& reason);
-    bool Finished(const QProcess* process) const;
+    void EndWhenAllFinished();
 
     const FfmpegTools& tools_;
     const ConversionPlan& plan_;
-    ConsoleOutput& console_;
     QIODevice* amrFile_;
+    std::function<void(RunResult)> onDone_;
     std::unique_ptr<AmrNbEncoder> encoder_;
     std::unique_ptr<QProcess> encode_;
     std::unique_ptr<QProcess> pcm_;
@@ -52,6 +61,7 @@ private:
     std::vector<std::string> errorLines_;
     std::string failure_;
     double seconds_ = 0;
+    bool ended_ = false;
 };
 
 }  // namespace tavoclip

@@ -1,6 +1,7 @@
 #include "SourceInfo.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,7 +38,11 @@ void ReadStream(const QJsonObject& stream, SourceInfo& info) {
     const QString type = stream["codec_type"].toString();
     const int index = stream["index"].toInt();
     if (type == "video" && !info.video && !IsCoverArt(stream) && stream["width"].toInt() > 0) {
-        info.video = VideoStreamInfo{index, stream["width"].toInt(), stream["height"].toInt(), FramesPerSecond(stream)};
+        const double average = ReadRate(stream["avg_frame_rate"].toString());
+        const double real = ReadRate(stream["r_frame_rate"].toString());
+        const bool variable = average > 0 && std::abs(average - real) > 0.01;
+        info.video = VideoStreamInfo{index, stream["width"].toInt(), stream["height"].toInt(), FramesPerSecond(stream),
+                                     variable};
     } else if (type == "audio" && !info.audio && stream["channels"].toInt() > 0) {
         info.audio = AudioStreamInfo{index, stream["sample_rate"].toString().toInt(), stream["channels"].toInt()};
     }

@@ -12,6 +12,7 @@ struct VideoStreamInfo {
     int width = 0;
     int height = 0;
     double framesPerSecond = 0;  // 0 when the source does not say
+    bool variableRate = false;   // the frames do not come at one fixed rate
 };
 
 struct AudioStreamInfo {

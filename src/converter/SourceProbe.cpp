@@ -1,42 +1,57 @@
 #include "SourceProbe.h"
 
-#include <QProcess>
-
 #include "ChildProcess.h"
 #include "ConversionPlan.h"
 
 namespace tavoclip {
-namespace {
+
+SourceProbe::SourceProbe(QString ffprobe, std::string sourcePath, std::function<void(ProbeResult)> onDone,
+                         int timeoutMs)
+    : ffprobe_(std::move(ffprobe)), url_(FfmpegFileUrl(sourcePath)), onDone_(std::move(onDone)), timeoutMs_(timeoutMs) {}
+
+SourceProbe::~SourceProbe() {
+    process_.disconnect();
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.kill();
+    process_.waitForFinished(5000);
+}
+
+void SourceProbe::Start() {
+    PrepareChildProcess(process_);
+    QObject::connect(&process_, &QProcess::finished, [this] { Finish(ReadResult()); });
+    QObject::connect(&process_, &QProcess::errorOccurred, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) Finish({std::nullopt, "could not start ffprobe: " + process_.errorString().toStdString()});
+    });
+    timeout_.setSingleShot(true);
+    QObject::connect(&timeout_, &QTimer::timeout, [this] {
+        process_.disconnect();
+        process_.kill();
+        Finish({std::nullopt, "ffprobe took too long to read it"});
+    });
+    timeout_.start(timeoutMs_);
+    process_.start(ffprobe_, {"-v", "error", "-of", "json", "-show_format", "-show_streams", QString::fromLocal8Bit(url_)});
+    process_.closeWriteChannel();
+}
 
 // ffprobe says "file:/path/name.flv: Invalid data found when processing
 // input"; the path is already known to the reader, the reason is what counts.
-std::string Reason(const QByteArray& errorText, const std::string& url) {
-    QString text = QString::fromLocal8Bit(errorText).trimmed().section('\n', -1);
-    const QString prefix = QString::fromLocal8Bit(url) + ": ";
-    if (text.startsWith(prefix)) text = text.mid(prefix.size());
-    return text.isEmpty() ? std::string("ffprobe could not read it") : text.toStdString();
-}
-
-}  // namespace
-
-ProbeResult ProbeSource(const QString& ffprobe, const std::string& sourcePath, int timeoutMs) {
-    const std::string url = FfmpegFileUrl(sourcePath);
-    QProcess process;
-    PrepareChildProcess(process);
-    process.start(ffprobe, {"-v", "error", "-of", "json", "-show_format", "-show_streams",
-                            QString::fromLocal8Bit(url)});
-    process.closeWriteChannel();
-    if (!process.waitForStarted()) return {std::nullopt, "could not start ffprobe: " + process.errorString().toStdString()};
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {std::nullopt, "ffprobe took too long to read it"};
+ProbeResult SourceProbe::ReadResult() {
+    if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != 0) {
+        QString text = QString::fromLocal8Bit(process_.readAllStandardError()).trimmed().section('\n', -1);
+        const QString prefix = QString::fromLocal8Bit(url_) + ": ";
+        if (text.startsWith(prefix)) text = text.mid(prefix.size());
+        return {std::nullopt, text.isEmpty() ? std::string("ffprobe could not read it") : text.toStdString()};
     }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return {std::nullopt, Reason(process.readAllStandardError(), url)};
-    auto info = ParseProbeOutput(process.readAllStandardOutput());
+    auto info = ParseProbeOutput(process_.readAllStandardOutput());
     if (!info) return {std::nullopt, "ffprobe gave no readable description of it"};
     return {info, {}};
+}
+
+void SourceProbe::Finish(ProbeResult result) {
+    if (done_) return;
+    done_ = true;
+    timeout_.stop();
+    onDone_(std::move(result));
 }
 
 }  // namespace tavoclip

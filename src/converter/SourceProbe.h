@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
+#include <QProcess>
 #include <QString>
+#include <QTimer>
 
 #include "SourceInfo.h"
 
@@ -14,8 +17,29 @@ struct ProbeResult {
     std::string error;  // why the source cannot be read, when info is empty
 };
 
-// Asks ffprobe what the source holds. A source ffprobe cannot read, or that
-// keeps it busy longer than timeoutMs, gives an error instead of a hang.
-ProbeResult ProbeSource(const QString& ffprobe, const std::string& sourcePath, int timeoutMs = 20000);
+// Asks ffprobe what the source holds, without blocking the event loop, so
+// that the conversion can already run meanwhile. A source ffprobe cannot read,
+// or that keeps it busy longer than timeoutMs, gives an error, never a hang.
+// onDone is called once.
+class SourceProbe {
+public:
+    SourceProbe(QString ffprobe, std::string sourcePath, std::function<void(ProbeResult)> onDone,
+                int timeoutMs = 20000);
+    ~SourceProbe();
+
+    void Start();
+
+private:
+    void Finish(ProbeResult result);
+    ProbeResult ReadResult();
+
+    QString ffprobe_;
+    std::string url_;
+    std::function<void(ProbeResult)> onDone_;
+    int timeoutMs_;
+    QProcess process_;
+    QTimer timeout_;
+    bool done_ = false;
+};
 
 }  // namespace tavoclip

@@ -26,6 +26,9 @@ public:
     // buffered bytes could not be written.
     bool Close();
 
+    // Empties the file for a fresh start; false when that fails.
+    bool Truncate() { return file_->resize(0) && file_->seek(0); }
+
     // The written size in bytes (0 when missing).
     long long Size() const;
 

@@ -180,12 +180,12 @@ TEST_F(ConvProgramTest, PrintsWhatTheProgressReaderUnderstands) {
     EXPECT_TRUE(result.output.contains("MPEG-1 cannot store 15 fps"));
     for (const QString& line : result.output.split('\n')) EXPECT_LT(line.size(), 80) << line.toStdString();
 
-    // Read the way the window reads it: 1024-byte chunks, the last one full.
+    // Read the way the window reads it; each line is written and flushed on
+    // its own, so it arrives as a chunk of its own at the window's pace.
     ProgressTracker tracker;
     std::optional<ProgressDisplay> last;
-    const std::string text = result.output.toStdString();
-    for (std::size_t at = 0; at < text.size(); at += 1024)
-        if (auto shown = tracker.Feed(text.substr(at, 1024), {})) last = shown;
+    for (const QString& line : result.output.split('\n'))
+        if (auto shown = tracker.Feed((line + '\n').toStdString(), {})) last = shown;
     EXPECT_EQ(tracker.totalSeconds(), 4);
     ASSERT_TRUE(last);
     EXPECT_EQ(last->caption, "100%");

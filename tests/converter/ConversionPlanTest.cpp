@@ -68,9 +68,12 @@ TEST(ConversionPlanTest, Mpeg1GetsTheNearestFrameRateItAllows) {
     const auto rateFor = [](double fps) { return ValueOf(Plan(Request("/o.mpg"), Flv(fps, 44100, 2)).encodeArguments, "-r"); };
     EXPECT_EQ(rateFor(12), "24000/1001");
     EXPECT_EQ(rateFor(15), "24000/1001");
-    EXPECT_EQ(rateFor(25), "25");
-    EXPECT_EQ(rateFor(29.97), "30000/1001");
+    EXPECT_EQ(rateFor(25), "");  // allowed: FFmpeg keeps it
+    EXPECT_EQ(rateFor(29.97), "");
     EXPECT_EQ(rateFor(0), "25");  // unknown rate
+    SourceInfo variable = Flv(29.97, 44100, 2);
+    variable.video->variableRate = true;
+    EXPECT_EQ(ValueOf(Plan(Request("/o.mpg"), variable).encodeArguments, "-r"), "30000/1001");
     EXPECT_TRUE(HasNote(Plan(Request("/o.mpg"), Flv(15, 44100, 2)), "MPEG-1 cannot store 15 fps"));
     EXPECT_TRUE(Plan(Request("/o.mpg"), Flv(25, 44100, 2)).notes.empty());
 }
@@ -83,26 +86,28 @@ TEST(ConversionPlanTest, Mp2TakesOnlyItsOwnBitratesAndRates) {
         const auto plan = Plan(Request("/o.mpg", "256"), Flv(25, rate, 1));
         EXPECT_EQ(ValueOf(plan.encodeArguments, "-ar"), "44100") << rate;
     }
-    EXPECT_EQ(ValueOf(Plan(Request("/o.mpg", "128"), Flv(25, 22050, 1)).encodeArguments, "-ar"), "22050");
-    EXPECT_EQ(ValueOf(Plan(Request("/o.mpg", "128"), Flv(25, 48000, 2)).encodeArguments, "-ar"), "48000");
+    // "" : the source's own rate is kept.
+    EXPECT_EQ(ValueOf(Plan(Request("/o.mpg", "128"), Flv(25, 22050, 1)).encodeArguments, "-ar"), "");
+    EXPECT_EQ(ValueOf(Plan(Request("/o.mpg", "128"), Flv(25, 48000, 2)).encodeArguments, "-ar"), "");
+    EXPECT_EQ(ValueOf(Plan(Request("/o.mpg", "128"), Flv(25, 11025, 2)).encodeArguments, "-ar"), "44100");
 }
 
 TEST(ConversionPlanTest, LameIsResampledSoTheAskedBitrateHolds) {
     const auto args = [](const char* out, const char* kbps, int rate) {
         return Plan(Request(out, kbps), Flv(25, rate, 2)).encodeArguments;
     };
-    EXPECT_EQ(ValueOf(args("/o.mp3", "64", 11025), "-ar"), "11025");
+    EXPECT_EQ(ValueOf(args("/o.mp3", "64", 11025), "-ar"), "");
     EXPECT_EQ(ValueOf(args("/o.mp3", "128", 11025), "-ar"), "22050");
     EXPECT_EQ(ValueOf(args("/o.mp3", "256", 11025), "-ar"), "44100");
     EXPECT_EQ(ValueOf(args("/o.avi", "320", 22050), "-ar"), "44100");
-    EXPECT_EQ(ValueOf(args("/o.mp3", "160", 22050), "-ar"), "22050");
+    EXPECT_EQ(ValueOf(args("/o.mp3", "160", 22050), "-ar"), "");
     EXPECT_EQ(ValueOf(args("/o.mp3", "196", 44100), "-b:a"), "192000");
     EXPECT_TRUE(HasNote(Plan(Request("/o.mp3", "196"), Flv(25, 44100, 2)), "MP3 has no 196k"));
 }
 
 TEST(ConversionPlanTest, AacIsResampledWhenTheRateCannotCarryTheBitrate) {
     EXPECT_EQ(ValueOf(Plan(Request("/o.mp4", "320"), Flv(25, 22050, 2)).encodeArguments, "-ar"), "44100");
-    EXPECT_EQ(ValueOf(Plan(Request("/o.mov", "128"), Flv(25, 22050, 2)).encodeArguments, "-ar"), "22050");
+    EXPECT_EQ(ValueOf(Plan(Request("/o.mov", "128"), Flv(25, 22050, 2)).encodeArguments, "-ar"), "");
     const auto mono = Plan(Request("/o.mp4", "320"), Flv(25, 44100, 1));
     EXPECT_EQ(ValueOf(mono.encodeArguments, "-b:a"), "288000");
     EXPECT_EQ(ValueOf(mono.encodeArguments, "-ar"), "48000");
@@ -116,7 +121,7 @@ TEST(ConversionPlanTest, SurroundIsMixedDownWhereTheCodecTakesTwoChannels) {
         EXPECT_EQ(ValueOf(plan.encodeArguments, "-ac"), "2") << output;
         EXPECT_TRUE(HasNote(plan, "mixing 6 channels down")) << output;
     }
-    EXPECT_EQ(ValueOf(Plan(Request("/o.wav"), Flv(25, 48000, 6)).encodeArguments, "-ac"), "6");
+    EXPECT_EQ(ValueOf(Plan(Request("/o.wav"), Flv(25, 48000, 6)).encodeArguments, "-ac"), "");
     EXPECT_EQ(ValueOf(Plan(Request("/o.wma"), Flv(25, 48000, 2)).encodeArguments, "-c:a"), "wmav2");
 }
 
@@ -178,4 +183,27 @@ TEST(ConversionPlanTest, OddFrameSidesAreMadeEven) {
     const auto plan = Plan(request, source);
     EXPECT_EQ(ValueOf(plan.encodeArguments, "-s"), "320x240");
     EXPECT_TRUE(HasNote(plan, "odd side"));
+}
+
+// FFmpeg starts on the plan for a typical source before ffprobe answers; for
+// an ordinary source that first run must be the right one, and for one that
+// needs adjusting it must not.
+TEST(ConversionPlanTest, TheTypicalSourcePlanFitsOrdinarySources) {
+    const std::vector<std::pair<std::string, std::string>> lines{
+        {"/o.mpg", "128"}, {"/o.wmv", "128"}, {"/o.mov", "128"}, {"/o.avi", "128"}, {"/o.mp4", "128"},
+        {"/o.3gp", "4.75"}, {"/o.mp3", "128"}, {"/o.amr", "4.75"}, {"/o.wma", "128"}, {"/o.wav", "128"}};
+    for (const auto& [output, kbps] : lines) {
+        const ConvRequest request = Request(output, kbps);
+        const ConversionPlan guess = Plan(request, TypicalSource(request));
+        for (const SourceInfo& source : {Flv(25, 22050, 1), Flv(29.97, 44100, 2), Flv(25, 48000, 2)})
+            EXPECT_TRUE(SameProcesses(guess, Plan(request, source))) << output;
+    }
+    const ConvRequest mpg = Request("/o.mpg");
+    EXPECT_FALSE(SameProcesses(Plan(mpg, TypicalSource(mpg)), Plan(mpg, Flv(15, 22050, 1))));
+    const ConvRequest mp3 = Request("/o.mp3", "256");
+    EXPECT_FALSE(SameProcesses(Plan(mp3, TypicalSource(mp3)), Plan(mp3, Flv(25, 22050, 1))));
+    SourceInfo silent = Flv(25, 44100, 2);
+    silent.audio.reset();
+    const ConvRequest mp4 = Request("/o.mp4");
+    EXPECT_FALSE(SameProcesses(Plan(mp4, TypicalSource(mp4)), Plan(mp4, silent)));
 }
