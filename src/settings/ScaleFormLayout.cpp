@@ -61,7 +61,9 @@ void ApplyFormLayout(QWidget& window, const FormLayout& layout)
         if (next >= layout.controls.size())
             break;
         const ControlLayout& control = layout.controls[next++];
-        child->setGeometry(control.rect.toRect());
+        // Each property is rounded on its own, as each is set on its own.
+        const QRectF& r = control.rect;
+        child->setGeometry(qRound(r.left()), qRound(r.top()), qRound(r.width()), qRound(r.height()));
         if (control.fontSize && *control.fontSize > 0) {
             QFont font = child->font();
             font.setPointSizeF(*control.fontSize);

@@ -1,0 +1,83 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "SettingsStore.h"
+
+using namespace tavoclip;
+
+namespace {
+void Write(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+TEST(SettingsStoreTest, MissingFilesGiveNothingAndTheDefaults)
+{
+    QTemporaryDir folder;
+    const SettingsStore store(folder.path());
+    EXPECT_FALSE(store.LoadMainSettings());
+    EXPECT_EQ(store.LoadOptions(), ConversionOptions{});
+}
+
+TEST(SettingsStoreTest, SavesAndLoadsBothFiles)
+{
+    QTemporaryDir folder;
+    const SettingsStore store(folder.path());
+    MainSettings main;
+    main.outputFolder = "/data/out";
+    main.outputFormatIndex = 3;
+    ASSERT_TRUE(store.SaveMainSettings(main));
+    ASSERT_TRUE(store.SaveOptions({1, 0, 15, 45}));
+    EXPECT_EQ(Read(folder.path() + "/options.ini"), "1\r\n0\r\n15\r\n45\r\n");
+
+    const auto loaded = store.LoadMainSettings();
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->outputFolder, "/data/out");
+    EXPECT_EQ(loaded->outputFormatIndex, 3);
+    EXPECT_EQ(store.LoadOptions(), (ConversionOptions{1, 0, 15, 45}));
+}
+
+TEST(SettingsStoreTest, UnwritableFolderFailsQuietlyAndKeepsTheOldFile)
+{
+    QTemporaryDir folder;
+    const SettingsStore missing(folder.path() + "/gone");
+    EXPECT_FALSE(missing.SaveMainSettings({}));
+    EXPECT_FALSE(missing.SaveOptions({}));
+
+    const SettingsStore store(folder.path());
+    Write(store.setupPath(), "\"1\"\r\n");
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool saved = store.SaveMainSettings({});
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!saved) {  // root may write anyway
+        EXPECT_EQ(Read(store.setupPath()), "\"1\"\r\n");
+    }
+}
+
+TEST(SettingsStoreTest, OddFilesLoadWithoutACrash)
+{
+    QTemporaryDir folder;
+    const SettingsStore store(folder.path());
+    // A folder under the file's name, an empty file, and a huge one.
+    QDir(folder.path()).mkdir("options.ini");
+    EXPECT_EQ(store.LoadOptions(), ConversionOptions{});
+    Write(store.setupPath(), "");
+    const auto empty = store.LoadMainSettings();
+    ASSERT_TRUE(empty);
+    EXPECT_FALSE(empty->videoBitrateIndex);
+    Write(store.setupPath(), "\"2\"\r\n" + QByteArray(8 * 1024 * 1024, ','));
+    const auto huge = store.LoadMainSettings();
+    ASSERT_TRUE(huge);
+    EXPECT_EQ(huge->videoBitrateIndex, 2);
+}

@@ -1,0 +1,137 @@
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "BatchDriver.h"
+#include "DOSOutputs.h"
+#include "FileSystemDirectoryMaker.h"
+#include "MainWindowFixture.h"
+#include "QtEventPump.h"
+#include "QtProcessLauncher.h"
+
+using namespace tavoclip;
+using namespace tavoclip::testing;
+
+namespace {
+
+class RecordingFolders final : public FolderOpener {
+public:
+    std::vector<std::string> opened;
+    bool OpenFolder(const std::string& path) override
+    {
+        opened.push_back(path);
+        return true;
+    }
+};
+
+class RecordingSounds final : public SoundPlayer {
+public:
+    std::vector<std::string> played;
+    void PlayAndWait(const std::string& file) override { played.push_back(file); }
+};
+
+// A stand-in converter: prints a duration and one progress line the way the
+// converter does, and writes a small output file at the last argument.
+const char* const kFakeConverter = R"(#!/bin/sh
+for last; do :; done
+echo "  Duration: 00:00:02.00, start: 0.000000" >&2
+echo "size=  1kB time=00:00:01.00 bitrate= 1.0kbits/s" >&2
+echo converted > "$last"
+)";
+
+}  // namespace
+
+class MainWindowBatchTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        converter = folder.path() + "/fake-conv";
+        WriteProgramFile("fake-conv", kFakeConverter);
+        QFile::setPermissions(converter, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        driver = std::make_unique<BatchDriver>(Window(), queue, runner, tracker, options,
+                                               BatchServices{pump, directories, folders, sounds},
+                                               BatchProgram{folder.path().toStdString(), converter.toStdString(),
+                                                            PathStyle::Posix});
+        operations.onStartBatch = [this] { driver->Start(); };
+    }
+
+    bool WaitForCaption(const QString& caption)
+    {
+        const QDeadlineTimer deadline(20000);
+        while (Control<QLabel>("lblPB").text() != caption && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return Control<QLabel>("lblPB").text() == caption;
+    }
+
+    void ExpectBatchControlsEnabled(bool enabled)
+    {
+        for (const char* name : {"imgToolbar0", "imgToolbar1", "imgToolbar2", "imgToolbar3", "imgToolbar4",
+                                 "imgToolbar6", "imgMenu0", "imgMenu1", "imgMenu2", "imgConvert", "lblFeed"})
+            EXPECT_EQ(Control(name).isEnabled(), enabled) << name;
+    }
+
+    QString converter;
+    QtProcessLauncher launcher;
+    QtEventPump pump;
+    DOSOutputs runner{launcher, pump, messages, "tavoclip"};
+    ProgressTracker tracker;
+    FileSystemDirectoryMaker directories;
+    RecordingFolders folders;
+    RecordingSounds sounds;
+    std::unique_ptr<BatchDriver> driver;
+};
+
+TEST_F(MainWindowBatchTest, EmptyQueueAsksForAFileAndChangesNothing)
+{
+    Click(Spot("imgConvert"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Please add a file");
+    EXPECT_EQ(messages.shown[0].title, "Add");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    ExpectBatchControlsEnabled(true);
+    EXPECT_FALSE(driver->timerActive());
+}
+
+TEST_F(MainWindowBatchTest, OneFileBatchEndsWithDoneTheFolderAndTheSound)
+{
+    queue.AppendSource((folder.path() + "/clip.flv").toStdString());
+    queue.UpdateEmptyPrompt();
+    EXPECT_TRUE(Control("picText").isHidden());
+    Click(Spot("imgConvert"));
+    ExpectBatchControlsEnabled(false);
+    EXPECT_TRUE(Spot("imgBrowse").isEnabled());
+    EXPECT_TRUE(Control("cmbOF").isEnabled());
+
+    ASSERT_TRUE(WaitForCaption("Done."));
+    const std::string outputFolder = (folder.path() + "/output").toStdString();
+    EXPECT_EQ(folders.opened, std::vector<std::string>{outputFolder});
+    EXPECT_EQ(sounds.played, std::vector<std::string>{(folder.path() + "/sound.wav").toStdString()});
+    ExpectBatchControlsEnabled(true);
+    EXPECT_EQ(Control<QLabel>("imgPB").width(), 0);
+    EXPECT_EQ(queue.count(), 0u);
+    EXPECT_FALSE(Control("picText").isHidden());
+    EXPECT_TRUE(QFileInfo(folder.path() + "/output/clip.mpg").isFile());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowBatchTest, SoundOffPlaysNothing)
+{
+    options.completionSoundIndex = 1;
+    queue.AppendSource((folder.path() + "/clip.flv").toStdString());
+    Click(Spot("imgConvert"));
+    ASSERT_TRUE(WaitForCaption("Done."));
+    EXPECT_TRUE(sounds.played.empty());
+    EXPECT_EQ(folders.opened.size(), 1u);
+}
+
+TEST_F(MainWindowBatchTest, ProgressBarStaysInsideItsTrough)
+{
+    frmMain& window = Window();
+    window.SetProgressBarWidth(5415.0f / 2);
+    EXPECT_EQ(Control<QLabel>("imgPB").width(), 181);
+    window.SetProgressBarWidth(99999.0f);
+    EXPECT_EQ(Control<QLabel>("imgPB").width(), 361);
+    window.SetProgressCaption("45.6%");
+    EXPECT_EQ(Control<QLabel>("lblPB").text(), "45.6%");
+}
