@@ -14,10 +14,11 @@ class QNetworkReply;
 namespace tavoclip {
 
 // Where the feedback goes and how long a request may take before it counts as
-// finished. The window program uses the defaults; tests point it at a local
+// finished. The window program uses the defaults: the maker's host, the same
+// one the main window links to, over plain HTTP. Tests point it at a local
 // server and shorten the wait.
 struct FeedbackEndpoint {
-    static constexpr const char* kDefaultAddress = "http://www.tavoclip.com/suggest/post.php";
+    static constexpr const char* kDefaultAddress = "http://tavoclip.example.com/suggest/post.php";
     static constexpr std::chrono::milliseconds kDefaultTimeout{15000};
 
     QUrl address{QString::fromLatin1(kDefaultAddress)};
