@@ -27,6 +27,8 @@ constexpr PathStyle kPathStyle = PathStyle::Windows;
 constexpr PathStyle kPathStyle = PathStyle::Posix;
 #endif
 
+std::string NativePath(const QString& path) { return QDir::toNativeSeparators(path).toLocal8Bit().toStdString(); }
+
 bool IsFolder(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_directory(std::filesystem::path(path), error);
@@ -70,10 +72,10 @@ int HeadlessBatch::Run(const QStringList& arguments) {
             break;
     }
     const BatchRequest& request = commandLine.request();
-    const std::string programFolder = QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
-    const std::string outputFolder = request.outputFolder.empty()
-                                         ? QDir::currentPath().toLocal8Bit().toStdString()
-                                         : request.outputFolder;
+    // Qt gives folders with "/" everywhere; the command builder joins with
+    // the platform's own separator.
+    const std::string programFolder = NativePath(QCoreApplication::applicationDirPath());
+    const std::string outputFolder = request.outputFolder.empty() ? NativePath(QDir::currentPath()) : request.outputFolder;
 
     SourceQueue queue;
     FillQueue(request.paths, queue);
