@@ -80,25 +80,30 @@ QStringList FolderEntries(const QString& path) {
 
 class ConvProgramTest : public ::testing::Test {
 protected:
-    // The clips are made once for the whole suite; each is a few seconds of
-    // small frames so the suite stays quick.
-    static void SetUpTestSuite() {
-        clips_ = new QTemporaryDir;
-        const QString dir = clips_->path();
-        ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=15:duration=4", "-f", "lavfi", "-i",
-                            "sine=frequency=440:sample_rate=22050:duration=4", "-c:v", "flv", "-c:a", "libmp3lame",
-                            "-ac", "1", dir + "/flash.flv"}));
-        ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-c:v", "mpeg4",
-                            dir + "/silent.mp4"}));
-        ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=2", "-af",
-                            "pan=5.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|c5=c0", "-c:a", "aac", dir + "/surround.m4a"}));
-    }
+    // Each clip is made on first use and kept for the rest of the suite; they
+    // are a few seconds of small frames so the suite stays quick.
+    static void SetUpTestSuite() { clips_ = new QTemporaryDir; }
     static void TearDownTestSuite() {
         delete clips_;
         clips_ = nullptr;
     }
 
-    static QString Clip(const char* name) { return clips_->path() + "/" + name; }
+    static QString Clip(const QString& name) {
+        const QString path = clips_->path() + "/" + name;
+        if (QFile::exists(path)) return path;
+        if (name == "flash.flv") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=15:duration=4", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=22050:duration=4", "-c:v", "flv", "-c:a", "libmp3lame", "-ac", "1",
+                    path});
+        } else if (name == "silent.mp4") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-c:v", "mpeg4", path});
+        } else if (name == "surround.m4a") {
+            Ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=2", "-af",
+                    "pan=5.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|c5=c0", "-c:a", "aac", path});
+        }
+        EXPECT_TRUE(QFile::exists(path)) << "could not make " << name.toStdString();
+        return path;
+    }
     QString Out(const QString& name) const { return out_.path() + "/" + name; }
 
     static QTemporaryDir* clips_;
@@ -169,7 +174,10 @@ INSTANTIATE_TEST_SUITE_P(AllFormats, ConvFormatTest,
                                            FormatExpectation{6, "mp3", "", "mp3", 0, 0},
                                            FormatExpectation{7, "amr", "", "amr_nb", 8000, 1},
                                            FormatExpectation{8, "asf", "", "wmav1", 0, 0},
-                                           FormatExpectation{9, "wav", "", "pcm_s16le", 0, 0}));
+                                           FormatExpectation{9, "wav", "", "pcm_s16le", 0, 0}),
+                         [](const ::testing::TestParamInfo<FormatExpectation>& info) {
+                             return std::string(kOutputFormats[info.param.format].shortName);
+                         });
 
 TEST_F(ConvProgramTest, PrintsWhatTheProgressReaderUnderstands) {
     const ConvResult result = RunConv({"-i", Clip("flash.flv"), "-y", "-b", "128k", "-s", "320x240", "-ab", "196k",
