@@ -19,6 +19,25 @@ bool HasOwnFont(const QWidget& control)
            control.inherits("QAbstractItemView") || control.inherits("QAbstractButton");
 }
 
+// The window's controls in creation order. A plain container (a bare QWidget
+// such as the list's empty prompt) is followed by its own controls, whose
+// rectangles are relative to it; the inner parts of composite controls (a
+// combo box's button, a list's scroll bars) are theirs to lay out.
+std::vector<QWidget*> LayoutControls(const QWidget& parent)
+{
+    std::vector<QWidget*> controls;
+    for (QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        controls.push_back(child);
+        if (child->metaObject() == &QWidget::staticMetaObject) {
+            const std::vector<QWidget*> inner = LayoutControls(*child);
+            controls.insert(controls.end(), inner.begin(), inner.end());
+        }
+    }
+    return controls;
+}
+
 }  // namespace
 
 FormLayout ScaleFormLayout(FormLayout layout, ScaleFactors factors, const QString& doubleScaledFont)
@@ -39,9 +58,7 @@ FormLayout ScaleFormLayout(FormLayout layout, ScaleFactors factors, const QStrin
 FormLayout ReadFormLayout(const QWidget& window)
 {
     FormLayout layout{QSizeF(window.size()), {}};
-    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow())
-            continue;
+    for (const QWidget* child : LayoutControls(window)) {
         ControlLayout control{child->objectName(), QRectF(child->geometry()), std::nullopt};
         if (HasOwnFont(*child))
             control.fontSize = child->font().pointSizeF();
@@ -53,14 +70,10 @@ FormLayout ReadFormLayout(const QWidget& window)
 void ApplyFormLayout(QWidget& window, const FormLayout& layout)
 {
     window.resize(layout.size.toSize());
-    const QList<QWidget*> children = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    std::size_t next = 0;
-    for (QWidget* child : children) {
-        if (child->isWindow())
-            continue;
-        if (next >= layout.controls.size())
-            break;
-        const ControlLayout& control = layout.controls[next++];
+    const std::vector<QWidget*> children = LayoutControls(window);
+    for (std::size_t i = 0; i < children.size() && i < layout.controls.size(); ++i) {
+        QWidget* child = children[i];
+        const ControlLayout& control = layout.controls[i];
         // Each property is rounded on its own, as each is set on its own.
         const QRectF& r = control.rect;
         child->setGeometry(qRound(r.left()), qRound(r.top()), qRound(r.width()), qRound(r.height()));

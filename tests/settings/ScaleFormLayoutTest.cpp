@@ -43,14 +43,17 @@ TEST(ScaleFormLayoutTest, AppliedToWidgetsInWholePixels)
     QFont font = box->font();
     font.setPointSizeF(10);
     box->setFont(font);
-    auto* spot = new QWidget(&window);
-    spot->setGeometry(18, 31, 40, 15);
+    auto* prompt = new QWidget(&window);
+    prompt->setGeometry(164, 264, 163, 21);
+    auto* inside = new QLabel("Drag & Drop Files Here", prompt);
+    inside->setGeometry(12, 4, 139, 14);
 
     ApplyFormLayout(window, ScaleFormLayout(ReadFormLayout(window), {0.8, 0.8}, "txtPath"));
     EXPECT_EQ(window.size(), QSize(560, 399));
     EXPECT_EQ(box->geometry(), QRect(390, 264, 114, 18));
     EXPECT_NEAR(box->font().pointSizeF(), 6.4, 0.01);
-    EXPECT_EQ(spot->geometry(), QRect(14, 25, 32, 12));
+    EXPECT_EQ(prompt->geometry(), QRect(131, 211, 130, 17));
+    EXPECT_EQ(inside->geometry(), QRect(10, 3, 111, 11)) << "controls inside a container are scaled too";
 }
 
 TEST(ScaleFormLayoutTest, TheUsualScreenChangesNothing)

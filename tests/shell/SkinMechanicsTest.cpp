@@ -9,6 +9,7 @@
 #include "ApplyColorKey.h"
 #include "BeginWindowDrag.h"
 #include "HotSpot.h"
+#include "MainSkin.h"
 #include "PictureStore.h"
 #include "SkinCanvas.h"
 
@@ -116,4 +117,26 @@ TEST(PictureStoreTest, MissingPictureIsNullNotAFailure)
     EXPECT_EQ(store.Picture("imgExitLight").deviceIndependentSize().toSize(), QSize(14, 13));
     EXPECT_EQ(store.Picture("imgExitLight").size(), QSize(28, 26));
     EXPECT_TRUE(store.Picture("nothing").isNull());
+}
+
+TEST(MainSkinTest, DrawnSharpAtTwiceThePixelsWithTheSameOutline)
+{
+    const QImage normal = MainSkin::Background(1.0);
+    const QImage sharp = MainSkin::Background(2.0);
+    EXPECT_EQ(normal.size(), QSize(700, 500));
+    EXPECT_EQ(sharp.size(), QSize(1400, 1000));
+    const QImage outline = ColorKeyMask(normal).toImage();
+    const QImage sharpOutline = ColorKeyMask(sharp).toImage();
+    ASSERT_EQ(sharpOutline.size(), outline.size());
+    int differing = 0;
+    for (int y = 0; y < outline.height(); ++y)
+        for (int x = 0; x < outline.width(); ++x)
+            differing += outline.pixel(x, y) != sharpOutline.pixel(x, y);
+    EXPECT_LT(differing, 40) << "only the rounded corners' edge pixels may differ";
+    EXPECT_NE(outline.pixel(0, 0), outline.pixel(350, 250));
+
+    PictureStore pictures;
+    MainSkin::AddPictures(pictures, 2.0);
+    EXPECT_EQ(pictures.Picture("imgConvertData").size(), QSize(370, 176));
+    EXPECT_EQ(pictures.Picture("imgConvertData").deviceIndependentSize().toSize(), QSize(185, 88));
 }

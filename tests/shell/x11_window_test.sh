@@ -36,6 +36,8 @@ check "Width: 700"
 check "Height: 499"
 check "Map State: IsViewable"
 check "Window shape extents"
+check "Absolute upper-left X:  162"  # centred on the 1024 x 768 screen
+check "Absolute upper-left Y:  134"
 
 timeout 10 "$program"; status=$?
 if [ "$status" -ne 0 ]; then echo "FAIL: the second copy ended with status $status"; fail=1; fi
