@@ -491,15 +491,28 @@ void frmMain::paintEvent(QPaintEvent*)
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+    if (event->button() == Qt::LeftButton)
+        dragGrip_ = event->globalPosition().toPoint() - pos();
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     // Only the bare background (and what lies flat on it) reaches here; the
-    // drag hand-off comes first, the hover reset after it.
-    BeginWindowDrag(*this);
+    // drag hand-off comes first, the hover reset after it. Where the window
+    // system offers no drag of its own (no window manager), the window
+    // follows the pointer itself while the left button is held.
+    if (BeginWindowDrag(*this))
+        dragGrip_.reset();
+    else if (dragGrip_ && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - *dragGrip_);
     hover_->ResetHoverPictures();
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    dragGrip_.reset();
 }
 
 QWidget* frmMain::FindBatchControl(std::string_view name, int index) const

@@ -98,6 +98,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -127,6 +128,9 @@ private:
     std::unique_ptr<frmMenu> menu_;
     std::optional<AudioList> audioList_;
     bool unloading_ = false;
+    // Where the left button went down on the background, relative to the
+    // window, while no window system drag has taken over.
+    std::optional<QPoint> dragGrip_;
 
     SourceListView* LV_ = nullptr;
     QWidget* picText_ = nullptr;

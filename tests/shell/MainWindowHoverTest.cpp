@@ -112,15 +112,26 @@ TEST_F(MainWindowTest, DisabledControlsShowNoHoverAndIgnoreClicks)
     EXPECT_EQ(endings, 1);
 }
 
-TEST_F(MainWindowTest, ToolTipsAreTheFixedTexts)
+TEST_F(MainWindowTest, OnlyADragOnTheBareBackgroundMovesTheWindow)
 {
-    EXPECT_EQ(Spot("picButtonOF").toolTip(), "MP3 Audio Bitrate");
-    EXPECT_EQ(Spot("picButtonBR").toolTip(), "MP3 Audio Bitrate");
-    EXPECT_EQ(Spot("picButtonR").toolTip(), "MP3 Audio Rate");
-    EXPECT_EQ(Spot("picButtonChannel").toolTip(), "MP3 Audio Channel(Stereo or Mono)");
-    EXPECT_EQ(Spot("imgBrowse").toolTip(), "Select an Output Folder");
-    EXPECT_EQ(Control("lblFeed").toolTip(), "Send us your suggestion or question");
-    EXPECT_EQ(Control("LV").toolTip(), "File List");
-    EXPECT_EQ(Spot("imgExit").cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(Spot("imgBrowse").cursor().shape(), Qt::ArrowCursor);
+    frmMain& window = Window();
+    window.move(100, 100);
+    const auto send = [](QWidget& target, QEvent::Type type, QPoint pos, Qt::MouseButtons held) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(pos), target.mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(&target, &event);
+    };
+    send(window, QEvent::MouseMove, {350, 118}, Qt::NoButton);
+    send(window, QEvent::MouseMove, {380, 150}, Qt::NoButton);
+    EXPECT_EQ(window.pos(), QPoint(100, 100)) << "a move without a button moves nothing";
+
+    send(Spot("imgConvert"), QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
+    send(Spot("imgConvert"), QEvent::MouseMove, {40, 40}, Qt::LeftButton);
+    send(Spot("imgConvert"), QEvent::MouseButtonRelease, {40, 40}, Qt::NoButton);
+    EXPECT_EQ(window.pos(), QPoint(100, 100)) << "a press on a control never drags";
+
+    send(window, QEvent::MouseButtonPress, {350, 118}, Qt::LeftButton);
+    send(window, QEvent::MouseMove, {380, 158}, Qt::LeftButton);
+    send(window, QEvent::MouseButtonRelease, {380, 158}, Qt::NoButton);
+    EXPECT_EQ(window.pos(), QPoint(130, 140));
 }
