@@ -58,7 +58,7 @@ int main(int argc, char** argv)
                               // During a batch the window's handlers run nested inside
                               // the runner's wait, which never returns to the event
                               // loop in time: leave at once. The converter goes on.
-                              if (window != nullptr && !window->findChild<QWidget*>("imgConvert")->isEnabled())
+                              if (window != nullptr && window->BatchRunning())
                                   std::quick_exit(0);
                               QCoreApplication::quit();
                           }};

@@ -480,6 +480,11 @@ frmMenu& frmMain::Menus()
     return *menu_;
 }
 
+bool frmMain::BatchRunning() const
+{
+    return !spots_.imgConvert->isEnabled();
+}
+
 void frmMain::paintEvent(QPaintEvent*)
 {
     if (skinPixmap_.isNull())

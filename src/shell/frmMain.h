@@ -51,6 +51,8 @@ struct MainWindowParts {
 // The skinned main window: it places the controls over the skin, lights the
 // hot spots, routes every button, menu word and command word to its
 // operation, and shows the batch that the driver runs through BatchView.
+// Every control's objectName is its design name; members of a control array
+// carry their index ("imgToolbar6", "imgMenu0").
 class frmMain : public QWidget, public BatchView {
     Q_OBJECT
 public:
@@ -84,6 +86,8 @@ public:
 
     // frmMenu is created on first use and then kept, hidden.
     frmMenu& Menus();
+    // A batch runs while its controls are disabled; there is no other record.
+    bool BatchRunning() const;
     const QImage& skin() const { return skin_; }
 
     // BatchView
