@@ -1,5 +1,7 @@
 #include "ChildProcess.h"
 
+#include "InterruptSignals.h"
+
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
@@ -10,7 +12,10 @@ namespace tavoclip {
 void PrepareChildProcess(QProcess& process) {
     process.setInputChannelMode(QProcess::ManagedInputChannel);
 #ifdef Q_OS_LINUX
-    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    process.setChildProcessModifier([] {
+        InterruptSignals::UnblockInChild();
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    });
 #endif
 }
 

@@ -95,6 +95,14 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
     QIODevice* amrFile = convWritesFile ? &temporary.device() : nullptr;
 
     QEventLoop loop;
+    int stopSignal = 0;
+    interrupts_.OnSignal([&](int number) {
+        stopSignal = number;
+        loop.quit();
+    });
+    // The callback refers to this call's locals; it must not outlive them.
+    const std::unique_ptr<InterruptSignals, void (*)(InterruptSignals*)> forget(
+        &interrupts_, [](InterruptSignals* interrupts) { interrupts->OnSignal({}); });
     std::optional<RunResult> result;
     const auto onRunDone = [&](RunResult done) {
         result = std::move(done);
@@ -110,7 +118,8 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
         loop.quit();
     });
     prober.Start();
-    while (!probe) loop.exec();
+    while (!probe && !stopSignal) loop.exec();
+    if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (!probe->info) return Failure("cannot read the source " + Quoted(request.sourcePath) + ": " + probe->error);
     if (probe->info->durationSeconds > 0) console_.Duration(probe->info->durationSeconds);
 
@@ -128,8 +137,9 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { console_.Time(run->seconds()); });
     ticker.start(kProgressIntervalMs);
-    while (!result) loop.exec();
+    while (!result && !stopSignal) loop.exec();
     ticker.stop();
+    if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (result->succeeded) console_.Time(run->seconds());
     return Finish(request, *result, temporary);
 }

@@ -11,6 +11,7 @@
 #include "ConversionRun.h"
 #include "TemporaryOutput.h"
 #include "FfmpegTools.h"
+#include "InterruptSignals.h"
 
 namespace tavoclip {
 
@@ -22,6 +23,7 @@ enum class ConvExit {
     FfmpegMissing = 3,
     SameFile = 4,        // the output is the source itself
     OutputExists = 5,    // an output is there and -y was not given
+    Interrupted = 130,   // stopped by a signal; the temporary output is gone
 };
 
 // The whole converter: reads the command line, checks source and output,
@@ -29,8 +31,11 @@ enum class ConvExit {
 // moves it into place. The reason for any failure is the last line printed.
 class ConvProgram {
 public:
-    ConvProgram(ConsoleOutput& console, QString converterFolder, std::string version)
-        : console_(console), converterFolder_(std::move(converterFolder)), version_(std::move(version)) {}
+    ConvProgram(ConsoleOutput& console, InterruptSignals& interrupts, QString converterFolder, std::string version)
+        : console_(console),
+          interrupts_(interrupts),
+          converterFolder_(std::move(converterFolder)),
+          version_(std::move(version)) {}
 
     ConvExit Run(std::span<const std::string> arguments);
 
@@ -42,6 +47,7 @@ private:
     ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
 
     ConsoleOutput& console_;
+    InterruptSignals& interrupts_;
     QString converterFolder_;
     std::string version_;
 };

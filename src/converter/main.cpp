@@ -6,12 +6,15 @@
 
 #include "ConsoleOutput.h"
 #include "ConvProgram.h"
+#include "InterruptSignals.h"
 
 int main(int argc, char* argv[]) {
+    // Before anything else: the signal mask is inherited by every thread.
+    tavoclip::InterruptSignals interrupts;
     QCoreApplication app(argc, argv);
     // The raw bytes of each argument: paths reach the file system unchanged.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     tavoclip::ConsoleOutput console(stdout, stderr);
-    tavoclip::ConvProgram program(console, QCoreApplication::applicationDirPath(), TAVOCLIP_VERSION);
+    tavoclip::ConvProgram program(console, interrupts, QCoreApplication::applicationDirPath(), TAVOCLIP_VERSION);
     return static_cast<int>(program.Run(arguments));
 }

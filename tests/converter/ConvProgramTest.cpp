@@ -95,6 +95,9 @@ protected:
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=15:duration=4", "-f", "lavfi", "-i",
                     "sine=frequency=440:sample_rate=22050:duration=4", "-c:v", "flv", "-c:a", "libmp3lame", "-ac", "1",
                     path});
+        } else if (name == "long.flv") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=30", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=30", "-c:v", "flv", "-c:a", "libmp3lame", path});
         } else if (name == "silent.mp4") {
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-c:v", "mpeg4", path});
         } else if (name == "surround.m4a") {
@@ -322,4 +325,26 @@ TEST_F(ConvProgramTest, MissingFfmpegIsStatus3AndVersionNamesIt) {
     const ConvResult result = RunConv({"-i", Clip("flash.flv"), "-y", Out("a.mp3")}, lonely, environment);
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_TRUE(result.lastLine().contains("ffmpeg was not found")) << result.output.toStdString();
+}
+
+TEST_F(ConvProgramTest, AnInterruptedConversionLeavesNoTraceAndKeepsTheEarlierOutput) {
+    QFile earlier(Out("long.mov"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier output");
+    earlier.close();
+
+    QProcess conv;
+    conv.setProcessChannelMode(QProcess::MergedChannels);
+    conv.start(CONV_PATH, {"-i", Clip("long.flv"), "-y", "-b", "320k", "-s", "720x320", "-ab", "128k", Out("long.mov")});
+    QByteArray output;
+    while (!output.contains("time=") && conv.waitForReadyRead(30000)) output += conv.readAll();
+    ASSERT_TRUE(output.contains("time=")) << output.toStdString();
+    conv.terminate();
+    ASSERT_TRUE(conv.waitForFinished(30000));
+    output += conv.readAll();
+
+    EXPECT_EQ(conv.exitCode(), 130) << output.toStdString();
+    EXPECT_TRUE(output.trimmed().endsWith("stopped by signal 15")) << output.toStdString();
+    EXPECT_EQ(ReadAll(Out("long.mov")), "earlier output");
+    EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mov"});
 }
