@@ -8,7 +8,7 @@ build="${1:-$root/build}"
 
 if [ -z "${TAVOCLIP_UNDER_XVFB:-}" ]; then
   export TAVOCLIP_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" "$build"
 fi
 
 runtime=$(mktemp -d)

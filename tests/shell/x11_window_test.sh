@@ -11,7 +11,8 @@ done
 
 if [ -z "${TAVOCLIP_UNDER_XVFB:-}" ]; then
   export TAVOCLIP_UNDER_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  # A random first display number keeps parallel runs from racing for :99.
+  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
 runtime=$(mktemp -d)
