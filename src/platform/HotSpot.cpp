@@ -31,12 +31,19 @@ void HotSpot::SetRestPicture(const QPixmap& picture)
     SetPicture(picture);
 }
 
+void HotSpot::SetDisabledVeil(const QColor& veil)
+{
+    disabledVeil_ = veil;
+    update();
+}
+
 void HotSpot::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), picture_);
+    if (!picture_.isNull())
+        painter.drawPixmap(QPoint(0, 0), picture_);
+    if (!isEnabled() && disabledVeil_.isValid())
+        painter.fillRect(rect(), disabledVeil_);
 }
 
 void HotSpot::mouseMoveEvent(QMouseEvent* event)

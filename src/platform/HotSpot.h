@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QWidget>
 
@@ -21,6 +22,9 @@ public:
     void SetPicture(const QPixmap& picture);
     void ClearPicture();
     void SetRestPicture(const QPixmap& picture);
+    // Drawn over the skin while the hot spot is disabled, so a button that
+    // ignores the pointer also looks it. None by default.
+    void SetDisabledVeil(const QColor& veil);
     // The picture drawn now; null when the skin shows through.
     const QPixmap& picture() const { return picture_; }
     bool showsPicture() const { return !picture_.isNull(); }
@@ -43,6 +47,7 @@ protected:
 private:
     QPixmap picture_;
     QPixmap restPicture_;
+    QColor disabledVeil_;
     bool leftPressed_ = false;
 };
 

@@ -178,6 +178,13 @@ void frmMain::BuildHotSpots()
     spots_.imgBrowse = NewHotSpot(QStringLiteral("imgBrowse"), ml::kBrowse);
     spots_.imgBrowse->setToolTip(QStringLiteral("Select an Output Folder"));
     spots_.imgConvert = NewHotSpot(QStringLiteral("imgConvert"), ml::kConvert);
+    // While a batch runs these are disabled; the veil greys them out.
+    spots_.imgConvert->SetDisabledVeil(QColor(246, 249, 250, 120));
+    for (HotSpot* button : spots_.imgToolbar)
+        if (button != nullptr)
+            button->SetDisabledVeil(QColor(246, 249, 250, 170));
+    for (HotSpot* word : spots_.imgMenu)
+        word->SetDisabledVeil(QColor(24, 76, 82, 170));
 
     // The tool tips are fixed texts; they do not name the list each opens.
     const auto dropDown = [this](const QString& name, const ml::TwipsRect& rect, const QString& tip) {
