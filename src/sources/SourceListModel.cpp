@@ -2,8 +2,12 @@
 
 namespace tavoclip {
 
-SourceListModel::SourceListModel(SourceQueue& queue, QObject* parent) : QAbstractTableModel(parent), queue_(queue)
+SourceListModel::SourceListModel(SourceQueue& queue, QObject* parent)
+    : QAbstractTableModel(parent), queue_(queue), shown_(queue.count())
 {
+    flushTimer_.setSingleShot(true);
+    flushTimer_.setInterval(kFlushMilliseconds);
+    connect(&flushTimer_, &QTimer::timeout, this, [this] { Flush(); });
     queue_.AddListener(this);
 }
 
@@ -14,7 +18,7 @@ SourceListModel::~SourceListModel()
 
 int SourceListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(queue_.count());
+    return parent.isValid() ? 0 : static_cast<int>(shown_);
 }
 
 int SourceListModel::columnCount(const QModelIndex& parent) const
@@ -24,11 +28,17 @@ int SourceListModel::columnCount(const QModelIndex& parent) const
 
 QVariant SourceListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || static_cast<std::size_t>(index.row()) >= queue_.count())
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+    const auto row = static_cast<std::size_t>(index.row());
+    // Rows whose entries left the queue since the last announcement (or are
+    // being announced as removed right now) show blank until the view is told.
+    if (row < removedHead_ || row == removingRow_)
         return {};
-    const SourceEntry& entry = queue_.at(static_cast<std::size_t>(index.row()));
+    const std::size_t entryIndex = row - removedHead_ - (row > removingRow_ ? 1 : 0);
+    if (entryIndex >= queue_.count())
+        return {};
+    const SourceEntry& entry = queue_.at(entryIndex);
     if (index.column() == FormatColumn)
         return role == Qt::DisplayRole ? QString::fromStdString(entry.formatLabel) : QVariant();
     return QString::fromStdString(entry.path);
@@ -41,24 +51,71 @@ QVariant SourceListModel::headerData(int section, Qt::Orientation orientation, i
     return section == FileNameColumn ? QStringLiteral("FileName") : QStringLiteral("Format");
 }
 
-// The queue has already changed when it reports, so the row is announced
-// after the fact with a begin/end pair; no view reads the model in between.
-void SourceListModel::SourceAppended(std::size_t index)
+bool SourceListModel::HasPendingChanges() const
 {
-    const int row = static_cast<int>(index);
-    beginInsertRows({}, row, row);
-    endInsertRows();
+    return removedHead_ > 0 || queue_.count() != liveRows();
 }
 
+void SourceListModel::AnnounceHeadRemovals()
+{
+    if (removedHead_ == 0)
+        return;
+    beginRemoveRows({}, 0, static_cast<int>(removedHead_) - 1);
+    shown_ -= removedHead_;
+    removedHead_ = 0;
+    endRemoveRows();
+}
+
+void SourceListModel::Flush()
+{
+    flushTimer_.stop();
+    AnnounceHeadRemovals();
+    const std::size_t count = queue_.count();
+    if (count > shown_) {
+        beginInsertRows({}, static_cast<int>(shown_), static_cast<int>(count) - 1);
+        shown_ = count;
+        endInsertRows();
+    }
+}
+
+void SourceListModel::ScheduleFlush()
+{
+    if (!flushTimer_.isActive())
+        flushTimer_.start();
+}
+
+// Appends touch only the end of the queue, so the view's rows stay valid
+// until they are announced.
+void SourceListModel::SourceAppended(std::size_t)
+{
+    ScheduleFlush();
+}
+
+// The queue has already changed when it reports. The head's removal waits
+// for the next announcement; any other removal is announced at once, after
+// the pending head removals, so the view's row numbers stay right.
 void SourceListModel::SourceRemoved(std::size_t index)
 {
-    const int row = static_cast<int>(index);
-    beginRemoveRows({}, row, row);
+    if (index >= liveRows())
+        return;  // an entry appended since the last announcement: never shown
+    if (index == 0) {
+        ++removedHead_;
+        ScheduleFlush();
+        return;
+    }
+    AnnounceHeadRemovals();
+    // The queue has already dropped the entry; until the announcement ends,
+    // the rows below it are read one entry further up.
+    removingRow_ = index;
+    beginRemoveRows({}, static_cast<int>(index), static_cast<int>(index));
+    --shown_;
+    removingRow_ = kNoRow;
     endRemoveRows();
 }
 
 void SourceListModel::EmptyPromptUpdated(bool promptVisible)
 {
+    Flush();
     emit emptyPromptUpdated(promptVisible);
 }
 

@@ -1,10 +1,30 @@
 #include "SourceListView.h"
 
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QMimeData>
+#include <QUrl>
 
 #include <algorithm>
 
 namespace tavoclip {
+namespace {
+
+// Copying is the only action the list takes: the drag source must never
+// delete or move its files because they were dropped here.
+void AcceptAsCopy(QDropEvent& event)
+{
+    if (SourceListView::DroppedPaths(event.mimeData()).isEmpty()) {
+        event.ignore();
+        return;
+    }
+    event.setDropAction(Qt::CopyAction);
+    event.accept();
+}
+
+}  // namespace
 
 SourceListView::SourceListView(QWidget* parent) : QTreeView(parent)
 {
@@ -15,10 +35,14 @@ SourceListView::SourceListView(QWidget* parent) : QTreeView(parent)
     setUniformRowHeights(true);
     setSortingEnabled(false);
     setAllColumnsShowFocus(true);
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Remove Selected takes one row; allowing only one highlighted row keeps
+    // what the user sees highlighted and what is removed the same.
+    setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideMiddle);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     header()->setDefaultSectionSize(94);
@@ -32,6 +56,12 @@ void SourceListView::setModel(QAbstractItemModel* model)
     header()->resizeSection(1, 94);
 }
 
+std::size_t SourceListView::CurrentRow() const
+{
+    const std::vector<std::size_t> rows = SelectedRows();
+    return rows.empty() ? 0 : rows.front();
+}
+
 std::vector<std::size_t> SourceListView::SelectedRows() const
 {
     std::vector<std::size_t> rows;
@@ -41,6 +71,36 @@ std::vector<std::size_t> SourceListView::SelectedRows() const
         rows.push_back(static_cast<std::size_t>(index.row()) + 1);
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+QStringList SourceListView::DroppedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data == nullptr || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << QDir::toNativeSeparators(url.toLocalFile());
+    }
+    return paths;
+}
+
+void SourceListView::dragEnterEvent(QDragEnterEvent* event)
+{
+    AcceptAsCopy(*event);
+}
+
+void SourceListView::dragMoveEvent(QDragMoveEvent* event)
+{
+    AcceptAsCopy(*event);
+}
+
+void SourceListView::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = DroppedPaths(event->mimeData());
+    AcceptAsCopy(*event);
+    if (!paths.isEmpty())
+        emit filesDropped(paths);
 }
 
 }  // namespace tavoclip

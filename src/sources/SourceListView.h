@@ -1,22 +1,42 @@
 #pragma once
 
+#include <QStringList>
 #include <QTreeView>
 
 #include <vector>
 
+class QMimeData;
+
 namespace tavoclip {
 
 // The visible file list LV: a report view with the "FileName" and "Format"
-// columns, not sortable, several rows selectable for removal.
+// columns, not sortable, one row selectable at a time. It is the window's
+// drop target for files: a drop of local files reports the copy action and
+// hands the paths on, in the order the drag lists them.
 class SourceListView : public QTreeView {
     Q_OBJECT
 public:
     explicit SourceListView(QWidget* parent = nullptr);
 
-    // The selected rows counted from 1 as the list shows them, lowest first.
+    // The selected row counted from 1 as the list shows it; 0 when no row is
+    // selected.
+    std::size_t CurrentRow() const;
+    // The selected rows counted from 1, lowest first.
     std::vector<std::size_t> SelectedRows() const;
 
     void setModel(QAbstractItemModel* model) override;
+
+    // The local paths a drag carries, in its order; empty when it carries no
+    // files (text, pictures, web addresses).
+    static QStringList DroppedPaths(const QMimeData* data);
+
+signals:
+    void filesDropped(const QStringList& paths);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 }  // namespace tavoclip

@@ -1,0 +1,117 @@
+#include "SourceListActions.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "COMDLG.h"
+#include "EventPump.h"
+#include "FileSearch.h"
+#include "SourceListView.h"
+#include "SourceQueue.h"
+
+namespace tavoclip {
+namespace {
+
+bool IsFolderSeparator(QChar c)
+{
+#ifdef _WIN32
+    return c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char(':');
+#else
+    // On POSIX systems ':' and '\' are ordinary letters of a file name.
+    return c == QLatin1Char('/');
+#endif
+}
+
+}  // namespace
+
+SourceListActions::SourceListActions(SourceQueue& queue, EventPump& pump, COMDLG& dialogs,
+                                     SourceListControls controls, std::function<QString()> defaultOutputFolder,
+                                     QObject* parent)
+    : QObject(parent),
+      queue_(queue),
+      pump_(pump),
+      dialogs_(dialogs),
+      controls_(controls),
+      defaultOutputFolder_(std::move(defaultOutputFolder))
+{
+    connect(controls_.LV, &SourceListView::filesDropped, this,
+            [this](const QStringList& paths) { LV_OLEDragDrop(paths); });
+}
+
+QString SourceListActions::ParsePath(const QString& path)
+{
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        if (IsFolderSeparator(path[i]))
+            return path.left(i + 1);
+    }
+    return {};
+}
+
+void SourceListActions::imgAdd_Click()
+{
+    // The first dialog gets a scratch folder, so the remembered folder stays
+    // empty until a file is picked; later ones get the remembered folder
+    // itself, so its normalisation is kept.
+    QString scratch;
+    QString& folder = lastOpenFolder_.isEmpty() ? scratch : lastOpenFolder_;
+    const QString picked = dialogs_.ShowOpenFile(controls_.owner, kOpenFilesTitle, folder, kOpenFilesFilter);
+    if (!picked.isEmpty()) {
+        lastOpenFolder_ = ParsePath(picked);
+        queue_.AppendSource(picked.toStdString());
+    }
+    queue_.UpdateEmptyPrompt();
+}
+
+void SourceListActions::AddFolder()
+{
+    const QString folder = dialogs_.BrowseForFolder(controls_.owner);
+    // The strip shows the search's message even over a filled list.
+    controls_.picText->setVisible(true);
+    controls_.lblText->setText(kSearching);
+    if (!folder.isEmpty()) {
+        // Every path is collected before any is queued, so the queue grows
+        // in one pass; the window's events run after each listing entry.
+        std::vector<std::string> found;
+        SearchFiles(folder.toStdString(), found, [this] { pump_.ProcessPendingEvents(); });
+        for (std::string& path : found)
+            queue_.AppendSource(std::move(path));
+    }
+    controls_.lblText->setText(kDropPrompt);
+    queue_.UpdateEmptyPrompt();
+}
+
+void SourceListActions::imgRemove_Click()
+{
+    if (!queue_.empty())
+        queue_.RemoveSourceAt(controls_.LV->CurrentRow());
+    queue_.UpdateEmptyPrompt();
+}
+
+void SourceListActions::menuRemoveAll_Click()
+{
+    queue_.ClearSources([this] { pump_.ProcessPendingEvents(); });
+}
+
+void SourceListActions::imgBrowse_Click()
+{
+    const QString folder = dialogs_.BrowseForFolder(controls_.owner);
+    // Cancelling resets the field to the default rather than keeping the
+    // previous choice.
+    controls_.txtPath->setText(folder.isEmpty() ? defaultOutputFolder_() : folder);
+}
+
+void SourceListActions::LV_OLEDragDrop(const QStringList& paths)
+{
+    for (const QString& path : paths)
+        queue_.AppendSource(path.toStdString());
+    if (queue_.empty())
+        return;
+    pump_.ProcessPendingEvents();
+    queue_.UpdateEmptyPrompt();
+}
+
+}  // namespace tavoclip

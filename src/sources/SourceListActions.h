@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include "SourceListControls.h"
+
+namespace tavoclip {
+
+class COMDLG;
+class EventPump;
+class SourceQueue;
+
+// The ways files get into the source list and out of it: the open-files
+// dialog, the folder import, drops on the list, Remove Selected and Remove
+// All, and the output folder chooser beside the list.
+class SourceListActions : public QObject {
+    Q_OBJECT
+public:
+    // QLabel draws "&" as it is (it has no buddy), so this is the prompt's
+    // text with one ampersand.
+    static inline const QString kDropPrompt = QStringLiteral("Drag & Drop Files Here");
+    static inline const QString kSearching = QStringLiteral("Searching Files...");
+    static inline const QString kOpenFilesTitle = QStringLiteral("Open Files");
+    static inline const QString kOpenFilesFilter = QStringLiteral(
+        "Flash Video(*.FLV)|*.flv|MPEG Video(*.MPG)|*.mpg|Windows AVI Files(*.AVI)|*.avi|"
+        "Windows Media Video(*.WMV)|*.wmv|MPEG-4 Video(*.MP4)|*.mp4|Quick Time Files(*.MOV)|*.mov|"
+        "Cellphone Video(*.3GP)|*.3gp|All Files(*.*)|*.*");
+
+    SourceListActions(SourceQueue& queue, EventPump& pump, COMDLG& dialogs, SourceListControls controls,
+                      std::function<QString()> defaultOutputFolder, QObject* parent = nullptr);
+
+    void imgAdd_Click();
+    void AddFolder();
+    void imgRemove_Click();
+    void menuRemoveAll_Click();
+    void imgBrowse_Click();
+    void LV_OLEDragDrop(const QStringList& paths);
+
+    // The folder of the file picked last, with its trailing separator; empty
+    // until the first pick. Not kept between runs.
+    const QString& LastOpenFolder() const { return lastOpenFolder_; }
+
+    // The path up to and including its last separator (on Windows also a
+    // drive's colon); empty text when there is none.
+    static QString ParsePath(const QString& path);
+
+private:
+    SourceQueue& queue_;
+    EventPump& pump_;
+    COMDLG& dialogs_;
+    SourceListControls controls_;
+    std::function<QString()> defaultOutputFolder_;
+    QString lastOpenFolder_;
+};
+
+}  // namespace tavoclip
