@@ -1,0 +1,127 @@
+// Times the source list at scale: a folder import of many empty files, the
+// resident memory with them queued, the batch's removal of the head at
+// several queue lengths, and Remove All. The list is shown in a window and
+// the window's events run where the actions let them run. Prints one figure
+// per line; bench/list_scale.py builds and runs it.
+//
+// Usage: tavoclip_list_bench [ENTRIES]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "COMDLG.h"
+#include "FileDialogs.h"
+#include "QtEventPump.h"
+#include "SourceListActions.h"
+#include "SourceListModel.h"
+#include "SourceListView.h"
+
+using namespace tavoclip;
+
+namespace {
+
+// The folder browser answers with the folder made for the run.
+class FixedFolderDialogs final : public FileDialogs {
+public:
+    explicit FixedFolderDialogs(QString folder) : folder_(std::move(folder)) {}
+    QString OpenFile(QWidget*, const OpenFileRequest&) override { return {}; }
+    QString ExistingFolder(QWidget*, const QString&) override { return folder_; }
+
+private:
+    QString folder_;
+};
+
+long ResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+void MakeEmptyFiles(const QString& folder, int count)
+{
+    for (int i = 0; i < count; ++i)
+        std::ofstream((folder + QStringLiteral("/clip%1.flv").arg(i, 6, 10, QLatin1Char('0'))).toStdString());
+}
+
+// Microseconds per head removal, as the batch does it after each file: the
+// removal and, when pump is given, the window's events after it (which relay
+// out and repaint the list).
+double HeadRemovalMicroseconds(SourceQueue& queue, EventPump* pump, std::size_t length, int removals)
+{
+    while (queue.count() < length + static_cast<std::size_t>(removals))
+        queue.AppendSource("/videos/clip.flv");
+    while (queue.count() > length + static_cast<std::size_t>(removals))
+        queue.RemoveFirstSource();
+    QApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < removals; ++i) {
+        queue.RemoveFirstSource();
+        if (pump != nullptr)
+            pump->ProcessPendingEvents();
+    }
+    return static_cast<double>(timer.nsecsElapsed()) / 1000.0 / removals;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
+
+    QTemporaryDir folder;
+    MakeEmptyFiles(folder.path(), entries);
+
+    SourceQueue queue;
+    SourceListModel model(queue);
+    QWidget window;
+    window.resize(480, 360);
+    auto* LV = new SourceListView(&window);
+    LV->setGeometry(17, 160, 455, 274);
+    LV->setModel(&model);
+    auto* picText = new QWidget(&window);
+    auto* lblText = new QLabel(SourceListActions::kDropPrompt, picText);
+    auto* txtPath = new QLineEdit(&window);
+    QObject::connect(&model, &SourceListModel::emptyPromptUpdated, picText, &QWidget::setVisible);
+    FixedFolderDialogs dialogs(folder.path());
+    COMDLG comdlg(dialogs, folder.path());
+    QtEventPump pump;
+    SourceListActions actions(queue, pump, comdlg, {&window, LV, picText, lblText, txtPath}, [] { return QString(); });
+    window.show();
+    pump.ProcessPendingEvents();
+    const long baseKilobytes = ResidentKilobytes();
+
+    QElapsedTimer timer;
+    timer.start();
+    actions.AddFolder();
+    pump.ProcessPendingEvents();  // the list's first paint with every row
+    std::printf("entries: %zu\n", queue.count());
+    std::printf("folder import: %.2f s (target <= 3 s)\n", timer.nsecsElapsed() / 1e9);
+    std::printf("resident memory with the entries queued: %.1f MB (before the import %.1f MB; target <= 150 MB)\n",
+                ResidentKilobytes() / 1024.0, baseKilobytes / 1024.0);
+
+    timer.restart();
+    actions.menuRemoveAll_Click();
+    pump.ProcessPendingEvents();
+    std::printf("remove all: %.2f s (target <= 2 s)\n", timer.nsecsElapsed() / 1e9);
+
+    for (std::size_t length : {std::size_t{1000}, std::size_t{10000}, static_cast<std::size_t>(entries)}) {
+        const double alone = HeadRemovalMicroseconds(queue, nullptr, length, 200);
+        const double withEvents = HeadRemovalMicroseconds(queue, &pump, length, 200);
+        std::printf("head removal with %zu queued: %.1f us; with the window's events after it: %.1f us\n", length,
+                    alone, withEvents);
+    }
+    model.Flush();
+    return 0;
+}
