@@ -12,6 +12,7 @@
 #include "FileSystemDirectoryMaker.h"
 #include "MainOperations.h"
 #include "MessageBoxSink.h"
+#include "ProgramPaths.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
 #include "SettingsStore.h"
@@ -38,7 +39,8 @@ int main(int argc, char** argv)
         return 0;
 
     const QString programFolder = QCoreApplication::applicationDirPath();
-    SettingsStore settings(programFolder);
+    // An installed copy keeps its settings in the user's configuration folder.
+    SettingsStore settings(ProgramPaths::ForCurrentUser(programFolder));
     ConversionOptions options;
     SourceQueue queue;
     QtEventPump pump;

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,16 +13,18 @@ namespace {
 constexpr qint64 kMostBytesRead = 64 * 1024;
 }  // namespace
 
-SettingsStore::SettingsStore(QString programFolder) : programFolder_(std::move(programFolder)) {}
+SettingsStore::SettingsStore(QString programFolder) : paths_(std::move(programFolder)) {}
+
+SettingsStore::SettingsStore(ProgramPaths paths) : paths_(std::move(paths)) {}
 
 QString SettingsStore::setupPath() const
 {
-    return programFolder_ + QStringLiteral("/setup.ini");
+    return paths_.SettingsFolder() + QStringLiteral("/setup.ini");
 }
 
 QString SettingsStore::optionsPath() const
 {
-    return programFolder_ + QStringLiteral("/options.ini");
+    return paths_.SettingsFolder() + QStringLiteral("/options.ini");
 }
 
 std::optional<SavedMainSettings> SettingsStore::LoadMainSettings() const
@@ -64,6 +67,8 @@ std::optional<std::string> SettingsStore::ReadFile(const QString& path) const
 
 bool SettingsStore::WriteFile(const QString& path, const std::string& content) const
 {
+    if (!paths_.SettingsInProgramFolder())
+        QDir().mkpath(paths_.SettingsFolder());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

@@ -5,18 +5,25 @@
 #include <optional>
 
 #include "OutputFormat.h"
+#include "ProgramPaths.h"
 #include "SettingsFile.h"
 
 namespace tavoclip {
 
-// setup.ini and options.ini in the program folder. Reading never fails
-// loudly: a missing file gives nullopt or the defaults, any content gives
-// whatever values can be read from it. Writing replaces the file in one step
-// (a crash mid-write leaves the previous file), and a folder that cannot be
-// written only makes the save return false.
+// setup.ini and options.ini in the settings folder that ProgramPaths
+// chose. Reading never fails loudly: a missing file gives nullopt or the
+// defaults, any content gives whatever values can be read from it. Writing
+// replaces the file in one step (a crash mid-write leaves the previous file),
+// and a folder that cannot be written only makes the save return false.
 class SettingsStore {
 public:
+    // Both files directly in this folder, which is never created.
     explicit SettingsStore(QString programFolder);
+    // A settings folder in the user's configuration folder is created by the
+    // first save, since a new user does not have it yet.
+    explicit SettingsStore(ProgramPaths paths);
+
+    const ProgramPaths& Paths() const { return paths_; }
 
     QString setupPath() const;
     QString optionsPath() const;
@@ -34,7 +41,7 @@ private:
     std::optional<std::string> ReadFile(const QString& path) const;
     bool WriteFile(const QString& path, const std::string& content) const;
 
-    QString programFolder_;
+    ProgramPaths paths_;
 };
 
 }  // namespace tavoclip

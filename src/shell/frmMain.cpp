@@ -328,7 +328,7 @@ void frmMain::Form_Load()
 
 QString frmMain::DefaultOutputFolder() const
 {
-    return parts_.programFolder + QStringLiteral("/output");
+    return parts_.settings.Paths().DefaultOutputFolder();
 }
 
 void frmMain::SelectIndex(QComboBox& list, std::optional<int> index)
@@ -427,9 +427,10 @@ void frmMain::txtAction_Change()
     txtAction_->setText(QString());
 }
 
-QString frmMain::AboutText()
+QString frmMain::AboutText() const
 {
-    return QStringLiteral("Tavoclip, published by the Tavoclip project.\nAll rights reserved.\n") + kWebAddress;
+    return kTitle + QStringLiteral(" ") + parts_.version + QStringLiteral(", published by the Tavoclip project.\n") +
+           QStringLiteral("All rights reserved.\n") + kWebAddress;
 }
 
 void frmMain::imgHelp_Click()

@@ -81,8 +81,10 @@ public:
     // The list's selected rows, counted from 1, lowest first.
     std::vector<std::size_t> SelectedRows() const;
     void SetOutputFolderText(const QString& folder);
-    // The about box's text: publisher, rights, web address.
-    static QString AboutText();
+    // The about box's text: product and version, rights, web address. The
+    // product-name label shows kTitle and opens kWebAddress, so the box and
+    // the label cannot disagree.
+    QString AboutText() const;
 
     // frmMenu is created on first use and then kept, hidden.
     frmMenu& Menus();
