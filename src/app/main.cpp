@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "BatchDriver.h"
+#include "COMDLG.h"
 #include "CanberraSoundPlayer.h"
 #include "DOSOutputs.h"
 #include "DesktopFolderOpener.h"
@@ -14,9 +15,11 @@
 #include "MessageBoxSink.h"
 #include "ProgramPaths.h"
 #include "QtEventPump.h"
+#include "QtFileDialogs.h"
 #include "QtProcessLauncher.h"
 #include "SettingsStore.h"
 #include "SingleInstanceLock.h"
+#include "SourceListActions.h"
 #include "TempFileCleanup.h"
 #include "frmMain.h"
 #include "frmOptions.h"
@@ -47,7 +50,7 @@ int main(int argc, char** argv)
     MessageBoxSink messages;
     DesktopShell desktop;
     std::unique_ptr<BatchDriver> driver;
-    MainOperations operations(queue, pump, [&driver] {
+    MainOperations operations([&driver] {
         if (driver)
             driver->Start();
     });
@@ -68,7 +71,11 @@ int main(int argc, char** argv)
     window = &mainWindow;
     messages.SetParent(&mainWindow);
     desktop.SetDialogParent(&mainWindow);
-    operations.SetWindow(&mainWindow);
+    QtFileDialogs fileDialogs;
+    COMDLG comdlg(fileDialogs, programFolder);
+    SourceListActions sourceActions(queue, pump, comdlg, mainWindow.ListControls(),
+                                    [&mainWindow] { return mainWindow.DefaultOutputFolder(); });
+    operations.SetSourceActions(&sourceActions);
     // Each opening builds a fresh form from the current options and drops it
     // when it closes.
     operations.SetFormOpeners(

@@ -6,20 +6,18 @@
 
 namespace tavoclip {
 
-class EventPump;
-class SourceQueue;
-class frmMain;
+class SourceListActions;
 
-// The operations behind the main window's controls as far as they are built:
-// adding files with the desktop's file dialog, removing selected or all
-// entries, choosing the output folder and starting the batch. The options
-// and feedback forms open through the functions main sets; the folder import
-// is not wired in yet and does nothing.
+// The operations behind the main window's controls: the source list's
+// actions (adding a file or a folder, removing, the output folder chooser)
+// and starting the batch. The options and feedback forms open through the
+// functions main sets.
 class MainOperations final : public ShellOperations {
 public:
-    MainOperations(SourceQueue& queue, EventPump& pump, std::function<void()> startBatch);
-    // The window is created after its operations; set it before showing it.
-    void SetWindow(frmMain* window) { window_ = window; }
+    explicit MainOperations(std::function<void()> startBatch);
+    // The list actions work on the window's controls, so they are made after
+    // the window; set them before showing it.
+    void SetSourceActions(SourceListActions* actions) { sources_ = actions; }
     void SetFormOpeners(std::function<void()> showOptions, std::function<void()> showFeedback)
     {
         showOptions_ = std::move(showOptions);
@@ -27,7 +25,7 @@ public:
     }
 
     void AddFiles() override;
-    void AddFolder() override {}
+    void AddFolder() override;
     void RemoveSelected() override;
     void RemoveAll() override;
     void ShowOptions() override { if (showOptions_) showOptions_(); }
@@ -36,12 +34,10 @@ public:
     void StartBatch() override;
 
 private:
-    SourceQueue& queue_;
-    EventPump& pump_;
     std::function<void()> startBatch_;
     std::function<void()> showOptions_;
     std::function<void()> showFeedback_;
-    frmMain* window_ = nullptr;
+    SourceListActions* sources_ = nullptr;
 };
 
 }  // namespace tavoclip

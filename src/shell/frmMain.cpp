@@ -24,6 +24,7 @@
 #include "SettingsStore.h"
 #include "ShellDesktop.h"
 #include "ShellOperations.h"
+#include "SourceListActions.h"
 #include "SourceListModel.h"
 #include "SourceListView.h"
 #include "frmMenu.h"
@@ -122,7 +123,7 @@ void frmMain::BuildLists()
     picText_->setBackgroundRole(QPalette::Base);
     // The prompt lies over the list; pointer and drops go to the list.
     picText_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblText_ = new QLabel(QStringLiteral("Drag & Drop Files Here"), picText_);
+    lblText_ = new QLabel(SourceListActions::kDropPrompt, picText_);
     lblText_->setObjectName(QStringLiteral("lblText"));
     Place(*lblText_, ml::kEmptyPromptLabel);
     lblText_->setAlignment(Qt::AlignCenter);
@@ -561,6 +562,11 @@ void frmMain::SetProgressCaption(const std::string& caption)
 std::vector<std::size_t> frmMain::SelectedRows() const
 {
     return LV_->SelectedRows();
+}
+
+SourceListControls frmMain::ListControls()
+{
+    return {this, LV_, picText_, lblText_, txtPath_};
 }
 
 void frmMain::SetOutputFolderText(const QString& folder)

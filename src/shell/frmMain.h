@@ -14,6 +14,7 @@
 #include "OutputFormat.h"
 #include "PictureStore.h"
 #include "SettingsFile.h"
+#include "SourceListControls.h"
 #include "SourceQueue.h"
 
 class QComboBox;
@@ -81,6 +82,8 @@ public:
     // The list's selected rows, counted from 1, lowest first.
     std::vector<std::size_t> SelectedRows() const;
     void SetOutputFolderText(const QString& folder);
+    // The list, its prompt and the output folder field, for the list actions.
+    SourceListControls ListControls();
     // The about box's text: product and version, rights, web address. The
     // product-name label shows kTitle and opens kWebAddress, so the box and
     // the label cannot disagree.
