@@ -29,7 +29,7 @@ QString SettingsStore::optionsPath() const
 
 std::optional<SavedMainSettings> SettingsStore::LoadMainSettings() const
 {
-    const std::optional<std::string> content = ReadFile(setupPath());
+    const std::optional<std::string> content = ReadFile(ReadablePath(setupPath()));
     if (!content)
         return std::nullopt;
     return ReadSetupIni(*content);
@@ -42,7 +42,7 @@ bool SettingsStore::SaveMainSettings(const MainSettings& settings) const
 
 ConversionOptions SettingsStore::LoadOptions() const
 {
-    const std::optional<std::string> content = ReadFile(optionsPath());
+    const std::optional<std::string> content = ReadFile(ReadablePath(optionsPath()));
     if (!content)
         return ConversionOptions{};
     return ReadOptionsIni(*content, ConversionOptions{});
@@ -51,6 +51,16 @@ ConversionOptions SettingsStore::LoadOptions() const
 bool SettingsStore::SaveOptions(const ConversionOptions& options) const
 {
     return WriteFile(optionsPath(), WriteOptionsIni(options));
+}
+
+QString SettingsStore::ReadablePath(const QString& path) const
+{
+    // A copy whose folder has become read-only may still hold the files it
+    // saved while it could write there; they count until the first save in
+    // the user's folder.
+    if (paths_.SettingsInProgramFolder() || QFileInfo::exists(path))
+        return path;
+    return paths_.ProgramFolder() + QLatin1Char('/') + QFileInfo(path).fileName();
 }
 
 std::optional<std::string> SettingsStore::ReadFile(const QString& path) const

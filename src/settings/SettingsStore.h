@@ -38,6 +38,9 @@ public:
     bool SaveOptions(const ConversionOptions& options) const;
 
 private:
+    // The file to read for path: the program folder's own file while the
+    // user's settings folder has none yet.
+    QString ReadablePath(const QString& path) const;
     std::optional<std::string> ReadFile(const QString& path) const;
     bool WriteFile(const QString& path, const std::string& content) const;
 

@@ -75,6 +75,23 @@ TEST(ProgramPathsTest, SettingsOfAnInstalledCopySurviveASaveAndALoad)
     EXPECT_EQ(nextStart.LoadOptions(), (ConversionOptions{1, 1, 30, 15}));
 }
 
+TEST(ProgramPathsTest, FilesLeftInAProgramFolderCountUntilTheFirstSave)
+{
+    Folders folders;
+    {
+        QFile old(folders.program + "/options.ini");
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("1\r\n1\r\n5\r\n10\r\n");
+    }
+    folders.MarkInstalled();
+    const SettingsStore store(folders.Paths());
+    EXPECT_EQ(store.LoadOptions(), (ConversionOptions{1, 1, 5, 10}));
+    EXPECT_FALSE(store.LoadMainSettings()) << "no setup.ini anywhere";
+
+    ASSERT_TRUE(store.SaveOptions({0, 0, 0, 0}));
+    EXPECT_EQ(store.LoadOptions(), (ConversionOptions{0, 0, 0, 0})) << "the user's file wins once it exists";
+}
+
 TEST(ProgramPathsTest, CurrentUserFoldersFollowTheXdgConfigHome)
 {
     QTemporaryDir home;
