@@ -1,14 +1,14 @@
-// Times the source list at scale: a folder import of many empty files, the
-// resident memory with them queued, the batch's removal of the head at
-// several queue lengths, and Remove All. The list is shown in a window and
-// the window's events run where the actions let them run. Prints one figure
-// per line; bench/list_scale.py builds and runs it.
+// Times the source list at scale in the real main window: a folder import of
+// many empty files (toolbar button 6), the resident memory with them queued,
+// Remove All (the Remove menu's item) and the batch's removal of the head at
+// several queue lengths. The window's events run where the actions let them
+// run. Prints one figure per line; bench/list_scale.py builds and runs it.
 //
 // Usage: tavoclip_list_bench [ENTRIES]
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -16,11 +16,15 @@
 #include <string>
 
 #include "COMDLG.h"
+#include "DesktopShell.h"
 #include "FileDialogs.h"
+#include "MainOperations.h"
+#include "MessageBoxSink.h"
 #include "QtEventPump.h"
+#include "SettingsStore.h"
 #include "SourceListActions.h"
-#include "SourceListModel.h"
-#include "SourceListView.h"
+#include "frmMain.h"
+#include "frmMenu.h"
 
 using namespace tavoclip;
 
@@ -83,28 +87,29 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     MakeEmptyFiles(folder.path(), entries);
 
+    QTemporaryDir program;
+    SettingsStore settings(program.path());
+    ConversionOptions options;
     SourceQueue queue;
-    SourceListModel model(queue);
-    QWidget window;
-    window.resize(480, 360);
-    auto* LV = new SourceListView(&window);
-    LV->setGeometry(17, 160, 455, 274);
-    LV->setModel(&model);
-    auto* picText = new QWidget(&window);
-    auto* lblText = new QLabel(SourceListActions::kDropPrompt, picText);
-    auto* txtPath = new QLineEdit(&window);
-    QObject::connect(&model, &SourceListModel::emptyPromptUpdated, picText, &QWidget::setVisible);
-    FixedFolderDialogs dialogs(folder.path());
-    COMDLG comdlg(dialogs, folder.path());
     QtEventPump pump;
-    SourceListActions actions(queue, pump, comdlg, {&window, LV, picText, lblText, txtPath}, [] { return QString(); });
+    MainOperations operations([] {});
+    DesktopShell desktop;
+    MessageBoxSink messages;
+    frmMain window(MainWindowParts{program.path(), QStringLiteral("1.0.0"), settings, options, queue, operations,
+                                   desktop, messages, [] {}, [] {}});
+    FixedFolderDialogs dialogs(folder.path());
+    COMDLG comdlg(dialogs, program.path());
+    SourceListActions actions(queue, pump, comdlg, window.ListControls(),
+                              [&window] { return window.DefaultOutputFolder(); });
+    operations.SetSourceActions(&actions);
+    window.Form_Load();
     window.show();
     pump.ProcessPendingEvents();
     const long baseKilobytes = ResidentKilobytes();
 
     QElapsedTimer timer;
     timer.start();
-    actions.AddFolder();
+    window.imgToolbar_Click(6);
     pump.ProcessPendingEvents();  // the list's first paint with every row
     std::printf("entries: %zu\n", queue.count());
     std::printf("folder import: %.2f s (target <= 3 s)\n", timer.nsecsElapsed() / 1e9);
@@ -112,7 +117,7 @@ int main(int argc, char** argv)
                 ResidentKilobytes() / 1024.0, baseKilobytes / 1024.0);
 
     timer.restart();
-    actions.menuRemoveAll_Click();
+    window.Menus().menuRemove().findChild<QAction*>(QStringLiteral("menuRemoveAll"))->trigger();
     pump.ProcessPendingEvents();
     std::printf("remove all: %.2f s (target <= 2 s)\n", timer.nsecsElapsed() / 1e9);
 
@@ -122,6 +127,5 @@ int main(int argc, char** argv)
         std::printf("head removal with %zu queued: %.1f us; with the window's events after it: %.1f us\n", length,
                     alone, withEvents);
     }
-    model.Flush();
     return 0;
 }
