@@ -104,8 +104,9 @@ void SourceListModel::SourceRemoved(std::size_t index)
         return;
     }
     AnnounceHeadRemovals();
-    // The queue has already dropped the entry; until the announcement ends,
-    // the rows below it are read one entry further up.
+    // The queue has already dropped the entry, but until the announcement
+    // ends the view still counts its row: the rows after it find their
+    // entries one position earlier in the queue.
     removingRow_ = index;
     beginRemoveRows({}, static_cast<int>(index), static_cast<int>(index));
     --shown_;
