@@ -152,6 +152,9 @@ ConvExit ConvProgram::Finish(const ConvRequest& request, const RunResult& result
     if (!temporary.Close()) return Failure("could not write the output: " + temporary.errorText());
     if (temporary.Size() == 0) return Failure("ffmpeg wrote nothing: " + Quoted(request.sourcePath) + " was not converted");
     if (const std::string error = temporary.Commit(); !error.empty()) return Failure(error);
+    // FFmpeg reads past damage in a source; the output may then be shorter.
+    if (!result.errorLines.empty())
+        console_.Note("the source has damaged parts, the output may miss them: " + result.errorLines.back());
     console_.Note("wrote " + request.outputPath);
     return ConvExit::Converted;
 }
