@@ -37,28 +37,33 @@ expect() { # what, found, wanted
 value() { sed -n "${1}p" "$setup" | tr -d '\r"'; }
 
 # Starts the installed program, waits for its window, presses the exit
-# button (top right of the skin) and waits for the program to end.
+# button (top right of the skin) and waits for the program to end. On a busy
+# machine the first press may come before the window takes input, so it is
+# repeated while the program runs.
 run_and_exit() {
   "$prefix/bin/tavoclip" & pid=$!
   local window=
-  for _ in $(seq 100); do
-    window=$(xdotool search --name '^Tavoclip$' 2>/dev/null | head -1)
+  for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name '^Tavoclip$' 2>/dev/null | head -1)
     [ -n "$window" ] && break
     sleep 0.1
   done
   if [ -z "$window" ]; then echo "FAIL: no window appeared"; fail=1; return; fi
-  sleep 0.5
-  xdotool mousemove --window "$window" 679 17 sleep 0.2 click 1
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+  for _ in 1 2 3; do
+    sleep 0.5
+    xdotool mousemove --window "$window" 679 17 sleep 0.2 click 1 2>/dev/null
+    for _ in $(seq 50); do
+      kill -0 "$pid" 2>/dev/null || break 2
+      sleep 0.1
+    done
   done
   if kill -0 "$pid" 2>/dev/null; then echo "FAIL: the exit button did not end the program"; fail=1; fi
   wait "$pid" 2>/dev/null
   pid=
 }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
+  { echo "FAIL: cmake --install"; cat "$scratch/install.log"; exit 1; }
 
 run_and_exit
 [ -f "$setup" ] || { echo "FAIL: no $setup after the first exit"; exit 1; }
