@@ -1,6 +1,6 @@
 #include "ConversionRun.h"
 
-#include "ChildProcess.h"
+#include "PrepareChildProcess.h"
 
 namespace tavoclip {
 namespace {

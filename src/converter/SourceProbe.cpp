@@ -1,6 +1,6 @@
 #include "SourceProbe.h"
 
-#include "ChildProcess.h"
+#include "PrepareChildProcess.h"
 #include "ConversionPlan.h"
 
 namespace tavoclip {

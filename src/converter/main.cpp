@@ -4,6 +4,10 @@
 
 #include <QCoreApplication>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#endif
+
 #include "ConsoleOutput.h"
 #include "ConvProgram.h"
 #include "InterruptSignals.h"
@@ -11,6 +15,12 @@
 int main(int argc, char* argv[]) {
     // Before anything else: the signal mask is inherited by every thread.
     tavoclip::InterruptSignals interrupts;
+#ifdef Q_OS_LINUX
+    // The window may end while a file converts, closing the pipe we print to.
+    // The file in hand is still finished and renamed into place: a write to
+    // the broken pipe fails quietly instead of killing conv half-way.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     // The raw bytes of each argument: paths reach the file system unchanged.
     const std::vector<std::string> arguments(argv + 1, argv + argc);

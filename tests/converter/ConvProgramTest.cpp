@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -357,3 +358,17 @@ TEST_F(ConvProgramTest, AnInterruptedConversionLeavesNoTraceAndKeepsTheEarlierOu
     EXPECT_EQ(ReadAll(Out("long.mov")), "earlier output");
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mov"});
 }
+
+#ifndef _WIN32
+// The window may end while a file converts, which breaks the pipe conv prints
+// to; the file in hand must still be finished and put in place.
+TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
+    QProcess shell;
+    shell.start("bash", {"-c", "\"$0\" -i \"$1\" -y -vn -ab 128k \"$2\" | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}",
+                         CONV_PATH, Clip("long.flv"), Out("long.mp3")});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAll().toStdString();
+    EXPECT_GT(QFileInfo(Out("long.mp3")).size(), 0);
+    EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mp3"});
+}
+#endif

@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "PrepareChildProcess.h"
 
 #include "InterruptSignals.h"
 
@@ -14,6 +14,8 @@ void PrepareChildProcess(QProcess& process) {
 #ifdef Q_OS_LINUX
     process.setChildProcessModifier([] {
         InterruptSignals::UnblockInChild();
+        // conv ignores SIGPIPE (see main); FFmpeg gets the usual behaviour back.
+        std::signal(SIGPIPE, SIG_DFL);
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     });
 #endif
