@@ -559,11 +559,6 @@ void frmMain::SetProgressCaption(const std::string& caption)
     lblPB_->setText(QString::fromStdString(caption));
 }
 
-std::vector<std::size_t> frmMain::SelectedRows() const
-{
-    return LV_->SelectedRows();
-}
-
 SourceListControls frmMain::ListControls()
 {
     return {this, LV_, picText_, lblText_, txtPath_};

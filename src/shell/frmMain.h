@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "BatchView.h"
 #include "HoverPictures.h"
@@ -79,8 +78,6 @@ public:
     MainSettings CurrentMainSettings() const;
     void ApplySavedSettings(const SavedMainSettings& saved);
     QString DefaultOutputFolder() const;
-    // The list's selected rows, counted from 1, lowest first.
-    std::vector<std::size_t> SelectedRows() const;
     void SetOutputFolderText(const QString& folder);
     // The list, its prompt and the output folder field, for the list actions.
     SourceListControls ListControls();

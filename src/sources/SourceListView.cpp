@@ -7,7 +7,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include <algorithm>
 
 namespace tavoclip {
 namespace {
@@ -58,19 +57,11 @@ void SourceListView::setModel(QAbstractItemModel* model)
 
 std::size_t SourceListView::CurrentRow() const
 {
-    const std::vector<std::size_t> rows = SelectedRows();
-    return rows.empty() ? 0 : rows.front();
-}
-
-std::vector<std::size_t> SourceListView::SelectedRows() const
-{
-    std::vector<std::size_t> rows;
+    // The list selects one row at a time, so the first selected row is the one.
     if (selectionModel() == nullptr)
-        return rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows.push_back(static_cast<std::size_t>(index.row()) + 1);
-    std::sort(rows.begin(), rows.end());
-    return rows;
+        return 0;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : static_cast<std::size_t>(rows.front().row()) + 1;
 }
 
 QStringList SourceListView::DroppedPaths(const QMimeData* data)

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTreeView>
 
-#include <vector>
+#include <cstddef>
 
 class QMimeData;
 
@@ -21,8 +21,6 @@ public:
     // The selected row counted from 1 as the list shows it; 0 when no row is
     // selected.
     std::size_t CurrentRow() const;
-    // The selected rows counted from 1, lowest first.
-    std::vector<std::size_t> SelectedRows() const;
 
     void setModel(QAbstractItemModel* model) override;
 
