@@ -129,6 +129,11 @@ struct FormatExpectation {
     int channels;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FormatExpectation& expectation, std::ostream* os) {
+    *os << kOutputFormats[static_cast<std::size_t>(expectation.format)].shortName;
+}
+
 class ConvFormatTest : public ConvProgramTest, public ::testing::WithParamInterface<FormatExpectation> {};
 
 // The command line exactly as the window builds it for the format's default
