@@ -11,12 +11,13 @@ namespace tavoclip {
 
 namespace {
 
-const QColor kPanelTop(0x2b, 0x4c, 0x6b);
-const QColor kPanelBottom(0x14, 0x26, 0x38);
-const QColor kPanelEdge(0x8f, 0xb8, 0xd8);
-const QColor kLabelText(0xe4, 0xee, 0xf6);
-const QColor kButtonFill(0x35, 0x67, 0x8f);
-const QColor kButtonLitFill(0x5c, 0xa3, 0xd6);
+// The main window's header colours, so the dialogs read as the same program.
+const QColor kPanelTop(27, 92, 96);
+const QColor kPanelBottom(18, 58, 66);
+const QColor kPanelEdge(199, 227, 214);
+const QColor kLabelText(236, 246, 244);
+const QColor kButtonFill(38, 160, 140);
+const QColor kButtonLitFill(64, 190, 118);
 const QColor kExitFill(0xb0, 0x3a, 0x2e);
 const QColor kExitLitFill(0xe8, 0x55, 0x45);
 constexpr int kCornerRadius = 12;
