@@ -8,18 +8,15 @@
 # Usage: installed_program_test.sh BUILD_FOLDER
 set -u
 build=$1
-for tool in xvfb-run xdotool; do
+for tool in xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
-
-if [ -z "${TAVOCLIP_UNDER_XVFB:-}" ]; then
-  export TAVOCLIP_UNDER_XVFB=1
-  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+source "$(dirname "$0")/../support/private_x_server.sh"
+start_private_x_server
 
 scratch=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"; stop_private_x_server' EXIT
 prefix=$scratch/prefix
 export HOME=$scratch/home
 export XDG_CONFIG_HOME=$HOME/.config
@@ -41,14 +38,14 @@ value() { sed -n "${1}p" "$setup" | tr -d '\r"'; }
 # machine the first press may come before the window takes input, so it is
 # repeated while the program runs.
 run_and_exit() {
-  "$prefix/bin/tavoclip" & pid=$!
+  "$prefix/bin/tavoclip" 2>>"$scratch/program.log" & pid=$!
   local window=
   for _ in $(seq 200); do
     window=$(xdotool search --onlyvisible --name '^Tavoclip$' 2>/dev/null | head -1)
     [ -n "$window" ] && break
     sleep 0.1
   done
-  if [ -z "$window" ]; then echo "FAIL: no window appeared"; fail=1; return; fi
+  if [ -z "$window" ]; then echo "FAIL: no window appeared"; cat "$scratch/program.log"; fail=1; return; fi
   for _ in 1 2 3; do
     sleep 0.5
     xdotool mousemove --window "$window" 679 17 sleep 0.2 click 1 2>/dev/null
@@ -57,7 +54,12 @@ run_and_exit() {
       sleep 0.1
     done
   done
-  if kill -0 "$pid" 2>/dev/null; then echo "FAIL: the exit button did not end the program"; fail=1; fi
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "FAIL: the exit button did not end the program"
+    cat "$scratch/program.log"
+    kill "$pid"
+    fail=1
+  fi
   wait "$pid" 2>/dev/null
   pid=
 }

@@ -5,18 +5,14 @@
 # Usage: x11_window_test.sh PATH/TO/tavoclip
 set -u
 program=$1
-for tool in xvfb-run xwininfo; do
+for tool in xwininfo; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
-
-if [ -z "${TAVOCLIP_UNDER_XVFB:-}" ]; then
-  export TAVOCLIP_UNDER_XVFB=1
-  # A random first display number keeps parallel runs from racing for :99.
-  exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+source "$(dirname "$0")/../support/private_x_server.sh"
+start_private_x_server
 
 runtime=$(mktemp -d)
-trap 'kill "$first" 2>/dev/null; rm -rf "$runtime"' EXIT
+trap 'kill "$first" 2>/dev/null; rm -rf "$runtime"; stop_private_x_server' EXIT
 chmod 700 "$runtime"
 # A private runtime folder keeps this copy's single-instance lock apart from
 # any copy a person runs on the same machine.
