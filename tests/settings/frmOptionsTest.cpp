@@ -344,12 +344,3 @@ TEST_F(frmOptionsTest, SoundOffChosenHereSilencesTheNextFinish)
         EXPECT_EQ(sounds.played.size(), choice == 1 ? 0u : 1u) << "choice " << choice;
     }
 }
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
