@@ -6,18 +6,19 @@
 #include <QPolygonF>
 
 #include "SkinCanvas.h"
+#include "SkinPalette.h"
 
 namespace tavoclip {
 
 namespace {
 
 // The main window's header colours, so the dialogs read as the same program.
-const QColor kPanelTop(27, 92, 96);
-const QColor kPanelBottom(18, 58, 66);
-const QColor kPanelEdge(199, 227, 214);
+const QColor& kPanelTop = skin_palette::kHeaderBottom;
+const QColor& kPanelBottom = skin_palette::kHeaderTop;
+const QColor& kPanelEdge = skin_palette::kMint;
 const QColor kLabelText(236, 246, 244);
-const QColor kButtonFill(38, 160, 140);
-const QColor kButtonLitFill(64, 190, 118);
+const QColor& kButtonFill = skin_palette::kAccent;
+const QColor& kButtonLitFill = skin_palette::kGreenTop;
 const QColor kExitFill(0xb0, 0x3a, 0x2e);
 const QColor kExitLitFill(0xe8, 0x55, 0x45);
 constexpr int kCornerRadius = 12;

@@ -7,6 +7,7 @@
 #include "MainLayout.h"
 #include "PictureStore.h"
 #include "SkinCanvas.h"
+#include "SkinPalette.h"
 
 namespace tavoclip {
 
@@ -14,17 +15,7 @@ namespace ml = main_layout;
 
 namespace {
 
-// The palette: a deep teal header, a cool light body, one green for action.
-const QColor kHeaderTop(18, 58, 66);
-const QColor kHeaderBottom(27, 92, 96);
-const QColor kBodyTop(246, 249, 250);
-const QColor kBodyBottom(226, 234, 238);
-const QColor kInk(36, 52, 61);
-const QColor kSoftInk(92, 110, 120);
-const QColor kMint(199, 227, 214);
-const QColor kAccent(38, 160, 140);
-const QColor kGreenTop(64, 190, 118);
-const QColor kGreenBottom(28, 134, 80);
+using namespace skin_palette;
 
 QRectF Px(const ml::TwipsRect& r)
 {
