@@ -21,6 +21,10 @@ namespace {
 // "time=" four times a second: the window wants at least two.
 constexpr int kProgressIntervalMs = 250;
 
+// How long FFmpeg may take to describe the source before ffprobe is asked
+// instead: a source on a slow disk, or one FFmpeg reads far into.
+constexpr int kDescriptionPatienceMs = 5000;
+
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
 fs::path FolderOf(const std::string& path) {
@@ -82,10 +86,11 @@ std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
     return std::nullopt;
 }
 
-// FFmpeg starts at once on the plan for a typical source while ffprobe looks
-// at the real one: starting ffprobe costs about as much as a short conversion
-// itself. When the real source needs other options, the first run is stopped
-// and the conversion starts again; the temporary file takes no harm.
+// FFmpeg starts at once on the plan for a typical source and describes the
+// real one as it opens it; only when that description cannot be read is
+// ffprobe asked, which costs about as much as a short conversion itself. When
+// the real source needs other options, the first run is stopped and the
+// conversion starts again; the temporary file takes no harm.
 ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& tools) {
     TemporaryOutput temporary(request.outputPath);
     if (!temporary.Create()) return Failure("cannot write into the output folder: " + temporary.errorText());
@@ -110,14 +115,31 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
     };
     const ConversionPlan guess = BuildConversionPlan(request, container, TypicalSource(request), temporary.path());
     auto run = std::make_unique<ConversionRun>(tools, guess, amrFile, onRunDone);
+    std::optional<SourceInfo> described;
+    bool describing = true;
+    run->OnSourceDescribed([&](std::optional<SourceInfo> info) {
+        described = std::move(info);
+        describing = false;
+        loop.quit();
+    });
+    QTimer patience;
+    patience.setSingleShot(true);
+    QObject::connect(&patience, &QTimer::timeout, [&] {
+        describing = false;
+        loop.quit();
+    });
+    patience.start(kDescriptionPatienceMs);
     run->Start();
+    while (describing && !result && !stopSignal) loop.exec();
+    patience.stop();
 
     std::optional<ProbeResult> probe;
+    if (described) probe = ProbeResult{described, {}};
     SourceProbe prober(tools.ffprobe, request.sourcePath, [&](ProbeResult done) {
         probe = std::move(done);
         loop.quit();
     });
-    prober.Start();
+    if (!probe) prober.Start();
     while (!probe && !stopSignal) loop.exec();
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (!probe->info) return Failure("cannot read the source " + Quoted(request.sourcePath) + ": " + probe->error);

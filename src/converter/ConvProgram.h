@@ -27,7 +27,7 @@ enum class ConvExit {
 };
 
 // The whole converter: reads the command line, checks source and output,
-// asks ffprobe about the source, runs the conversion into a temporary file and
+// learns what the source holds, runs the conversion into a temporary file and
 // moves it into place. The reason for any failure is the last line printed.
 class ConvProgram {
 public:

@@ -106,7 +106,8 @@ std::string PlanBuilder::ChooseStreams() {
 }
 
 void PlanBuilder::AddInput(std::vector<std::string>& args) const {
-    args.insert(args.end(), {"-nostdin", "-hide_banner", "-loglevel", "error", "-y"});
+    // "info" for the description of the source, "level" to tell errors apart.
+    args.insert(args.end(), {"-nostdin", "-hide_banner", "-loglevel", "level+info", "-y"});
     // -ss before -i seeks the input itself (fast), and FFmpeg then decodes
     // exactly from the start point; -t after -i counts output time.
     if (request_.startSeconds) args.insert(args.end(), {"-ss", std::to_string(*request_.startSeconds)});

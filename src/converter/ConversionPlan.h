@@ -36,7 +36,7 @@ ConversionPlan BuildConversionPlan(const ConvRequest& request, const OutputConta
 
 // A source that needs no adjustment for any format: video at 25 fps and even
 // size, 44.1 kHz stereo audio. Its plan equals the real source's plan in the
-// common case, so FFmpeg can start on it before ffprobe has answered.
+// common case, so FFmpeg can start on it before the real source is known.
 SourceInfo TypicalSource(const ConvRequest& request);
 
 // Whether two plans run the very same processes.

@@ -2,6 +2,8 @@
 
 #include "PrepareChildProcess.h"
 
+#include <utility>
+
 namespace tavoclip {
 namespace {
 
@@ -44,23 +46,25 @@ void ConversionRun::Start() {
         }
     }
     if (!plan_.encodeArguments.empty()) {
-        encode_ = StartProcess(plan_.encodeArguments);
+        encode_ = StartProcess(plan_.encodeArguments, encodeLog_);
         QObject::connect(encode_.get(), &QProcess::readyReadStandardOutput, [this] { ReadProgress(); });
         QObject::connect(encode_.get(), &QProcess::finished, [this] { EncodeFinished(); });
         if (!encoder_) encode_->closeWriteChannel();
     }
     if (!plan_.pcmArguments.empty()) {
-        pcm_ = StartProcess(plan_.pcmArguments);
+        pcm_ = StartProcess(plan_.pcmArguments, pcmLog_);
         QObject::connect(pcm_.get(), &QProcess::readyReadStandardOutput, [this] { ReadPcm(); });
         QObject::connect(pcm_.get(), &QProcess::finished, [this] { FinishPcm(); });
     }
+    // With a muxing FFmpeg, that one reads the source as its first input.
+    sourceReader_ = encode_ ? encode_.get() : pcm_.get();
 }
 
-std::unique_ptr<QProcess> ConversionRun::StartProcess(const std::vector<std::string>& arguments) {
+std::unique_ptr<QProcess> ConversionRun::StartProcess(const std::vector<std::string>& arguments, FfmpegLog& log) {
     auto process = std::make_unique<QProcess>();
     PrepareChildProcess(*process);
     QProcess* raw = process.get();
-    QObject::connect(raw, &QProcess::readyReadStandardError, [this, raw] { CollectErrors(*raw); });
+    QObject::connect(raw, &QProcess::readyReadStandardError, [this, raw, &log] { ReadLog(*raw, log, false); });
     QObject::connect(raw, &QProcess::errorOccurred, [this, raw](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart) return;
         Fail("could not start ffmpeg: " + raw->errorString().toStdString());
@@ -70,12 +74,28 @@ std::unique_ptr<QProcess> ConversionRun::StartProcess(const std::vector<std::str
     return process;
 }
 
-void ConversionRun::CollectErrors(QProcess& process) {
-    for (const QByteArray& line : process.readAllStandardError().split('\n')) {
-        if (line.trimmed().isEmpty()) continue;
-        errorLines_.push_back(line.trimmed().toStdString());
+// Keeps FFmpeg's error messages for the report at the end and hands the
+// source reader's messages to the description of the source.
+void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended) {
+    const QByteArray bytes = process.readAllStandardError();
+    std::vector<FfmpegMessage> messages = log.Add(std::string_view(bytes.constData(), bytes.size()));
+    if (ended) for (FfmpegMessage& last : log.Finish()) messages.push_back(std::move(last));
+    for (const FfmpegMessage& message : messages) {
+        if (&process == sourceReader_) report_.Add(message.level == FfmpegMessage::Level::Info, message.text);
+        if (message.level != FfmpegMessage::Level::Error || message.text.find_first_not_of(' ') == std::string::npos)
+            continue;
+        errorLines_.push_back(message.text);
         if (errorLines_.size() > kKeptErrorLines) errorLines_.erase(errorLines_.begin());
     }
+    if (ended && &process == sourceReader_) report_.End();
+    Describe();
+}
+
+void ConversionRun::Describe() {
+    if (!report_.complete() || !onDescribed_) return;
+    // Cleared first, so that it is called once.
+    const auto onDescribed = std::exchange(onDescribed_, {});
+    onDescribed(report_.Read());
 }
 
 void ConversionRun::Fail(const std::string& reason) {
@@ -95,7 +115,7 @@ void ConversionRun::ReadPcm() {
 }
 
 void ConversionRun::FinishPcm() {
-    CollectErrors(*pcm_);
+    ReadLog(*pcm_, pcmLog_, true);
     ReadPcm();
     WriteAmr(encoder_->Finish());
     if (!encode_) seconds_ = static_cast<double>(encoder_->samplesEncoded()) / AmrNbEncoder::kSampleRate;
@@ -124,7 +144,7 @@ void ConversionRun::ReadProgress() {
 
 void ConversionRun::EncodeFinished() {
     ReadProgress();
-    CollectErrors(*encode_);
+    ReadLog(*encode_, encodeLog_, true);
     if (!Succeeded(*encode_)) {
         Fail("ffmpeg could not convert the file");
         if (Running(pcm_.get())) pcm_->kill();

@@ -11,7 +11,9 @@
 
 #include "AmrNbEncoder.h"
 #include "ConversionPlan.h"
+#include "FfmpegLog.h"
 #include "FfmpegTools.h"
+#include "InputReport.h"
 
 namespace tavoclip {
 
@@ -36,17 +38,25 @@ public:
 
     void Start();
 
+    // Called once with FFmpeg's own account of the source, as soon as it has
+    // printed it, or with nullopt when it ended without a readable one. Set
+    // before Start().
+    void OnSourceDescribed(std::function<void(std::optional<SourceInfo>)> onDescribed) {
+        onDescribed_ = std::move(onDescribed);
+    }
+
     // Output time written so far, in seconds.
     double seconds() const { return seconds_; }
 
 private:
-    std::unique_ptr<QProcess> StartProcess(const std::vector<std::string>& arguments);
+    std::unique_ptr<QProcess> StartProcess(const std::vector<std::string>& arguments, FfmpegLog& log);
     void WriteAmr(const std::string& amr);
     void ReadPcm();
     void FinishPcm();
     void ReadProgress();
     void EncodeFinished();
-    void CollectErrors(QProcess& process);
+    void ReadLog(QProcess& process, FfmpegLog& log, bool ended);
+    void Describe();
     void Fail(const std::string& reason);
     void EndWhenAllFinished();
 
@@ -54,9 +64,14 @@ private:
     const ConversionPlan& plan_;
     QIODevice* amrFile_;
     std::function<void(RunResult)> onDone_;
+    std::function<void(std::optional<SourceInfo>)> onDescribed_;
     std::unique_ptr<AmrNbEncoder> encoder_;
     std::unique_ptr<QProcess> encode_;
     std::unique_ptr<QProcess> pcm_;
+    FfmpegLog encodeLog_;
+    FfmpegLog pcmLog_;
+    QProcess* sourceReader_ = nullptr;  // the process whose log describes the source
+    InputReport report_;
     QByteArray progressBuffer_;
     std::vector<std::string> errorLines_;
     std::string failure_;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavoclip {
+
+// One message of FFmpeg's standard error, without its level marker.
+struct FfmpegMessage {
+    enum class Level { Info, Warning, Error };
+    Level level = Level::Info;
+    std::string text;  // "[flv @ 0x55d0] Failed to read..." keeps its context
+};
+
+// Splits FFmpeg's standard error, written with "-loglevel level+info", into
+// messages. Each message starts with its level in brackets, after an optional
+// "[context @ 0x...]"; a line without one continues the message before it (a
+// metadata value that holds a line break, say).
+class FfmpegLog {
+public:
+    // Any piece of the stream: a line cut in two waits for its end.
+    std::vector<FfmpegMessage> Add(std::string_view chunk);
+    // The stream has ended: what is left is the last line.
+    std::vector<FfmpegMessage> Finish();
+
+private:
+    FfmpegMessage ReadLine(std::string_view line);
+
+    std::string partial_;
+    FfmpegMessage::Level previous_ = FfmpegMessage::Level::Info;
+};
+
+}  // namespace tavoclip

@@ -1,0 +1,190 @@
+#include "InputReport.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace tavoclip {
+namespace {
+
+constexpr std::string_view kStreamStart = "  Stream #0:";
+constexpr std::string_view kDurationStart = "  Duration: ";
+
+// Two frame rates this close are one rate printed twice: FFmpeg rounds both
+// to hundredths.
+constexpr double kSameRate = 0.015;
+
+struct NamedLayout {
+    std::string_view name;
+    int channels;
+};
+
+// FFmpeg's names of the standard channel layouts.
+constexpr std::array<NamedLayout, 31> kLayouts{{
+    {"mono", 1}, {"stereo", 2}, {"downmix", 2}, {"2.1", 3}, {"3.0", 3}, {"3.0(back)", 3}, {"4.0", 4},
+    {"quad", 4}, {"quad(side)", 4}, {"3.1", 4}, {"5.0", 5}, {"5.0(side)", 5}, {"4.1", 5}, {"5.1", 6},
+    {"5.1(side)", 6}, {"6.0", 6}, {"6.0(front)", 6}, {"hexagonal", 6}, {"6.1", 7}, {"6.1(back)", 7},
+    {"6.1(front)", 7}, {"7.0", 7}, {"7.0(front)", 7}, {"7.1", 8}, {"7.1(wide)", 8}, {"7.1(wide-side)", 8},
+    {"7.1(top)", 8}, {"octagonal", 8}, {"cube", 8}, {"hexadecagonal", 16}, {"22.2", 24},
+}};
+
+// Splits "h264 (High), yuv420p(tv, bt709), 320x240 [SAR 1:1 DAR 4:3], 25 fps"
+// at the commas that are not inside brackets.
+std::vector<std::string_view> Fields(std::string_view text) {
+    std::vector<std::string_view> fields;
+    int depth = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(' || text[i] == '[') ++depth;
+        if ((text[i] == ')' || text[i] == ']') && depth > 0) --depth;
+        if (depth == 0 && text.substr(i).starts_with(", ")) {
+            fields.push_back(text.substr(start, i - start));
+            start = i + 2;
+        }
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
+// The number at the start of the text and what follows it.
+template <typename Number>
+std::optional<Number> LeadingNumber(std::string_view text, std::string_view* rest) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data()) return std::nullopt;
+    *rest = text.substr(static_cast<std::size_t>(end - text.data()));
+    return value;
+}
+
+// "29.97 fps" -> 29.97 for unit " fps"; "1k tbr" -> 1000.
+std::optional<double> Rate(std::string_view field, std::string_view unit) {
+    std::string_view rest;
+    auto value = LeadingNumber<double>(field, &rest);
+    if (!value) return std::nullopt;
+    if (rest.starts_with('k')) {
+        *value *= 1000;
+        rest.remove_prefix(1);
+    }
+    if (!rest.starts_with(unit)) return std::nullopt;
+    return value;
+}
+
+std::optional<int> Channels(std::string_view layout) {
+    for (const NamedLayout& named : kLayouts)
+        if (named.name == layout) return named.channels;
+    std::string_view rest;
+    const auto count = LeadingNumber<int>(layout, &rest);
+    if (count && *count > 0 && rest.starts_with(" channels")) return count;
+    return std::nullopt;
+}
+
+// "00:01:02.50" -> 62.5.
+std::optional<double> Duration(std::string_view line) {
+    std::string_view rest = line.substr(kDurationStart.size());
+    const auto hours = LeadingNumber<int>(rest, &rest);
+    if (!hours || !rest.starts_with(':')) return std::nullopt;
+    const auto minutes = LeadingNumber<int>(rest.substr(1), &rest);
+    if (!minutes || !rest.starts_with(':')) return std::nullopt;
+    const auto seconds = LeadingNumber<double>(rest.substr(1), &rest);
+    if (!seconds) return std::nullopt;
+    return *hours * 3600.0 + *minutes * 60.0 + *seconds;
+}
+
+// Reads "flv1, yuv420p, 320x240, 25 fps, 25 tbr, 1k tbn" of video stream
+// index; leaves info.video empty for a stream without a picture size.
+void ReadVideo(int index, std::string_view description, SourceInfo& info) {
+    VideoStreamInfo video{index, 0, 0, 0, false};
+    double average = 0;
+    double real = 0;
+    for (std::string_view field : Fields(description)) {
+        std::string_view rest;
+        const auto width = LeadingNumber<int>(field, &rest);
+        if (width && rest.starts_with('x') && video.width == 0) {
+            const auto height = LeadingNumber<int>(rest.substr(1), &rest);
+            if (height && (rest.empty() || rest.starts_with(' '))) {
+                video.width = *width;
+                video.height = *height;
+            }
+        }
+        average = Rate(field, " fps").value_or(average);
+        real = Rate(field, " tbr").value_or(real);
+    }
+    if (video.width <= 0 || video.height <= 0) return;
+    // Variable-rate sources give an odd tbr (1k for a millisecond time base);
+    // the average is the better guide then, as ffprobe's reader holds too.
+    video.framesPerSecond = average > 0 && average <= 240 ? average : real <= 240 ? real : 0;
+    video.variableRate = average > 0 && std::abs(average - real) > kSameRate;
+    info.video = video;
+}
+
+// Reads "mp3, 44100 Hz, stereo, fltp, 128 kb/s"; false when the channels
+// cannot be told.
+bool ReadAudio(int index, std::string_view description, SourceInfo& info) {
+    const std::vector<std::string_view> fields = Fields(description);
+    for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
+        std::string_view rest;
+        const auto rate = LeadingNumber<int>(fields[i], &rest);
+        if (!rate || rest != " Hz") continue;
+        const auto channels = Channels(fields[i + 1]);
+        if (!channels) return false;
+        info.audio = AudioStreamInfo{index, *rate, *channels};
+        return true;
+    }
+    return false;
+}
+
+// Reads one "  Stream #0:1[0x2](und): Audio: ..." line.
+bool ReadStream(std::string_view line, SourceInfo& info) {
+    std::string_view rest;
+    const auto index = LeadingNumber<int>(line.substr(kStreamStart.size()), &rest);
+    const std::size_t typeStart = rest.find(": ");
+    if (!index || typeStart == std::string_view::npos) return false;
+    rest.remove_prefix(typeStart + 2);
+    if (rest.starts_with("Video: ")) {
+        // Cover art of a music file is a picture, not the video.
+        if (!info.video && line.find("(attached pic)") == std::string_view::npos)
+            ReadVideo(*index, rest.substr(7), info);
+        return true;
+    }
+    if (rest.starts_with("Audio: ") && !info.audio) return ReadAudio(*index, rest.substr(7), info);
+    return true;
+}
+
+}  // namespace
+
+void InputReport::Add(bool isInfo, std::string_view text) {
+    if (ended_) return;
+    if (!started_) {
+        started_ = isInfo && text.starts_with("Input #0, ");
+        return;
+    }
+    // The description is one block of indented lines; anything else ends it.
+    if (!isInfo || !text.starts_with(' ')) {
+        ended_ = true;
+        return;
+    }
+    if (text.starts_with(kStreamStart) || text.starts_with(kDurationStart) || text.starts_with("  Program "))
+        lines_.emplace_back(text);
+}
+
+std::optional<SourceInfo> InputReport::Read() const {
+    if (!started_ || !ended_) return std::nullopt;
+    SourceInfo info;
+    bool hasDuration = false;
+    for (const std::string& line : lines_) {
+        // Streams grouped under programs are indented deeper; ffprobe reads those.
+        if (line.starts_with("  Program ")) return std::nullopt;
+        if (line.starts_with(kDurationStart)) {
+            const auto duration = Duration(line);
+            if (!duration) return std::nullopt;
+            info.durationSeconds = *duration;
+            hasDuration = true;
+        } else if (!ReadStream(line, info)) {
+            return std::nullopt;
+        }
+    }
+    if (!hasDuration) return std::nullopt;
+    return info;
+}
+
+}  // namespace tavoclip
