@@ -275,7 +275,7 @@ void PlanBuilder::BuildPcm() {
     AddInput(args);
     if (request_.lengthSeconds) args.insert(args.end(), {"-t", std::to_string(*request_.lengthSeconds)});
     args.insert(args.end(), {"-map", "0:a:0", "-vn", "-sn", "-dn",
-                             "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "pipe:1"});
+                             "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "-flush_packets", "0", "pipe:1"});
 }
 
 // conv's AMR stream arrives on standard input as the second input.
