@@ -23,7 +23,8 @@ AmrModeChoice NearestAmrMode(std::int64_t bitsPerSecond) {
     return {static_cast<AmrNbMode>(best), kModeRates[best], kModeRates[best] == bitsPerSecond};
 }
 
-AmrNbEncoder::AmrNbEncoder(AmrNbMode mode) : state_(Encoder_Interface_init(0)), mode_(mode) {}
+AmrNbEncoder::AmrNbEncoder(AmrNbMode mode, bool writeHeader)
+    : state_(Encoder_Interface_init(0)), mode_(mode), headerWritten_(!writeHeader) {}
 
 AmrNbEncoder::~AmrNbEncoder() {
     if (state_) Encoder_Interface_exit(state_);

@@ -23,7 +23,8 @@ AmrModeChoice NearestAmrMode(std::int64_t bitsPerSecond);
 // arrive in pieces of any size; every 160 samples make one 20 ms frame.
 class AmrNbEncoder {
 public:
-    explicit AmrNbEncoder(AmrNbMode mode);
+    // Without the header, the frames can follow those of another encoder.
+    explicit AmrNbEncoder(AmrNbMode mode, bool writeHeader = true);
     ~AmrNbEncoder();
     AmrNbEncoder(const AmrNbEncoder&) = delete;
     AmrNbEncoder& operator=(const AmrNbEncoder&) = delete;

@@ -2,6 +2,7 @@
 
 #include "PrepareChildProcess.h"
 
+#include <thread>
 #include <utility>
 
 namespace tavoclip {
@@ -39,7 +40,7 @@ ConversionRun::~ConversionRun() {
 
 void ConversionRun::Start() {
     if (plan_.amrMode) {
-        encoder_ = std::make_unique<AmrNbEncoder>(plan_.amrMode->mode);
+        encoder_ = std::make_unique<SegmentedAmrEncoder>(plan_.amrMode->mode, std::thread::hardware_concurrency());
         if (!encoder_->valid()) {
             Fail("the AMR-NB encoder could not start");
             return EndWhenAllFinished();

@@ -9,7 +9,7 @@
 #include <QIODevice>
 #include <QProcess>
 
-#include "AmrNbEncoder.h"
+#include "SegmentedAmrEncoder.h"
 #include "ConversionPlan.h"
 #include "FfmpegLog.h"
 #include "FfmpegTools.h"
@@ -65,7 +65,7 @@ private:
     QIODevice* amrFile_;
     std::function<void(RunResult)> onDone_;
     std::function<void(std::optional<SourceInfo>)> onDescribed_;
-    std::unique_ptr<AmrNbEncoder> encoder_;
+    std::unique_ptr<SegmentedAmrEncoder> encoder_;
     std::unique_ptr<QProcess> encode_;
     std::unique_ptr<QProcess> pcm_;
     FfmpegLog encodeLog_;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <future>
+#include <string>
+#include <string_view>
+
+#include "AmrNbEncoder.h"
+
+namespace tavoclip {
+
+// Encodes AMR-NB on several threads at once, for the encoder is far slower
+// than FFmpeg's decoding. The PCM is cut into segments of kSegmentFrames
+// frames, each encoded by an encoder of its own that first hears the
+// kWarmUpFrames frames before its segment, their output dropped: it then
+// starts in nearly the state the encoder of the segment before ended in, and
+// the seam cannot be heard. The cut depends on nothing but the PCM, so the
+// bytes written are the same on any machine, whatever number of threads ran.
+// Used like AmrNbEncoder, from one thread.
+class SegmentedAmrEncoder {
+public:
+    static constexpr std::size_t kSegmentFrames = 250;  // 5 s
+    static constexpr std::size_t kWarmUpFrames = 20;
+
+    // threads: how many segments are encoded at once (at least one).
+    SegmentedAmrEncoder(AmrNbMode mode, unsigned threads);
+    ~SegmentedAmrEncoder();
+    SegmentedAmrEncoder(const SegmentedAmrEncoder&) = delete;
+    SegmentedAmrEncoder& operator=(const SegmentedAmrEncoder&) = delete;
+
+    bool valid() const { return valid_; }
+
+    // The encoded bytes that are ready, in order: the file header and the
+    // frames of every segment finished so far. Waits for the oldest segment
+    // only when all the threads are busy, which also keeps the PCM held in
+    // memory to a few segments.
+    std::string Encode(std::string_view pcm);
+
+    // Encodes what is left, waits for every segment and returns the rest.
+    std::string Finish();
+
+    std::int64_t samplesEncoded() const { return samplesEncoded_; }
+
+private:
+    struct Segment {
+        std::string frames;
+        std::int64_t samples = 0;
+    };
+
+    void Submit(std::string pcm, std::size_t warmUpBytes, bool last);
+    std::string TakeOldest();
+    std::string TakeFinished(bool wait);
+
+    AmrNbMode mode_;
+    unsigned threads_;
+    bool valid_ = false;
+    bool first_ = true;
+    std::string pending_;     // the PCM of the next segment, its warm-up first
+    std::size_t warmUpBytes_ = 0;
+    std::deque<std::future<Segment>> running_;
+    std::int64_t samplesEncoded_ = 0;
+};
+
+}  // namespace tavoclip
