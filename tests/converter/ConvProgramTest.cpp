@@ -227,6 +227,27 @@ TEST_F(ConvProgramTest, CutsTheAskedWindow) {
     }
 }
 
+// 30 s of sound is encoded in several segments at once; the file must still
+// be one stream with one header and every frame in its place.
+TEST_F(ConvProgramTest, LongSoundIsOneAmrStream) {
+    const ConvResult amr = RunConv({"-i", Clip("long.flv"), "-y", "-vn", "-ar", "8000", "-ab", "4.75k", "-ac", "1",
+                                    Out("long.amr")});
+    ASSERT_EQ(amr.exitCode, 0) << amr.output.toStdString();
+    const QByteArray bytes = ReadAll(Out("long.amr"));
+    EXPECT_TRUE(bytes.startsWith("#!AMR\n"));
+    EXPECT_EQ(bytes.indexOf("#!AMR", 1), -1);
+    EXPECT_EQ((bytes.size() - 6) % 13, 0) << "whole 13-byte frames";
+    EXPECT_NEAR((bytes.size() - 6) / 13 * 0.02, 30.04, 0.05);
+    EXPECT_NEAR(DurationOf(Probe(Out("long.amr"))), 30.04, 0.05);
+
+    const ConvResult threeGp = RunConv({"-i", Clip("long.flv"), "-y", "-b", "128k", "-s", "176x144", "-acodec",
+                                        "libamr_nb", "-ac", "1", "-ar", "8000", "-ab", "12.2k", Out("long.3gp")});
+    ASSERT_EQ(threeGp.exitCode, 0) << threeGp.output.toStdString();
+    const QJsonObject probe = Probe(Out("long.3gp"));
+    EXPECT_EQ(StreamOf(probe, "audio")["codec_name"], "amr_nb");
+    EXPECT_NEAR(StreamOf(probe, "audio")["duration"].toString().toDouble(), 30.04, 0.1);
+}
+
 TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound) {
     const ConvResult threeGp = RunConv({"-i", Clip("silent.mp4"), "-y", "-s", "128x96", "-acodec", "libamr_nb",
                                         Out("silent.3gp")});
