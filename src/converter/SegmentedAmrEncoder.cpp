@@ -54,7 +54,7 @@ std::string SegmentedAmrEncoder::Encode(std::string_view pcm) {
     pending_.append(pcm);
     std::string out;
     while (pending_.size() >= warmUpBytes_ + kSegmentBytes) {
-        if (running_.size() >= threads_) out += TakeOldest();
+        if (running_.size() >= 2 * threads_) out += TakeOldest();
         const std::size_t end = warmUpBytes_ + kSegmentBytes;
         Submit(pending_.substr(0, end), warmUpBytes_, false);
         // The end of this segment is the warm-up of the next.

@@ -24,7 +24,7 @@ public:
     static constexpr std::size_t kSegmentFrames = 250;  // 5 s
     static constexpr std::size_t kWarmUpFrames = 20;
 
-    // threads: how many segments are encoded at once (at least one).
+    // threads: the cores to use (at least one).
     SegmentedAmrEncoder(AmrNbMode mode, unsigned threads);
     ~SegmentedAmrEncoder();
     SegmentedAmrEncoder(const SegmentedAmrEncoder&) = delete;
@@ -34,8 +34,9 @@ public:
 
     // The encoded bytes that are ready, in order: the file header and the
     // frames of every segment finished so far. Waits for the oldest segment
-    // only when all the threads are busy, which also keeps the PCM held in
-    // memory to a few segments.
+    // when two segments per thread are under way: one ready to start as soon
+    // as a thread is free keeps every core busy, and waiting holds the PCM in
+    // memory to a few segments and pushes back on FFmpeg.
     std::string Encode(std::string_view pcm);
 
     // Encodes what is left, waits for every segment and returns the rest.
