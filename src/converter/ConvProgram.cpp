@@ -1,6 +1,7 @@
 #include "ConvProgram.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include <QEventLoop>
@@ -30,6 +31,44 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 fs::path FolderOf(const std::string& path) {
     const fs::path parent = fs::path(path).parent_path();
     return parent.empty() ? fs::path(".") : parent;
+}
+
+// Starts the run and waits until FFmpeg has described the source, or
+// `finished` holds, or kDescriptionPatienceMs have passed; the facts, when the
+// description came and could be read.
+std::optional<SourceInfo> StartAndAwaitDescription(ConversionRun& run, QEventLoop& loop,
+                                                   const std::function<bool()>& finished) {
+    std::optional<SourceInfo> described;
+    bool describing = true;
+    run.OnSourceDescribed([&](std::optional<SourceInfo> info) {
+        described = std::move(info);
+        describing = false;
+        loop.quit();
+    });
+    QTimer patience;
+    patience.setSingleShot(true);
+    QObject::connect(&patience, &QTimer::timeout, [&] {
+        describing = false;
+        loop.quit();
+    });
+    patience.start(kDescriptionPatienceMs);
+    run.Start();
+    while (describing && !finished()) loop.exec();
+    run.OnSourceDescribed({});  // it refers to this call's locals
+    return described;
+}
+
+// ffprobe's account of the source; nullopt when `interrupted` holds first.
+std::optional<ProbeResult> AskFfprobe(const QString& ffprobe, const std::string& sourcePath, QEventLoop& loop,
+                                      const std::function<bool()>& interrupted) {
+    std::optional<ProbeResult> probe;
+    SourceProbe prober(ffprobe, sourcePath, [&](ProbeResult done) {
+        probe = std::move(done);
+        loop.quit();
+    });
+    prober.Start();
+    while (!probe && !interrupted()) loop.exec();
+    return probe;
 }
 
 }  // namespace
@@ -115,32 +154,11 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
     };
     const ConversionPlan guess = BuildConversionPlan(request, container, TypicalSource(request), temporary.path());
     auto run = std::make_unique<ConversionRun>(tools, guess, amrFile, onRunDone);
-    std::optional<SourceInfo> described;
-    bool describing = true;
-    run->OnSourceDescribed([&](std::optional<SourceInfo> info) {
-        described = std::move(info);
-        describing = false;
-        loop.quit();
-    });
-    QTimer patience;
-    patience.setSingleShot(true);
-    QObject::connect(&patience, &QTimer::timeout, [&] {
-        describing = false;
-        loop.quit();
-    });
-    patience.start(kDescriptionPatienceMs);
-    run->Start();
-    while (describing && !result && !stopSignal) loop.exec();
-    patience.stop();
-
     std::optional<ProbeResult> probe;
-    if (described) probe = ProbeResult{described, {}};
-    SourceProbe prober(tools.ffprobe, request.sourcePath, [&](ProbeResult done) {
-        probe = std::move(done);
-        loop.quit();
-    });
-    if (!probe) prober.Start();
-    while (!probe && !stopSignal) loop.exec();
+    if (auto described = StartAndAwaitDescription(*run, loop, [&] { return result || stopSignal; }))
+        probe = ProbeResult{std::move(described), {}};
+    else if (!stopSignal)
+        probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, [&] { return stopSignal != 0; });
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (!probe->info) return Failure("cannot read the source " + Quoted(request.sourcePath) + ": " + probe->error);
     if (probe->info->durationSeconds > 0) console_.Duration(probe->info->durationSeconds);

@@ -40,7 +40,7 @@ public:
 
     // Called once with FFmpeg's own account of the source, as soon as it has
     // printed it, or with nullopt when it ended without a readable one. Set
-    // before Start().
+    // before Start(); an empty function stops the call.
     void OnSourceDescribed(std::function<void(std::optional<SourceInfo>)> onDescribed) {
         onDescribed_ = std::move(onDescribed);
     }
