@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cmath>
 
 namespace tavoclip {
 namespace {
@@ -110,10 +109,7 @@ void ReadVideo(int index, std::string_view description, SourceInfo& info) {
         real = Rate(field, " tbr").value_or(real);
     }
     if (video.width <= 0 || video.height <= 0) return;
-    // Variable-rate sources give an odd tbr (1k for a millisecond time base);
-    // the average is the better guide then, as ffprobe's reader holds too.
-    video.framesPerSecond = average > 0 && average <= 240 ? average : real <= 240 ? real : 0;
-    video.variableRate = average > 0 && std::abs(average - real) > kSameRate;
+    SetFrameRates(video, average, real, kSameRate);
     info.video = video;
 }
 

@@ -21,15 +21,6 @@ double ReadRate(const QString& text) {
     return num / den;
 }
 
-// Variable-rate sources report an odd r_frame_rate (such as 1000 fps for a
-// millisecond time base); the average is the better guide then.
-double FramesPerSecond(const QJsonObject& stream) {
-    const double average = ReadRate(stream["avg_frame_rate"].toString());
-    if (average > 0 && average <= 240) return average;
-    const double real = ReadRate(stream["r_frame_rate"].toString());
-    return real <= 240 ? real : 0;
-}
-
 bool IsCoverArt(const QJsonObject& stream) {
     return stream["disposition"].toObject()["attached_pic"].toInt() != 0;
 }
@@ -38,17 +29,23 @@ void ReadStream(const QJsonObject& stream, SourceInfo& info) {
     const QString type = stream["codec_type"].toString();
     const int index = stream["index"].toInt();
     if (type == "video" && !info.video && !IsCoverArt(stream) && stream["width"].toInt() > 0) {
-        const double average = ReadRate(stream["avg_frame_rate"].toString());
-        const double real = ReadRate(stream["r_frame_rate"].toString());
-        const bool variable = average > 0 && std::abs(average - real) > 0.01;
-        info.video = VideoStreamInfo{index, stream["width"].toInt(), stream["height"].toInt(), FramesPerSecond(stream),
-                                     variable};
+        VideoStreamInfo video{index, stream["width"].toInt(), stream["height"].toInt(), 0, false};
+        SetFrameRates(video, ReadRate(stream["avg_frame_rate"].toString()), ReadRate(stream["r_frame_rate"].toString()),
+                      0.01);
+        info.video = video;
     } else if (type == "audio" && !info.audio && stream["channels"].toInt() > 0) {
         info.audio = AudioStreamInfo{index, stream["sample_rate"].toString().toInt(), stream["channels"].toInt()};
     }
 }
 
 }  // namespace
+
+// Variable-rate sources report an odd real rate (such as 1000 fps for a
+// millisecond time base); the average is the better guide then.
+void SetFrameRates(VideoStreamInfo& video, double average, double real, double tolerance) {
+    video.framesPerSecond = average > 0 && average <= 240 ? average : real <= 240 ? real : 0;
+    video.variableRate = average > 0 && std::abs(average - real) > tolerance;
+}
 
 std::optional<SourceInfo> ParseProbeOutput(const QByteArray& json) {
     const QJsonDocument document = QJsonDocument::fromJson(json);

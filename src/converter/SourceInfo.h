@@ -30,6 +30,11 @@ struct SourceInfo {
     std::optional<AudioStreamInfo> audio;
 };
 
+// Sets framesPerSecond and variableRate from a stream's average and real
+// (base) frame rates, each 0 when unknown. Rates less than `tolerance` apart
+// are one rate.
+void SetFrameRates(VideoStreamInfo& video, double average, double real, double tolerance);
+
 // Reads ffprobe's JSON (-show_format -show_streams); nullopt when the text is
 // not such a document.
 std::optional<SourceInfo> ParseProbeOutput(const QByteArray& json);
