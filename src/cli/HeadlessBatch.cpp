@@ -91,8 +91,8 @@ int HeadlessBatch::Run(const QStringList& arguments) {
                        BatchProgram{programFolder, request.converter, kPathStyle});
 
     if (request.dryRun) {
-        for (std::size_t i = 0; i < queue.count(); ++i) {
-            std::fprintf(out_, "%s\n", driver.CommandFor(queue.at(i).path).text.c_str());
+        for (const ConverterCommand& command : driver.PlannedCommands()) {
+            std::fprintf(out_, "%s\n", command.text.c_str());
         }
         return 0;
     }

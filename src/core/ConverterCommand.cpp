@@ -104,4 +104,13 @@ ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathSty
     return command;
 }
 
+void SetOutputPath(ConverterCommand& command, const std::string& outputPath) {
+    if (command.empty()) return;
+    const std::string oldEnd = Quoted(command.outputPath);
+    if (command.text.ends_with(oldEnd)) command.text.resize(command.text.size() - oldEnd.size());
+    command.text += Quoted(outputPath);
+    command.arguments.back() = outputPath;
+    command.outputPath = outputPath;
+}
+
 }  // namespace tavoclip

@@ -39,6 +39,10 @@ struct ConverterCommand {
 // format index names no format.
 ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathStyle style);
 
+// Points a built command at another output path: the last argument, the
+// quoted path that ends the text, and outputPath all change together.
+void SetOutputPath(ConverterCommand& command, const std::string& outputPath);
+
 // The path after its last separator (the whole path when there is none).
 std::string GetFileName(std::string_view path, PathStyle style);
 

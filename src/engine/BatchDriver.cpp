@@ -57,7 +57,10 @@ BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, DOSOutputs& runner
     connect(&timer1_, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
     connect(&runner_, &DOSOutputs::ReceiveOutputs, this, &BatchDriver::objDOS_ReceiveOutputs);
     connect(&runner_, &DOSOutputs::CommandOver, this, &BatchDriver::objDOS_CommandOver);
+    queue_.AddListener(this);
 }
+
+BatchDriver::~BatchDriver() { queue_.RemoveListener(this); }
 
 void BatchDriver::Start() {
     if (queue_.count() < 1) {
@@ -65,6 +68,8 @@ void BatchDriver::Start() {
         return;
     }
     failures_.clear();
+    names_ = ReservationsForQueue();
+    batchRunning_ = true;
     startedCount_ = 0;
     convertedCount_ = 0;
     SetBatchControlsEnabled(false);
@@ -83,7 +88,7 @@ void BatchDriver::ConvertNext() {
         Finish();
         return;
     }
-    const ConverterCommand command = CommandFor(queue_.head());
+    const ConverterCommand command = ReserveCommand(queue_.head());
     currentSource_ = queue_.head();
     currentOutput_ = command.outputPath;
     ++startedCount_;
@@ -121,6 +126,7 @@ void BatchDriver::objDOS_ReceiveOutputs(const std::string& chunk) {
 }
 
 void BatchDriver::Finish() {
+    batchRunning_ = false;
     const std::string folder = view_.OutputFolderText();
     services_.folders.OpenFolder(folder);
     if (options_.soundOn()) {
@@ -136,6 +142,7 @@ void BatchDriver::Finish() {
 // The controls come back so the user can fix the converter or the queue and
 // start again; the file that could not be started stays first in the queue.
 void BatchDriver::StopAfterLaunchFailure() {
+    batchRunning_ = false;
     view_.FileEnded({currentSource_, currentOutput_, false, "the converter could not be started"});
     EnableAllControls();
     view_.BatchEnded(true);
@@ -177,6 +184,35 @@ ConverterCommand BatchDriver::CommandFor(const std::string& source) const {
         command.arguments.front() = program_.converterOverride;
     }
     return command;
+}
+
+ConverterCommand BatchDriver::ReserveCommand(const std::string& source) {
+    ConverterCommand command = CommandFor(source);
+    if (!command.empty()) SetOutputPath(command, names_.Reserve(command.outputPath));
+    return command;
+}
+
+std::vector<ConverterCommand> BatchDriver::PlannedCommands() const {
+    OutputNameReservations names = ReservationsForQueue();
+    std::vector<ConverterCommand> commands;
+    for (std::size_t i = 0; i < queue_.count(); ++i) {
+        ConverterCommand command = CommandFor(queue_.at(i).path);
+        if (!command.empty()) SetOutputPath(command, names.Reserve(command.outputPath));
+        commands.push_back(std::move(command));
+    }
+    return commands;
+}
+
+OutputNameReservations BatchDriver::ReservationsForQueue() const {
+    OutputNameReservations names;
+    for (std::size_t i = 0; i < queue_.count(); ++i) names.AddSource(queue_.at(i).path);
+    return names;
+}
+
+// A file added while a batch runs is one of its sources from then on, even
+// if it leaves the queue before its turn.
+void BatchDriver::SourceAppended(std::size_t index) {
+    if (batchRunning_) names_.AddSource(queue_.at(index).path);
 }
 
 // A file counts as converted when its converter exited with status 0 and

@@ -13,6 +13,7 @@
 #include "EventPump.h"
 #include "FolderOpener.h"
 #include "OutputFormat.h"
+#include "OutputNameReservations.h"
 #include "ProgressTracker.h"
 #include "SoundPlayer.h"
 #include "SourceQueue.h"
@@ -51,7 +52,12 @@ struct BatchFailure {
 // Everything is read afresh at every step (queue, selections, folder,
 // options), so files appended and selections changed during a batch apply
 // from the next file on.
-class BatchDriver : public QObject {
+//
+// Output names: every path that enters the queue during a batch counts as
+// one of its sources, and each file's output name is reserved when it starts
+// (ReserveCommand), so no output replaces a source or an earlier output of
+// the same batch; a taken name becomes "NAME (2).EXT" and so on.
+class BatchDriver : public QObject, private SourceQueueListener {
     Q_OBJECT
 
 public:
@@ -62,6 +68,7 @@ public:
     BatchDriver(BatchView& view, SourceQueue& queue, DOSOutputs& runner, ProgressTracker& tracker,
                 const ConversionOptions& options, BatchServices services, BatchProgram program,
                 QObject* parent = nullptr);
+    ~BatchDriver() override;
 
     // imgStart_Click: "Please add a file" on an empty queue, otherwise
     // disables the controls and arms Timer1.
@@ -71,9 +78,18 @@ public:
     void objDOS_CommandOver();
     void objDOS_ReceiveOutputs(const std::string& chunk);
 
-    // The converter command for one source as the next step would build it
-    // now; the headless command's dry run prints these.
+    // The converter command for one source with the output name the
+    // described rule gives (base name and the format's extension), from the
+    // selections as they are now. Reserves nothing.
     ConverterCommand CommandFor(const std::string& source) const;
+    // CommandFor with its output moved to the first name that is free in
+    // this batch, which is then reserved for it. Call it once per file, when
+    // the file starts; the command's outputPath is the file to be written.
+    ConverterCommand ReserveCommand(const std::string& source);
+    // What the batch would run for the queue as it stands, in queue order,
+    // with the names a batch started now would give; the dry run prints
+    // these. Reserves nothing.
+    std::vector<ConverterCommand> PlannedCommands() const;
 
     bool timerActive() const { return timer1_.isActive(); }
     // The files of the current (or last) batch that failed, in order.
@@ -81,6 +97,11 @@ public:
     std::size_t convertedCount() const { return convertedCount_; }
 
 private:
+    void SourceAppended(std::size_t index) override;
+    void SourceRemoved(std::size_t) override {}
+    void EmptyPromptUpdated(bool) override {}
+    OutputNameReservations ReservationsForQueue() const;
+
     void Finish();
     void StopAfterLaunchFailure();
     void SetBatchControlsEnabled(bool enabled);
@@ -97,6 +118,9 @@ private:
     BatchProgram program_;
     QTimer timer1_;
 
+    // Sources and outputs of the batch under way; replaced at every Start.
+    OutputNameReservations names_;
+    bool batchRunning_ = false;
     std::string currentSource_;
     std::string currentOutput_;
     bool commandOver_ = false;

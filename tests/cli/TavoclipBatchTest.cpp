@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "BatchProgramFixture.h"
 #include "OutputFormat.h"
 
 namespace tavoclip {
@@ -17,45 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-    int status = -1;
-    std::vector<std::string> lines;
-    std::string errors;
-};
-
-class TavoclipBatchTest : public ::testing::Test {
-protected:
-    std::string Path(const std::string& name) const { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
-    std::string Write(const std::string& name, const std::string& script) const {
-        fs::create_directories(fs::path(Path(name)).parent_path());
-        std::ofstream(Path(name)) << script;
-        return Path(name);
-    }
-    RunResult Run(const QStringList& arguments) const {
-        QProcess process;
-        process.setWorkingDirectory(dir_.path());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("FAKECONV_LOG", QString::fromStdString(Path("runs.log")));
-        process.setProcessEnvironment(environment);
-        process.start(TAVOCLIP_BATCH_PATH, arguments);
-        process.waitForFinished(120000);
-        RunResult result;
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        for (const QString& line : QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
-            result.lines.push_back(line.toStdString());
-        }
-        result.errors = process.readAllStandardError().toStdString();
-        return result;
-    }
-    std::size_t Runs() const {
-        std::ifstream log(Path("runs.log"));
-        std::size_t count = 0;
-        for (std::string line; std::getline(log, line);) ++count;
-        return count;
-    }
-
-    QTemporaryDir dir_;
-};
+using TavoclipBatchTest = BatchProgramFixture;
 
 // Pauses between the lines keep each progress field in a chunk of its own.
 const std::string kHalfway =

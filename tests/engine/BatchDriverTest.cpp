@@ -194,5 +194,25 @@ TEST_F(BatchDriverTest, ConverterThatCannotStartStopsTheBatchWithTheFileKept) {
     EXPECT_TRUE(std::filesystem::is_directory(folder_.Path("out")));
 }
 
+TEST_F(BatchDriverTest, AFileAddedDuringTheBatchIsASourceNoOutputMayReplace) {
+    Enqueue("a.flv", "print Duration: 00:00:10.00, \nsleep 150\n");
+    Enqueue("b.flv", "");
+    const std::string laterSource = folder_.Path("out/b.mpg");
+    bool added = false;
+    QObject::connect(&runner_, &DOSOutputs::ReceiveOutputs, [&](const std::string&) {
+        if (added) return;
+        added = true;
+        std::ofstream(laterSource) << "print added by hand\n";
+        queue_.AppendSource(laterSource);
+    });
+    RunBatch();
+
+    EXPECT_EQ(Runs(), (std::vector<std::string>{folder_.Path("a.flv") + " -> " + Out("a.mpg"),
+                                                folder_.Path("b.flv") + " -> " + Out("b (2).mpg"),
+                                                laterSource + " -> " + Out("b (3).mpg")}));
+    ASSERT_EQ(view_.commands.size(), 3u);
+    EXPECT_TRUE(view_.commands[1].text.ends_with("\"" + Out("b (2).mpg") + "\""));
+}
+
 }  // namespace
 }  // namespace tavoclip

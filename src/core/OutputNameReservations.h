@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace tavoclip {
+
+// The output names one batch has handed out, so that no output ever lands on
+// one of the batch's sources or on another output of the same batch.
+//
+// A path is taken when it is
+//   - a source of this batch (every path that has been in the batch's queue),
+//     compared by file identity (device and inode) when the file exists and
+//     by its absolute, normalised spelling otherwise; or
+//   - an output reserved earlier in this batch (written or being written),
+//     compared by its spelling with symbolic links in the existing part of
+//     the path resolved, so another spelling of the same folder still meets it.
+// A file that merely exists is not taken: the converter replaces it.
+//
+// Use: AddSource for every path that enters the queue during the batch, then
+// Reserve once for each file when its conversion starts (in any order, one
+// slot or several); a fresh object for the next batch. Plain data, no
+// threads: the caller serialises calls.
+class OutputNameReservations {
+public:
+    void AddSource(const std::string& path);
+
+    // The first free name among wanted, "NAME (2).EXT", "NAME (3).EXT"... in
+    // wanted's folder (EXT from the last dot of the file name on), now
+    // reserved for this batch. The path is returned spelled like wanted.
+    std::string Reserve(const std::string& wanted);
+
+    bool IsTaken(const std::string& path) const;
+
+private:
+    using FileIdentity = std::pair<std::uintmax_t, std::uintmax_t>;
+
+    std::set<std::string> sourceSpellings_;
+    std::set<FileIdentity> sourceIdentities_;
+    std::set<std::string> reservedOutputs_;
+};
+
+// wanted with " (n)" put before the extension of its file name:
+// "/o/x.mp4", 2 -> "/o/x (2).mp4"; "/o/.mp4", 3 -> "/o/ (3).mp4".
+std::string NumberedName(const std::string& wanted, int number);
+
+}  // namespace tavoclip
