@@ -36,7 +36,11 @@ foreach(command IN ITEMS tavoclip tavoclip-batch)
     file(CREATE_LINK \"${tavoclip_bin_to_program}/${command}\" \"\${link}\" SYMBOLIC)")
 endforeach()
 
-install(FILES ${tavoclip_share}/tavoclip.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry is installed under the desktop file id, which desktops
+# use to match the running window and its launcher signals to the entry.
+set(tavoclip_desktop_file ${tavoclip_share_build}/applications/${TAVOCLIP_DESKTOP_ID}.desktop)
+configure_file(${tavoclip_share}/applications/tavoclip.desktop.in ${tavoclip_desktop_file} COPYONLY)
+install(FILES ${tavoclip_desktop_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tavoclip_share}/icons/tavoclip.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The PNG icons are rendered from the SVG at build time by FFmpeg's librsvg
@@ -62,5 +66,5 @@ add_custom_target(tavoclip_icons ALL DEPENDS ${tavoclip_icon_pngs})
 find_program(TAVOCLIP_DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(TAVOCLIP_DESKTOP_FILE_VALIDATE)
   add_test(NAME tavoclip_desktop_entry
-    COMMAND ${TAVOCLIP_DESKTOP_FILE_VALIDATE} ${tavoclip_share}/tavoclip.desktop)
+    COMMAND ${TAVOCLIP_DESKTOP_FILE_VALIDATE} ${tavoclip_desktop_file})
 endif()

@@ -42,7 +42,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 failed=0
 for file in bin/tavoclip bin/tavoclip-batch lib/tavoclip/tavoclip lib/tavoclip/data/conv lib/tavoclip/sound.wav \
-            lib/tavoclip/help.html share/applications/tavoclip.desktop \
+            lib/tavoclip/help.html share/applications/io.github.tavoclip.Tavoclip.desktop \
             share/icons/hicolor/scalable/apps/tavoclip.svg share/icons/hicolor/48x48/apps/tavoclip.png; do
   [ -e "$prefix/$file" ] || { echo "missing after install: $file"; failed=1; }
 done
