@@ -54,11 +54,15 @@ int main(int argc, char** argv)
         if (driver)
             driver->Start();
     });
-    const TempFileCleanup cleanup(TempFileCleanup::DefaultPaths(), [] { QCoreApplication::processEvents(); });
+    // The private folder is looked up when the program ends, so a folder that
+    // changed hands while the program ran is judged as it is then.
+    const auto removeTempFiles = [] {
+        TempFileCleanup(TempFileCleanup::DefaultPaths(), [] { QCoreApplication::processEvents(); }).Run();
+    };
 
     frmMain* window = nullptr;
     MainWindowParts parts{programFolder, QStringLiteral(TAVOCLIP_VERSION), settings, options, queue, operations,
-                          desktop, messages, [&cleanup] { cleanup.Run(); },
+                          desktop, messages, removeTempFiles,
                           [&window] {
                               // During a batch the window's handlers run nested inside
                               // the runner's wait, which never returns to the event

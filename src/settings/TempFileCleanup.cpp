@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "PrivateTempFolder.h"
+
 namespace tavoclip {
 
 TempFileCleanup::TempFileCleanup(QStringList paths, std::function<void()> betweenAttempts)
@@ -25,9 +27,16 @@ QStringList TempFileCleanup::Run() const
     return left;
 }
 
+QStringList TempFileCleanup::PathsIn(const QString& privateFolder)
+{
+    if (privateFolder.isEmpty())
+        return {};
+    return {privateFolder + QStringLiteral("/tmpfile.wav"), privateFolder + QStringLiteral("/tmpfile1.mp3")};
+}
+
 QStringList TempFileCleanup::DefaultPaths()
 {
-    return {QStringLiteral("/tmp/tmpfile.wav"), QStringLiteral("/tmp/tmpfile1.mp3")};
+    return PathsIn(PrivateTempFolder::ForCurrentUser());
 }
 
 }  // namespace tavoclip

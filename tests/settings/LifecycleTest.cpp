@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "PrivateTempFolder.h"
 #include "SingleInstanceLock.h"
 #include "TempFileCleanup.h"
 
@@ -47,4 +51,101 @@ TEST(TempFileCleanupTest, AFileThatCannotBeDeletedEndsTheLoop)
     const TempFileCleanup cleanup({stuck}, [&pumped] { ++pumped; });
     EXPECT_EQ(cleanup.Run(), QStringList{stuck});
     EXPECT_EQ(pumped, TempFileCleanup::kAttemptsPerFile);
+}
+
+namespace {
+
+void Touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write("user data");
+}
+
+QString MakeFolder(const QString& path, mode_t mode)
+{
+    EXPECT_TRUE(QDir().mkpath(path));
+    EXPECT_EQ(chmod(QFile::encodeName(path).constData(), mode), 0);
+    return path;
+}
+
+// A folder every user may write, as /tmp is.
+struct SharedFolder {
+    SharedFolder() { MakeFolder(dir.path(), 01777); }
+    QString path() const { return dir.path(); }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST(PrivateTempFolderTest, ExitLeavesTheSharedFolderAloneAndEmptiesThePrivateOne)
+{
+    SharedFolder shared;
+    Touch(shared.path() + "/tmpfile.wav");
+    Touch(shared.path() + "/tmpfile1.mp3");
+
+    // No runtime folder: a per-user folder under the shared one.
+    const QString folder = PrivateTempFolder::Locate(QString(), shared.path());
+    EXPECT_EQ(folder, shared.path() + "/tavoclip-" + QString::number(geteuid()));
+    MakeFolder(folder, 0700);
+    Touch(folder + "/tmpfile.wav");
+    Touch(folder + "/tmpfile1.mp3");
+
+    EXPECT_TRUE(TempFileCleanup(TempFileCleanup::PathsIn(folder), {}).Run().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(folder + "/tmpfile.wav"));
+    EXPECT_FALSE(QFileInfo::exists(folder + "/tmpfile1.mp3"));
+    EXPECT_TRUE(QFileInfo::exists(shared.path() + "/tmpfile.wav"));
+    EXPECT_TRUE(QFileInfo::exists(shared.path() + "/tmpfile1.mp3"));
+}
+
+TEST(PrivateTempFolderTest, APrivateRuntimeFolderIsPreferredAndAnOpenOneIsNot)
+{
+    SharedFolder shared;
+    QTemporaryDir runtime;  // made with mode 0700, as a login's runtime folder is
+    EXPECT_EQ(PrivateTempFolder::Locate(runtime.path(), shared.path()), runtime.path() + "/tavoclip");
+
+    const QString perUser = shared.path() + "/tavoclip-" + QString::number(geteuid());
+    MakeFolder(runtime.path(), 0755);
+    EXPECT_EQ(PrivateTempFolder::Locate(runtime.path(), shared.path()), perUser);
+    EXPECT_EQ(PrivateTempFolder::Locate(QStringLiteral("relative/run"), shared.path()), perUser);
+}
+
+TEST(PrivateTempFolderTest, AFolderThatCannotBeTrustedYieldsNoPathsAtAll)
+{
+    SharedFolder shared;
+    const QString perUser = shared.path() + "/tavoclip-" + QString::number(geteuid());
+
+    // Someone else's folder linked in under our name: its files are not ours.
+    const QString victim = MakeFolder(shared.path() + "/victim", 0700);
+    Touch(victim + "/tmpfile.wav");
+    ASSERT_TRUE(QFile::link(victim, perUser));
+    EXPECT_TRUE(PrivateTempFolder::Locate(QString(), shared.path()).isEmpty());
+    EXPECT_TRUE(TempFileCleanup::PathsIn(PrivateTempFolder::Locate(QString(), shared.path())).isEmpty());
+    ASSERT_TRUE(QFile::remove(perUser));
+
+    // A folder under our name that others may write.
+    MakeFolder(perUser, 0777);
+    EXPECT_TRUE(PrivateTempFolder::Locate(QString(), shared.path()).isEmpty());
+    MakeFolder(perUser, 0700);
+    EXPECT_EQ(PrivateTempFolder::Locate(QString(), shared.path()), perUser);
+
+    // A folder under our name that belongs to another user (only root can
+    // make one here).
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(QFile::encodeName(perUser).constData(), 65534, 65534), 0);
+        EXPECT_TRUE(PrivateTempFolder::Locate(QString(), shared.path()).isEmpty());
+    }
+    EXPECT_TRUE(QFileInfo::exists(victim + "/tmpfile.wav"));
+}
+
+TEST(PrivateTempFolderTest, TheDefaultPathsAreNeverInASharedFolder)
+{
+    const QStringList paths = TempFileCleanup::DefaultPaths();
+    for (const QString& path : paths) {
+        const QString folder = QFileInfo(path).absolutePath();
+        EXPECT_NE(QDir(folder), QDir(QDir::tempPath())) << path.toStdString();
+        EXPECT_NE(QDir(folder), QDir(QStringLiteral("/tmp"))) << path.toStdString();
+        EXPECT_NE(QDir(folder), QDir(QStringLiteral("/var/tmp"))) << path.toStdString();
+        EXPECT_TRUE(!QFileInfo::exists(folder) || PrivateTempFolder::IsPrivate(folder)) << path.toStdString();
+    }
 }

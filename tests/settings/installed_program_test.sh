@@ -4,7 +4,9 @@
 # folder. Leaving with the exit button must save setup.ini to the user's
 # configuration folder (never into the installed program folder), and the
 # second start must read it back: what it saves again on exit is what the
-# first run left, not the defaults.
+# first run left, not the defaults. Exit removes its two scratch files from
+# the program's private runtime folder and leaves files of the same names in
+# the shared temporary folder alone.
 # Usage: installed_program_test.sh BUILD_FOLDER
 set -u
 build=$1
@@ -21,8 +23,14 @@ prefix=$scratch/prefix
 export HOME=$scratch/home
 export XDG_CONFIG_HOME=$HOME/.config
 export XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$HOME/Videos" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+export TMPDIR=$scratch/tmp
+mkdir -p "$HOME/Videos" "$XDG_RUNTIME_DIR/tavoclip" "$TMPDIR"
+chmod 700 "$XDG_RUNTIME_DIR" "$XDG_RUNTIME_DIR/tavoclip"
+chmod 1777 "$TMPDIR"
+for name in tmpfile.wav tmpfile1.mp3; do
+  echo "another user's file" >"$TMPDIR/$name"
+  echo scratch >"$XDG_RUNTIME_DIR/tavoclip/$name"
+done
 unset QT_QPA_PLATFORM
 setup=$XDG_CONFIG_HOME/tavoclip/setup.ini
 
@@ -72,6 +80,10 @@ run_and_exit
 expect "default output folder" "$(value 4)" "$HOME/Videos/Tavoclip"
 expect "default format" "$(value 5)" "0"
 if [ -e "$prefix/lib/tavoclip/setup.ini" ]; then echo "FAIL: setup.ini written into the program folder"; fail=1; fi
+for name in tmpfile.wav tmpfile1.mp3; do
+  [ -e "$TMPDIR/$name" ] || { echo "FAIL: exit deleted $name in the shared temporary folder"; fail=1; }
+  [ -e "$XDG_RUNTIME_DIR/tavoclip/$name" ] && { echo "FAIL: exit left $name in the private folder"; fail=1; }
+done
 
 # As if the user had chosen MP4 and another folder before leaving.
 printf '"4"\r\n"4"\r\n"3"\r\n"%s"\r\n"4"\r\n' "$HOME/out, with a comma" >"$setup"
