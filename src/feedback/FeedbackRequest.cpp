@@ -6,11 +6,28 @@
 
 namespace tavoclip {
 
+namespace {
+
+// A complete answer with a 2xx status: anything else (a redirect, an error
+// status, a connection that broke or closed early) did not take the message.
+bool Delivered(QNetworkReply& reply)
+{
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return reply.error() == QNetworkReply::NoError && status >= 200 && status < 300;
+}
+
+}  // namespace
+
+QUrl FeedbackEndpoint::DefaultAddress()
+{
+    return QUrl(QStringLiteral(TAVOCLIP_FEEDBACK_URL));
+}
+
 FeedbackRequest::FeedbackRequest(QNetworkAccessManager& network, FeedbackEndpoint endpoint, QObject* parent)
     : QObject(parent), network_(network), endpoint_(std::move(endpoint))
 {
     timeout_.setSingleShot(true);
-    connect(&timeout_, &QTimer::timeout, this, &FeedbackRequest::Finish);
+    connect(&timeout_, &QTimer::timeout, this, [this] { Finish(false); });
 }
 
 FeedbackRequest::~FeedbackRequest()
@@ -36,17 +53,31 @@ void FeedbackRequest::Send(const QString& name, const QString& email, const QStr
     if (pending())
         return;
     QNetworkRequest request(BuildUrl(endpoint_.address, name, email, comment));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    bodyBytes_ = 0;
     reply_ = network_.get(request);
-    connect(reply_, &QNetworkReply::finished, this, &FeedbackRequest::Finish);
+    // Qt keeps at most this much unread; the rest waits in the socket.
+    reply_->setReadBufferSize(kMaxBodyBytes);
+    connect(reply_, &QNetworkReply::readyRead, this, &FeedbackRequest::Discard);
+    connect(reply_, &QNetworkReply::finished, this, [this] { Finish(Delivered(*reply_)); });
     timeout_.start(endpoint_.timeout);
 }
 
-void FeedbackRequest::Finish()
+void FeedbackRequest::Discard()
 {
-    // Reached by the reply's end or by the timeout, whichever comes first; an
-    // error page or no answer at all ends the same way as a good answer.
+    bodyBytes_ += reply_->skip(reply_->bytesAvailable());
+    // No feedback page is this long: whatever sends it is not the endpoint
+    // answering a message, and reading on would only cost time.
+    if (bodyBytes_ > kMaxBodyBytes)
+        Finish(false);
+}
+
+void FeedbackRequest::Finish(bool sent)
+{
+    // Reached by the reply's end, an oversized body or the timeout, whichever
+    // comes first; the reply is dropped before anyone hears of the outcome.
     Abandon();
-    emit finished();
+    emit finished(sent);
 }
 
 void FeedbackRequest::Abandon()

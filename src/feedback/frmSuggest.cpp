@@ -119,11 +119,11 @@ void frmSuggest::ShowStatus(const QString& text)
     lblSending_->show();
 }
 
-void frmSuggest::wb_DocumentComplete()
+void frmSuggest::wb_DocumentComplete(bool sent)
 {
-    // Whatever the outcome (an answer, an error, no answer in time), the
-    // request is over; Send stays disabled.
-    ShowStatus(QStringLiteral("Finished."));
+    // The request is over either way and Send stays disabled; a message the
+    // server did not take is not reported as finished.
+    ShowStatus(sent ? QStringLiteral("Finished.") : QStringLiteral("Not sent."));
 }
 
 void frmSuggest::ResetHoverPictures()

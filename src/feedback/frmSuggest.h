@@ -14,8 +14,8 @@ class HotSpot;
 
 // The feedback form: the user's name, e-mail address and a one-line comment,
 // sent once per showing to the feedback address. lblSending reports the
-// missing field or the request's progress; the server's answer is never
-// shown. Closing the form at any time abandons a request still under way.
+// missing field or the request's progress and outcome ("Finished." or "Not
+// sent."); the server's answer is never shown. Closing the form at any time abandons a request still under way.
 class frmSuggest : public SkinnedDialog {
     Q_OBJECT
 
@@ -52,7 +52,7 @@ private:
     void BuildButtons();
     void Prompt(const QString& text, QLineEdit& field);
     void ShowStatus(const QString& text);
-    void wb_DocumentComplete();
+    void wb_DocumentComplete(bool sent);
 
     QNetworkAccessManager network_;
     FeedbackRequest request_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "FeedbackRequest.h"
@@ -26,12 +27,11 @@ Pairs ServerView(const QString& name, const QString& email, const QString& comme
 
 }  // namespace
 
-TEST(FeedbackRequestUrl, DefaultAddressIsPlainHttpOnTheFeedbackPath)
+TEST(FeedbackRequestUrl, DefaultAddressIsTheBuildSettingOnTheFeedbackPath)
 {
+    EXPECT_EQ(FeedbackEndpoint{}.address, QUrl(QStringLiteral(TAVOCLIP_FEEDBACK_URL)));
     const QUrl url = FeedbackRequest::BuildUrl(FeedbackEndpoint{}.address, QStringLiteral("Ann"),
                                                QStringLiteral("ann@example.org"), QStringLiteral("Nice"));
-    EXPECT_EQ(url.scheme(), QStringLiteral("http"));
-    EXPECT_EQ(url.port(), -1);
     EXPECT_EQ(url.path(), QStringLiteral("/suggest/post.php"));
     EXPECT_EQ(url.query(QUrl::FullyEncoded), QStringLiteral("name=Ann&age=ann%40example.org&comment=Nice"));
 }
@@ -81,13 +81,14 @@ TEST_F(FeedbackRequestNetwork, AnsweredRequestFinishesOnceAndIgnoresASecondSend)
     request->Send(QStringLiteral("n2"), QStringLiteral("e2"), QStringLiteral("c2"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 5000));
     QTest::qWait(50);
-    EXPECT_EQ(finished.count(), 1);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_TRUE(finished[0][0].toBool());
     EXPECT_FALSE(request->pending());
     ASSERT_EQ(server.targets().size(), 1);
     EXPECT_TRUE(server.targets()[0].startsWith("/suggest/post.php?name=n&age=e&comment=c"));
 }
 
-TEST_F(FeedbackRequestNetwork, ServerThatNeverAnswersFinishesAfterTheTimeout)
+TEST_F(FeedbackRequestNetwork, ServerThatNeverAnswersFailsAfterTheTimeout)
 {
     LocalHttpServer silent(false);
     auto request = NewRequest(silent.address(QStringLiteral("/suggest/post.php")), std::chrono::milliseconds(300));
@@ -96,11 +97,12 @@ TEST_F(FeedbackRequestNetwork, ServerThatNeverAnswersFinishesAfterTheTimeout)
     QTest::qWait(100);
     EXPECT_EQ(finished.count(), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 5000));
-    EXPECT_EQ(finished.count(), 1);
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_FALSE(finished[0][0].toBool());
     EXPECT_EQ(silent.targets().size(), 1);
 }
 
-TEST_F(FeedbackRequestNetwork, RefusedConnectionCountsAsFinished)
+TEST_F(FeedbackRequestNetwork, RefusedConnectionFails)
 {
     quint16 closedPort = 0;
     {
@@ -111,7 +113,53 @@ TEST_F(FeedbackRequestNetwork, RefusedConnectionCountsAsFinished)
                               std::chrono::seconds(10));
     QSignalSpy finished(request.get(), &FeedbackRequest::finished);
     request->Send(QStringLiteral("n"), QStringLiteral("e"), QStringLiteral("c"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 5000));
+    EXPECT_FALSE(finished[0][0].toBool());
+}
+
+// Each answer that does not take the message, and what the server saw.
+TEST_F(FeedbackRequestNetwork, ErrorStatusesCutAnswersAndRedirectsFail)
+{
+    LocalHttpServer elsewhere;
+    struct Case {
+        const char* what;
+        std::function<void(LocalHttpServer&)> answer;
+    };
+    const QList<Case> cases = {
+        {"500", [](LocalHttpServer& s) { s.AnswerWith("HTTP/1.1 500 Internal Server Error", "oops"); }},
+        {"404", [](LocalHttpServer& s) { s.AnswerWith("HTTP/1.1 404 Not Found"); }},
+        {"body cut short", [](LocalHttpServer& s) { s.SendEndlessBody(16 * 1024); }},
+        {"redirect to another host",
+         [&elsewhere](LocalHttpServer& s) {
+             s.AnswerWith("HTTP/1.1 302 Found\r\nLocation: " +
+                          elsewhere.address(QStringLiteral("/collect")).toLatin1());
+         }},
+    };
+    for (const Case& c : cases) {
+        LocalHttpServer server;
+        c.answer(server);
+        auto request = NewRequest(server.address(QStringLiteral("/suggest/post.php")), std::chrono::seconds(10));
+        QSignalSpy finished(request.get(), &FeedbackRequest::finished);
+        request->Send(QStringLiteral("n"), QStringLiteral("e"), QStringLiteral("c"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 5000)) << c.what;
+        EXPECT_FALSE(finished[0][0].toBool()) << c.what;
+        EXPECT_EQ(server.targets().size(), 1) << c.what;
+    }
+    QTest::qWait(100);
+    EXPECT_TRUE(elsewhere.targets().isEmpty()) << "the redirect was followed";
+}
+
+TEST_F(FeedbackRequestNetwork, AnEndlessBodyIsCutOffAfterALittleWhile)
+{
+    LocalHttpServer server;
+    server.SendEndlessBody(qint64(1) << 30);
+    auto request = NewRequest(server.address(QStringLiteral("/suggest/post.php")), std::chrono::seconds(20));
+    QSignalSpy finished(request.get(), &FeedbackRequest::finished);
+    request->Send(QStringLiteral("n"), QStringLiteral("e"), QStringLiteral("c"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 15000));
+    EXPECT_FALSE(finished[0][0].toBool());
+    // What the sockets held in flight on top of the limit, not the gigabyte.
+    EXPECT_LT(server.bodyBytesSent(), 16 * 1024 * 1024);
 }
 
 TEST_F(FeedbackRequestNetwork, DestroyingAPendingRequestAbandonsItQuietly)

@@ -4,10 +4,26 @@
 
 #include <memory>
 
-LocalHttpServer::LocalHttpServer(bool answers) : answers_(answers)
+LocalHttpServer::LocalHttpServer(bool answers)
 {
+    AnswerWith("HTTP/1.1 200 OK\r\nContent-Type: text/html", "Thanks!");
+    if (!answers)
+        mode_ = Mode::Silent;
     listen(QHostAddress::LocalHost);
     connect(this, &QTcpServer::newConnection, this, &LocalHttpServer::Accept);
+}
+
+void LocalHttpServer::AnswerWith(const QByteArray& head, const QByteArray& body)
+{
+    mode_ = Mode::Answer;
+    head_ = head + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n";
+    body_ = body;
+}
+
+void LocalHttpServer::SendEndlessBody(qint64 closeAfter)
+{
+    mode_ = Mode::Endless;
+    closeAfter_ = closeAfter;
 }
 
 QString LocalHttpServer::address(const QString& path) const
@@ -28,14 +44,42 @@ void LocalHttpServer::Accept()
             if (requestLine.size() == 3 && requestLine[0] == "GET")
                 targets_.append(requestLine[1]);
             received->clear();
-            if (answers_) {
-                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 7\r\n"
-                              "Connection: close\r\n\r\nThanks!");
-                socket->disconnectFromHost();
-            }
+            Respond(*socket);
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
+}
+
+void LocalHttpServer::Respond(QTcpSocket& socket)
+{
+    switch (mode_) {
+    case Mode::Silent:
+        return;
+    case Mode::Answer:
+        socket.write(head_ + body_);
+        socket.disconnectFromHost();
+        return;
+    case Mode::Endless:
+        socket.write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                     "Content-Length: 3000000000\r\n\r\n");
+        connect(&socket, &QTcpSocket::bytesWritten, &socket, [this, &socket] { Stream(socket); });
+        Stream(socket);
+        return;
+    }
+}
+
+void LocalHttpServer::Stream(QTcpSocket& socket)
+{
+    // The test measures the client's memory in this same process, so the
+    // server's own send queue is kept small.
+    static const QByteArray chunk(64 * 1024, 'x');
+    if (socket.state() != QAbstractSocket::ConnectedState || socket.bytesToWrite() > 4 * chunk.size())
+        return;
+    if (bodyBytesSent_ >= closeAfter_) {
+        socket.disconnectFromHost();
+        return;
+    }
+    bodyBytesSent_ += socket.write(chunk);
 }
 
 QList<QPair<QString, QString>> LocalHttpServer::QueryPairs(const QByteArray& target)

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -38,6 +39,25 @@ QList<QWidget*> TabChain(QWidget& window)
         if (next->focusPolicy() & Qt::TabFocus)
             chain.append(next);
     return chain;
+}
+
+void FillIn(frmSuggest& form)
+{
+    form.txtName().setText(QStringLiteral("n"));
+    form.txtEMail().setText(QStringLiteral("e"));
+    form.txtComment().setText(QStringLiteral("c"));
+}
+
+// The process's peak resident set (VmHWM in /proc/self/status), in KiB.
+qint64 PeakResidentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
 }
 
 }  // namespace
@@ -125,7 +145,7 @@ TEST(frmSuggestForm, SendsTheThreeValuesAsTypedOnceAndFinishes)
     EXPECT_EQ(form->lblSending().text(), QStringLiteral("Finished."));
 }
 
-TEST(frmSuggestForm, SilentServerEndsInFinishedAfterTheTimeout)
+TEST(frmSuggestForm, SilentServerEndsInNotSentAfterTheTimeout)
 {
     LocalHttpServer silent(false);
     auto form = FormFor(silent, std::chrono::milliseconds(300));
@@ -135,7 +155,35 @@ TEST(frmSuggestForm, SilentServerEndsInFinishedAfterTheTimeout)
     form->Command1_Click();
     QTest::qWait(100);
     EXPECT_EQ(form->lblSending().text(), QStringLiteral("Sending..."));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->lblSending().text() == QStringLiteral("Finished."); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->lblSending().text() == QStringLiteral("Not sent."); }, 5000));
+}
+
+TEST(frmSuggestForm, AServerErrorShowsNotSent)
+{
+    LocalHttpServer server;
+    server.AnswerWith("HTTP/1.1 500 Internal Server Error", "<html>broken</html>");
+    auto form = FormFor(server, std::chrono::seconds(10));
+    FillIn(*form);
+    form->Command1_Click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->lblSending().text() == QStringLiteral("Not sent."); }, 5000));
+    EXPECT_FALSE(form->imgSend().isEnabled());
+}
+
+// A server (or anyone on the plain-HTTP path) sending a body without end must
+// neither fill the memory nor make the form claim the message went through.
+TEST(frmSuggestForm, AnEndlessAnswerKeepsMemoryLowAndShowsNotSent)
+{
+    LocalHttpServer server;
+    // Far more than the limit below, so a form that kept the body would show.
+    server.SendEndlessBody(qint64(300) * 1024 * 1024);
+    auto form = FormFor(server, std::chrono::seconds(30));
+    FillIn(*form);
+    form->Command1_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->lblSending().text() != QStringLiteral("Sending..."); }, 30000));
+    EXPECT_EQ(form->lblSending().text(), QStringLiteral("Not sent."));
+    const qint64 peak = PeakResidentKiB();
+    EXPECT_GT(peak, 0);
+    EXPECT_LT(peak, 100 * 1024) << "peak resident memory in KiB";
 }
 
 TEST(frmSuggestForm, ClosingWhileSendingAbandonsTheRequest)
