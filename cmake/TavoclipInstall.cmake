@@ -1,9 +1,9 @@
 # What `cmake --install` lays out. The program folder is <prefix>/lib/tavoclip
 # (tavoclip, tavoclip-batch, data/conv, sound.wav, help.html), the commands
 # in <prefix>/bin are links into it so that each program still finds its
-# program folder, and the desktop entry and the icons make the program appear
-# in application menus. The build tree needs none of this: it is a working
-# program folder of its own.
+# program folder, and the desktop entry, the AppStream metainfo and the icons
+# make the program appear in application menus and software centres. The
+# build tree needs none of this: it is a working program folder of its own.
 if(TAVOCLIP_CORE_ONLY)
   return()
 endif()
@@ -41,6 +41,18 @@ endforeach()
 set(tavoclip_desktop_file ${tavoclip_share_build}/applications/${TAVOCLIP_DESKTOP_ID}.desktop)
 configure_file(${tavoclip_share}/applications/tavoclip.desktop.in ${tavoclip_desktop_file} COPYONLY)
 install(FILES ${tavoclip_desktop_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# Software centres read the metainfo; the screenshot must be a web address,
+# so the project's site is expected to serve the repository's
+# docs/screenshot.png there.
+set(TAVOCLIP_HOMEPAGE_URL "https://tavoclip.example.com/" CACHE STRING "The project's web site")
+set(TAVOCLIP_SCREENSHOT_URL "${TAVOCLIP_HOMEPAGE_URL}docs/screenshot.png" CACHE STRING
+  "Web address of the main window's screenshot (docs/screenshot.png)")
+set(TAVOCLIP_RELEASE_DATE "2026-12-09" CACHE STRING "Release date of this version, YYYY-MM-DD")
+set(tavoclip_metainfo_file ${tavoclip_share_build}/metainfo/${TAVOCLIP_DESKTOP_ID}.metainfo.xml)
+configure_file(${tavoclip_share}/metainfo/tavoclip.metainfo.xml.in ${tavoclip_metainfo_file} @ONLY)
+install(FILES ${tavoclip_metainfo_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
 install(FILES ${tavoclip_share}/icons/tavoclip.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The PNG icons are rendered from the SVG at build time by FFmpeg's librsvg
@@ -67,4 +79,9 @@ find_program(TAVOCLIP_DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(TAVOCLIP_DESKTOP_FILE_VALIDATE)
   add_test(NAME tavoclip_desktop_entry
     COMMAND ${TAVOCLIP_DESKTOP_FILE_VALIDATE} ${tavoclip_desktop_file})
+endif()
+find_program(TAVOCLIP_APPSTREAMCLI appstreamcli)
+if(TAVOCLIP_APPSTREAMCLI)
+  add_test(NAME tavoclip_metainfo
+    COMMAND ${TAVOCLIP_APPSTREAMCLI} validate --no-net ${tavoclip_metainfo_file})
 endif()
