@@ -4,6 +4,7 @@
 # program folder, and the desktop entry, the AppStream metainfo and the icons
 # make the program appear in application menus and software centres. The
 # build tree needs none of this: it is a working program folder of its own.
+# `cpack -G DEB` in the build folder packs the same files under /usr.
 if(TAVOCLIP_CORE_ONLY)
   return()
 endif()
@@ -28,12 +29,17 @@ install(FILES ${tavoclip_share_build}/installed DESTINATION ${tavoclip_program_d
 
 # Relative links keep a staged install (DESTDIR) and a moved prefix working.
 file(RELATIVE_PATH tavoclip_bin_to_program /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${tavoclip_program_dest})
-foreach(command IN ITEMS tavoclip tavoclip-batch)
+# tavoclip-conv names the converter on every machine with the program
+# installed, so job lists written for one machine run on another.
+foreach(command IN ITEMS tavoclip tavoclip-batch tavoclip-conv:data/conv)
+  string(REPLACE ":" ";" command "${command}")
+  list(GET command 0 name)
+  list(GET command -1 target)
   install(CODE "
-    set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${command}\")
+    set(link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${name}\")
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-    message(STATUS \"Installing: \${link} -> ${tavoclip_bin_to_program}/${command}\")
-    file(CREATE_LINK \"${tavoclip_bin_to_program}/${command}\" \"\${link}\" SYMBOLIC)")
+    message(STATUS \"Installing: \${link} -> ${tavoclip_bin_to_program}/${target}\")
+    file(CREATE_LINK \"${tavoclip_bin_to_program}/${target}\" \"\${link}\" SYMBOLIC)")
 endforeach()
 
 # The desktop entry is installed under the desktop file id, which desktops
@@ -85,3 +91,5 @@ if(TAVOCLIP_APPSTREAMCLI)
   add_test(NAME tavoclip_metainfo
     COMMAND ${TAVOCLIP_APPSTREAMCLI} validate --no-net ${tavoclip_metainfo_file})
 endif()
+
+include(cmake/TavoclipPackage.cmake)
