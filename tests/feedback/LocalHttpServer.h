@@ -24,7 +24,6 @@ public:
 
     QString address(const QString& path) const;
     const QList<QByteArray>& targets() const { return targets_; }
-    qint64 bodyBytesSent() const { return bodyBytesSent_; }
     // The query of a target read the way a PHP page reads it: "+" is a space,
     // %XX sequences decoded as UTF-8; keys in their order of arrival.
     static QList<QPair<QString, QString>> QueryPairs(const QByteArray& target);
