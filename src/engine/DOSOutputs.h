@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,10 @@ namespace tavoclip {
 // output to the owner as soon as it has been read (ReceiveOutputs), keeps the
 // whole output (Outputs) and reports the end of the child (CommandOver).
 // ExecuteCommand returns only after CommandOver; while it runs, the window's
-// events keep being handled nested inside it (between two reads it lets the
-// events run and waits 50 ms in a clsWaitableTimer).
+// events keep being handled nested inside it. Between two looks at the pipe
+// it lets the events run and sleeps in a clsWaitableTimer until the child
+// has output waiting or has ended, at most 50 ms; once the child has ended
+// the rest is drained without pauses.
 class DOSOutputs : public QObject {
     Q_OBJECT
 
@@ -34,6 +37,9 @@ public:
     // The exit status of the last child that ran to its end; -1 when it was
     // killed or crashed, or before any child has run.
     int ExitStatus() const { return exitStatus_; }
+    // How many pauses of the last execution slept their whole 50 ms, that
+    // is, found neither output nor the child's end.
+    std::size_t FullPauses() const { return fullPauses_; }
 
     // A non-empty commandLine replaces CommandLine first; the stored line is
     // split by the Windows command-line rules into the program and its
@@ -46,6 +52,17 @@ public:
     // empty command line.
     std::string ExecuteCommand(const std::vector<std::string>& arguments);
 
+    // Starts an argument vector and returns at once, for owners that run
+    // several runners side by side: a runner's ExecuteCommand nested inside
+    // another's could not report its end before the outer one returned. The
+    // output and the end then arrive through ReceiveOutputs and CommandOver
+    // as the event loop runs, in chunks of at most kChunkBytes, exactly as
+    // ExecuteCommand delivers them. Returns false when nothing could be
+    // started (a message box has then been shown and no notification
+    // follows). Not to be called while a child of this runner runs.
+    bool StartCommand(const std::vector<std::string>& arguments);
+    bool Running() const { return static_cast<bool>(child_); }
+
 signals:
     // One chunk of at most kChunkBytes; empty after a failed read.
     void ReceiveOutputs(const std::string& commandOutputs);
@@ -54,7 +71,11 @@ signals:
     void CommandOver();
 
 private:
+    std::unique_ptr<ChildProcess> Launch(const std::vector<std::string>& arguments);
     void PollUntilEnded(ChildProcess& child);
+    void ScheduleService();
+    void Service();
+    void EndStartedChild();
     bool ReadChunk(ChildProcess& child);
     void ShowStop(const std::string& text);
 
@@ -65,6 +86,9 @@ private:
     std::string commandLine_;
     std::string outputs_;
     int exitStatus_ = -1;
+    std::size_t fullPauses_ = 0;
+    std::unique_ptr<ChildProcess> child_;  // the child of StartCommand while it runs
+    bool servicePosted_ = false;
 };
 
 }  // namespace tavoclip

@@ -55,4 +55,45 @@ void clsWaitableTimer::SleepInEventLoop(int milliSeconds) {
     if (left() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(left()));
 }
 
+bool clsWaitableTimer::WaitUntil(int milliSeconds, const std::function<bool()>& ready) {
+    const QTime now = QTime::currentTime();
+    timerName_ = BuildTimerName(executableName_, now.minute(), now.second());
+    waiting_ = true;
+    const bool ranOut = SleepUntilReady(milliSeconds, ready);
+    waiting_ = false;
+    return ranOut;
+}
+
+void clsWaitableTimer::Wake() {
+    if (loop_ != nullptr) loop_->quit();
+}
+
+// The same loop as SleepInEventLoop, quit also by Wake. A quitting
+// application ends local loops at once; with no events running nothing can
+// change the condition, so the rest of the time is slept, never spun.
+bool clsWaitableTimer::SleepUntilReady(int milliSeconds, const std::function<bool()>& ready) {
+    QElapsedTimer clock;
+    clock.start();
+    auto left = [&] { return milliSeconds - clock.elapsed(); };
+    bool loopsRun = QCoreApplication::instance() != nullptr;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    while (!ready()) {
+        if (left() <= 0) return true;
+        if (loopsRun) {
+            loop_ = &loop;
+            timer.start(static_cast<int>(left()));
+            loopsRun = loop.exec() == 0;
+            loop_ = nullptr;
+            timer.stop();
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(left()));
+        }
+    }
+    return false;
+}
+
 }  // namespace tavoclip

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+
+class QEventLoop;
 
 namespace tavoclip {
 
@@ -20,6 +23,16 @@ public:
     // quitting and its event loops no longer run.
     void Wait(int milliSeconds);
 
+    // Like Wait, but also ends as soon as ready() holds. ready() is asked
+    // before every sleep and again whenever Wake() is called, so connect Wake
+    // to whatever can make it true. Returns true when the whole time ran out,
+    // false when ready() ended the wait early. Never spins: between two
+    // Wake calls the thread sleeps.
+    bool WaitUntil(int milliSeconds, const std::function<bool()>& ready);
+    // Makes a WaitUntil in progress look at its condition again; does nothing
+    // when no wait is in progress.
+    void Wake();
+
     bool waiting() const { return waiting_; }
     // The name of the last wait's timer: kept for diagnostics and for the
     // platforms whose timers are named objects.
@@ -32,10 +45,12 @@ public:
 
 private:
     void SleepInEventLoop(int milliSeconds);
+    bool SleepUntilReady(int milliSeconds, const std::function<bool()>& ready);
 
     std::string executableName_;
     std::string timerName_;
     bool waiting_ = false;
+    QEventLoop* loop_ = nullptr;  // the local loop of a WaitUntil in progress
 };
 
 }  // namespace tavoclip

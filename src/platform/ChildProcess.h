@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,11 @@ public:
     // The child's exit status once it has ended; -1 when it was killed or
     // crashed.
     virtual int ExitStatus() = 0;
+    // handler runs, from the event loop, whenever new output has arrived
+    // or the child has ended, so a caller can sleep until then instead of
+    // polling on a clock. An empty handler stops the calls. Children that
+    // cannot tell keep the default, which never calls.
+    virtual void SetActivityHandler(std::function<void()> /*handler*/) {}
 };
 
 }  // namespace tavoclip

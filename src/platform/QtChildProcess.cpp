@@ -2,7 +2,16 @@
 
 namespace tavoclip {
 
-QtChildProcess::QtChildProcess(std::unique_ptr<QProcess> process) : process_(std::move(process)) {}
+QtChildProcess::QtChildProcess(std::unique_ptr<QProcess> process) : process_(std::move(process)) {
+    // The connections die with the process, which this object owns.
+    const auto notify = [this] {
+        if (activity_) activity_();
+    };
+    QObject::connect(process_.get(), &QProcess::readyRead, notify);
+    QObject::connect(process_.get(), &QProcess::finished, notify);
+}
+
+void QtChildProcess::SetActivityHandler(std::function<void()> handler) { activity_ = std::move(handler); }
 
 std::int64_t QtChildProcess::BytesWaiting() { return process_->bytesAvailable(); }
 

@@ -19,8 +19,13 @@ public:
     std::optional<std::string> Read(std::size_t maxBytes) override;
     bool HasEnded() override;
     int ExitStatus() override;
+    // Called on readyRead and on finished.
+    void SetActivityHandler(std::function<void()> handler) override;
 
 private:
+    // Declared first so it outlives the process, whose destruction may still
+    // report the end.
+    std::function<void()> activity_;
     std::unique_ptr<QProcess> process_;
 };
 

@@ -1,5 +1,6 @@
 #include "DOSOutputs.h"
 
+#include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
 
@@ -98,6 +99,21 @@ TEST_F(DOSOutputsTest, TextCommandIsSplitByWindowsRulesAndReplacesCommandLine) {
     EXPECT_TRUE(std::filesystem::exists(folder_.Path("o 1.bin")));
 }
 
+// The runner sleeps until its child has something for it, not on a fixed
+// clock: a child that ends at once is reported without one whole pause, and
+// a quiet child is still waited for in whole pauses rather than in a spin.
+TEST_F(DOSOutputsTest, PausesEndWhenTheChildWritesOrEndsAndOnlyThen) {
+    runner_.ExecuteCommand(Fake("print quick\n"));
+    EXPECT_EQ(runner_.Outputs(), "quick\n");
+    EXPECT_EQ(overs_, 1);
+    EXPECT_EQ(runner_.FullPauses(), 0u);
+
+    runner_.ExecuteCommand(Fake("sleep 300\nprint late\n"));
+    EXPECT_EQ(runner_.Outputs(), "late\n");
+    EXPECT_GE(runner_.FullPauses(), 2u);
+    EXPECT_LE(runner_.FullPauses(), 7u);
+}
+
 TEST_F(DOSOutputsTest, WindowEventsRunWhileTheChildWorks) {
     bool handled = false;
     int oversWhenHandled = -1;
@@ -125,6 +141,37 @@ TEST_F(DOSOutputsTest, AnotherProcessNamedLikeTheConverterDoesNotDelayTheEnd) {
     EXPECT_EQ(stranger.state(), QProcess::Running);
     stranger.kill();
     stranger.waitForFinished();
+}
+
+// Two runners started side by side each report their own child: the quick
+// one ends first although the slow one started first, and a started runner
+// delivers the same chunks and status as ExecuteCommand.
+TEST_F(DOSOutputsTest, StartedRunnersReportTheirChildrenIndependently) {
+    DOSOutputs slow(launcher_, pump_, messages_, "tavoclip");
+    std::vector<std::string> ends;
+    QObject::connect(&slow, &DOSOutputs::CommandOver, [&] { ends.push_back("slow"); });
+    QObject::connect(&runner_, &DOSOutputs::CommandOver, [&] { ends.push_back("quick"); });
+    ASSERT_TRUE(slow.StartCommand(Fake("print begun\nsleep 400\nexit 4\n")));
+    ASSERT_TRUE(runner_.StartCommand({FAKECONV_PATH, "-i", folder_.Write("quick.txt", "bytes 3000\nexit 2\n"),
+                                      folder_.Path("quick.bin")}));
+    EXPECT_TRUE(slow.Running());
+    QEventLoop loop;
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    guard.start(20);
+    for (int i = 0; i < 500 && ends.size() < 2; ++i) loop.exec();
+
+    EXPECT_EQ(ends, (std::vector<std::string>{"quick", "slow"}));
+    EXPECT_EQ(Joined(), std::string(3000, 'x'));
+    for (const std::string& chunk : chunks_) EXPECT_LE(chunk.size(), DOSOutputs::kChunkBytes);
+    EXPECT_EQ(runner_.Outputs(), Joined());
+    EXPECT_EQ(runner_.ExitStatus(), 2);
+    EXPECT_EQ(slow.Outputs(), "begun\n");
+    EXPECT_EQ(slow.ExitStatus(), 4);
+    EXPECT_FALSE(slow.Running());
+
+    EXPECT_FALSE(slow.StartCommand({"/nonexistent/conv"}));
+    EXPECT_EQ(messages_.messages.size(), 1u);
 }
 
 // A read that fails ends the loop; its empty chunk is still raised.

@@ -55,6 +55,31 @@ TEST(clsWaitableTimerTest, WaitKeepsItsTimeWhenEventLoopsHaveBeenToldToQuit) {
     QCoreApplication::exec();
 }
 
+TEST(clsWaitableTimerTest, WaitUntilEndsWhenWokenWithItsConditionTrueAndOnlyThen) {
+    clsWaitableTimer timer("tavoclip");
+    bool ready = false;
+    // A wake-up whose condition is still false does not end the wait.
+    QTimer::singleShot(5, [&] { timer.Wake(); });
+    QTimer::singleShot(20, [&] {
+        ready = true;
+        timer.Wake();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(timer.WaitUntil(5000, [&] { return ready; }));
+    EXPECT_GE(clock.elapsed(), 20);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(timer.waiting());
+
+    // Already true: no sleep at all. Never true: the whole time.
+    clock.restart();
+    EXPECT_FALSE(timer.WaitUntil(5000, [] { return true; }));
+    EXPECT_LT(clock.elapsed(), 1000);
+    clock.restart();
+    EXPECT_TRUE(timer.WaitUntil(40, [] { return false; }));
+    EXPECT_GE(clock.elapsed(), 40);
+}
+
 TEST(clsWaitableTimerTest, TimerNameIsProgramNameTimerAndMinutesSeconds) {
     EXPECT_EQ(clsWaitableTimer::BuildTimerName("tavoclip", 5, 9), "tavoclipTimer0509");
     EXPECT_EQ(clsWaitableTimer::BuildTimerName("Tavoclip.exe", 59, 0), "TavoclipTimer5900");
