@@ -1,5 +1,7 @@
 #include "FileSearch.h"
 
+#include "ConverterTemporaryName.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -40,7 +42,10 @@ Listing ListFolder(const std::string& folder, const std::function<void()>& after
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         const std::string name = it->path().filename().string();
         std::error_code statusError;
-        if (it->is_symlink(statusError)) {
+        if (IsConverterTemporaryName(name)) {
+            // A killed converter's half-written output: neither a source nor
+            // a folder to search.
+        } else if (it->is_symlink(statusError)) {
             if (!it->is_directory(statusError)) listing.files.push_back(name);
         } else if (it->is_directory(statusError)) {
             listing.folders.push_back(name);

@@ -1,4 +1,5 @@
 #include "FileSearch.h"
+#include "ConverterTemporaryName.h"
 
 #include <gtest/gtest.h>
 
@@ -84,6 +85,16 @@ TEST_F(FileSearchTest, OnlyTheFirst200SubfoldersAreSearched) {
     const std::vector<std::string> found = Search(root_);
     ASSERT_EQ(found.size(), kMaxSubfoldersSearched);
     EXPECT_EQ(found.back(), P("d200/f.flv"));
+}
+
+// A converter killed mid-file leaves its private folder with a half-written
+// output inside; importing the folder again must not queue that output.
+TEST_F(FileSearchTest, ConverterTemporaryFoldersAreNeverSearched) {
+    const std::string leftover = std::string(kConverterTemporaryPrefix) + "Ab3xYz";
+    Touch(leftover + "/output.mp4");
+    Touch("clip.flv");
+    Touch("sub/" + leftover + "/output.mp3");
+    EXPECT_EQ(Search(root_), (std::vector<std::string>{P("clip.flv")}));
 }
 
 TEST_F(FileSearchTest, CallbackRunsAfterEveryListingEntry) {
