@@ -11,6 +11,7 @@
 #include "ConvArguments.h"
 #include "ConversionPlan.h"
 #include "ConversionRun.h"
+#include "FfmpegErrorCause.h"
 #include "OutputContainer.h"
 #include "SourceProbe.h"
 #include "TemporaryOutput.h"
@@ -31,6 +32,28 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 fs::path FolderOf(const std::string& path) {
     const fs::path parent = fs::path(path).parent_path();
     return parent.empty() ? fs::path(".") : parent;
+}
+
+// Whether a path survives the trip through Qt's text to a child's command
+// line unchanged; a name that is not valid UTF-8 would reach FFmpeg as
+// another name.
+bool ReachesChildUnchanged(const std::string& path) {
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    return QString::fromLocal8Bit(bytes).toLocal8Bit() == bytes;
+}
+
+// The source as FFmpeg is to open it. A name FFmpeg's command line cannot
+// carry is reached through a link inside conv's private folder, named with
+// the source's extension (FFmpeg reads some formats by it); nullopt with the
+// reason when the link cannot be made.
+std::optional<std::string> SourceForFfmpeg(const std::string& source, TemporaryOutput& temporary) {
+    if (ReachesChildUnchanged(source)) return source;
+    std::string extension = fs::path(source).extension().string();
+    if (!ReachesChildUnchanged(extension)) extension.clear();
+    std::error_code error;
+    const fs::path absolute = fs::absolute(source, error);
+    if (error || !temporary.Link("source" + extension, absolute.string())) return std::nullopt;
+    return temporary.PathOf("source" + extension);
 }
 
 // Starts the run and waits until FFmpeg has described the source, or
@@ -110,7 +133,10 @@ std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
     if (fs::file_size(source, error) == 0) return Failure("the source " + Quoted(source) + " is empty (0 bytes)");
 
     const std::string& output = request.outputPath;
-    if (!fs::is_directory(FolderOf(output), error))
+    const fs::file_status folderStatus = fs::status(FolderOf(output), error);
+    if (fs::exists(folderStatus) && !fs::is_directory(folderStatus))
+        return Failure("the output folder " + Quoted(FolderOf(output).string()) + " is a file, not a folder");
+    if (!fs::is_directory(folderStatus))
         return Failure("the output folder " + Quoted(FolderOf(output).string()) + " does not exist");
     const fs::file_status outputStatus = fs::status(output, error);
     if (!fs::exists(outputStatus)) return std::nullopt;
@@ -130,9 +156,16 @@ std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
 // ffprobe asked, which costs about as much as a short conversion itself. When
 // the real source needs other options, the first run is stopped and the
 // conversion starts again; the temporary file takes no harm.
-ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& tools) {
-    TemporaryOutput temporary(request.outputPath);
-    if (!temporary.Create()) return Failure("cannot write into the output folder: " + temporary.errorText());
+ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools) {
+    TemporaryOutput temporary(given.outputPath);
+    if (!temporary.Create())
+        return Failure("cannot write into the output folder " + Quoted(FolderOf(given.outputPath).string()) + ": " +
+                       temporary.errorText());
+    ConvRequest request = given;
+    if (const auto source = SourceForFfmpeg(given.sourcePath, temporary))
+        request.sourcePath = *source;
+    else
+        return Failure("cannot pass the source's name to ffmpeg: " + temporary.errorText());
     const OutputContainer container = *FindOutputContainer(request.outputPath);
     const bool convWritesFile = container.muxer.empty();
     if (!convWritesFile) temporary.Close();
@@ -160,7 +193,7 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
     else if (!stopSignal)
         probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, [&] { return stopSignal != 0; });
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
-    if (!probe->info) return Failure("cannot read the source " + Quoted(request.sourcePath) + ": " + probe->error);
+    if (!probe->info) return Failure("cannot read the source " + Quoted(given.sourcePath) + ": " + probe->error);
     if (probe->info->durationSeconds > 0) console_.Duration(probe->info->durationSeconds);
 
     const ConversionPlan plan = BuildConversionPlan(request, container, *probe->info, temporary.path());
@@ -181,13 +214,20 @@ ConvExit ConvProgram::Convert(const ConvRequest& request, const FfmpegTools& too
     ticker.stop();
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (result->succeeded) console_.Time(run->seconds());
-    return Finish(request, *result, temporary);
+    return Finish(given, *result, temporary);
 }
 
 ConvExit ConvProgram::Finish(const ConvRequest& request, const RunResult& result, TemporaryOutput& temporary) {
     if (!result.succeeded) {
-        for (const std::string& line : result.errorLines) console_.Error("ffmpeg: " + line);
-        return Failure(result.reason + ": " + Quoted(request.sourcePath) + " was not converted");
+        // FFmpeg knows the output by its temporary name, which means nothing
+        // to the reader.
+        const auto readable = [&](const std::string& text) {
+            return ReplaceAll(ReplaceAll(text, FfmpegFileUrl(temporary.path()), "the output"), temporary.path(),
+                              "the output");
+        };
+        for (const std::string& line : result.errorLines) console_.Error("ffmpeg: " + readable(line));
+        console_.Error(Quoted(request.sourcePath) + " was not converted");
+        return Failure(readable(result.reason));  // the cause, last
     }
     if (!temporary.Close()) return Failure("could not write the output: " + temporary.errorText());
     if (temporary.Size() == 0) return Failure("ffmpeg wrote nothing: " + Quoted(request.sourcePath) + " was not converted");

@@ -28,7 +28,10 @@ enum class ConvExit {
 
 // The whole converter: reads the command line, checks source and output,
 // learns what the source holds, runs the conversion into a temporary file and
-// moves it into place. The reason for any failure is the last line printed.
+// moves it into place. Every failure ends with Failure(), whose line is the
+// last one conv prints and states the cause (the system's error, FFmpeg's
+// own reason, the path that is wrong): a caller keeps that line as the
+// reason the file failed.
 class ConvProgram {
 public:
     ConvProgram(ConsoleOutput& console, InterruptSignals& interrupts, QString converterFolder, std::string version)
@@ -42,7 +45,7 @@ public:
 private:
     ConvExit PrintVersion();
     std::optional<ConvExit> CheckPaths(const ConvRequest& request);
-    ConvExit Convert(const ConvRequest& request, const FfmpegTools& tools);
+    ConvExit Convert(const ConvRequest& given, const FfmpegTools& tools);
     ConvExit Finish(const ConvRequest& request, const RunResult& result, TemporaryOutput& temporary);
     ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
 

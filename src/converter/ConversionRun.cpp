@@ -1,5 +1,6 @@
 #include "ConversionRun.h"
 
+#include "FfmpegErrorCause.h"
 #include "PrepareChildProcess.h"
 
 #include <thread>
@@ -85,6 +86,7 @@ void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended) {
         if (&process == sourceReader_) report_.Add(message.level == FfmpegMessage::Level::Info, message.text);
         if (message.level != FfmpegMessage::Level::Error || message.text.find_first_not_of(' ') == std::string::npos)
             continue;
+        if (IsOutputWriteError(message.text)) outputWriteFailed_ = true;
         errorLines_.push_back(message.text);
         if (errorLines_.size() > kKeptErrorLines) errorLines_.erase(errorLines_.begin());
     }
@@ -101,6 +103,12 @@ void ConversionRun::Describe() {
 
 void ConversionRun::Fail(const std::string& reason) {
     if (failure_.empty()) failure_ = reason;
+}
+
+// FFmpeg's failure, with the reason it gave when it gave one.
+void ConversionRun::FailFromFfmpeg(const std::string& what) {
+    const std::string cause = FfmpegErrorCause(errorLines_);
+    Fail(cause.empty() ? what : what + ": " + cause);
 }
 
 void ConversionRun::WriteAmr(const std::string& amr) {
@@ -121,7 +129,7 @@ void ConversionRun::FinishPcm() {
     WriteAmr(encoder_->Finish());
     if (!encode_) seconds_ = static_cast<double>(encoder_->samplesEncoded()) / AmrNbEncoder::kSampleRate;
     if (!Succeeded(*pcm_)) {
-        Fail("ffmpeg could not decode the audio");
+        FailFromFfmpeg("ffmpeg could not decode the audio");
         if (encode_) encode_->kill();
     }
     // End of the AMR stream: the muxing FFmpeg finishes the file.
@@ -146,8 +154,8 @@ void ConversionRun::ReadProgress() {
 void ConversionRun::EncodeFinished() {
     ReadProgress();
     ReadLog(*encode_, encodeLog_, true);
-    if (!Succeeded(*encode_)) {
-        Fail("ffmpeg could not convert the file");
+    if (!Succeeded(*encode_) || outputWriteFailed_) {
+        FailFromFfmpeg(outputWriteFailed_ ? "ffmpeg could not write the output" : "ffmpeg could not convert the file");
         if (Running(pcm_.get())) pcm_->kill();
     }
     EndWhenAllFinished();

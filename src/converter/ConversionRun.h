@@ -20,7 +20,7 @@ namespace tavoclip {
 struct RunResult {
     bool succeeded = false;
     std::vector<std::string> errorLines;  // FFmpeg's own, the last ones kept
-    std::string reason;                   // one line for the end of the output
+    std::string reason;                   // one line for the end of the output, ending in the cause
 };
 
 // Runs the FFmpeg processes of a plan and moves the PCM through conv's AMR-NB
@@ -58,6 +58,7 @@ private:
     void ReadLog(QProcess& process, FfmpegLog& log, bool ended);
     void Describe();
     void Fail(const std::string& reason);
+    void FailFromFfmpeg(const std::string& what);
     void EndWhenAllFinished();
 
     const FfmpegTools& tools_;
@@ -76,6 +77,7 @@ private:
     std::vector<std::string> errorLines_;
     std::string failure_;
     double seconds_ = 0;
+    bool outputWriteFailed_ = false;  // FFmpeg said so, whatever its exit status
     bool ended_ = false;
 };
 

@@ -5,6 +5,7 @@
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
+#include <unistd.h>
 #endif
 
 namespace tavoclip {
@@ -12,11 +13,16 @@ namespace tavoclip {
 void PrepareChildProcess(QProcess& process) {
     process.setInputChannelMode(QProcess::ManagedInputChannel);
 #ifdef Q_OS_LINUX
-    process.setChildProcessModifier([] {
+    const pid_t conv = ::getpid();
+    process.setChildProcessModifier([conv] {
         InterruptSignals::UnblockInChild();
         // conv ignores SIGPIPE (see main); FFmpeg gets the usual behaviour back.
         std::signal(SIGPIPE, SIG_DFL);
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // SIGKILL, not SIGTERM: FFmpeg would finish its file on SIGTERM, for
+        // no one, as conv is gone and cannot remove it.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // conv may have died between fork and prctl; no signal comes then.
+        if (::getppid() != conv) ::_exit(127);
     });
 #endif
 }

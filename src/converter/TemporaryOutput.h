@@ -3,42 +3,76 @@
 #include <memory>
 #include <string>
 
-#include <QTemporaryFile>
+#include "DescriptorWriter.h"
 
 namespace tavoclip {
 
-// The file a conversion writes before it succeeds: a hidden file beside the
-// final output, removed unless Commit moves it over the final name. So a
-// failed or interrupted conversion never leaves a truncated output under the
-// final name and never destroys an earlier output.
+// Where a conversion writes before it succeeds: a private folder (mode 0700,
+// made with mkdtemp beside the final output, named with
+// kConverterTemporaryPrefix) holding one file. Commit renames the file over
+// the final name; otherwise the folder and its file are removed. So a failed
+// or interrupted conversion never leaves a truncated output under the final
+// name and never destroys an earlier output.
+//
+// The output folder may be writable by others. Once made, the private folder
+// is reached only through a descriptor conv holds open, never by its name in
+// that folder: FFmpeg is given path(), which goes through /proc/self/fd, so
+// another user who renames the folder and plants a symbolic link under its
+// name redirects nothing. The descriptor is inherited by conv's children for
+// that reason.
 class TemporaryOutput {
 public:
-    explicit TemporaryOutput(const std::string& finalPath);
+    explicit TemporaryOutput(std::string finalPath);
+    ~TemporaryOutput();
+    TemporaryOutput(const TemporaryOutput&) = delete;
+    TemporaryOutput& operator=(const TemporaryOutput&) = delete;
 
-    // Creates the file; false with errorText() when the folder refuses it.
+    // Makes the folder and the empty file; false with errorText() (the
+    // system's reason) when the output folder refuses them.
     bool Create();
-    std::string path() const;
-    QIODevice& device() { return *file_; }
-    std::string errorText() const;
 
-    // Writes out what conv buffered and closes the file, so that another
-    // program can write it by name or its size can be read; false when the
-    // buffered bytes could not be written.
+    // The file's path for FFmpeg (and for conv itself).
+    std::string path() const;
+
+    // A path inside the private folder for another entry of conv's own.
+    std::string PathOf(const std::string& name) const;
+
+    // Makes name inside the private folder a symbolic link to target; false
+    // with errorText() when that fails.
+    bool Link(const std::string& name, const std::string& target);
+
+    // The open file, for an output conv writes itself. Writes are not
+    // buffered, so a failed write names the system's reason at once.
+    QIODevice& device() { return *writer_; }
+
+    std::string errorText() const { return error_; }
+
+    // Closes the file, so that another program can write it by name; false
+    // when that fails.
     bool Close();
 
     // Empties the file for a fresh start; false when that fails.
-    bool Truncate() { return file_->resize(0) && file_->seek(0); }
+    bool Truncate();
 
     // The written size in bytes (0 when missing).
     long long Size() const;
 
     // Renames the file over the final name, giving it the permissions an
-    // ordinary new file (or the replaced output) has. Empty on success.
+    // ordinary new file (or the replaced output) has, and removes the
+    // private folder. Empty on success, else the reason.
     std::string Commit();
 
 private:
+    bool Fail(const std::string& what);
+    void RemoveFolder();
+
     std::string finalPath_;
-    std::unique_ptr<QTemporaryFile> file_;
+    std::string fileName_;   // the file's name inside the private folder
+    std::string folderPath_; // the private folder's name in the output folder
+    int folderFd_ = -1;
+    int fileFd_ = -1;
+    std::unique_ptr<DescriptorWriter> writer_;
+    std::string error_;
 };
 
 }  // namespace tavoclip

@@ -78,7 +78,7 @@ QByteArray ReadAll(const QString& path) {
 }
 
 QStringList FolderEntries(const QString& path) {
-    return QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 }  // namespace
@@ -263,7 +263,7 @@ TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound) {
     const ConvResult mp3 = RunConv({"-i", Clip("silent.mp4"), "-y", "-vn", "-ab", "128k", Out("silent.mp3")});
     EXPECT_EQ(mp3.exitCode, 1);
     EXPECT_TRUE(mp3.lastLine().contains("the source has no audio")) << mp3.output.toStdString();
-    EXPECT_TRUE(FolderEntries(out_.path()).filter(".part").isEmpty());
+    EXPECT_TRUE(FolderEntries(out_.path()).filter(".tavoclip-tmp-").isEmpty());
 }
 
 TEST_F(ConvProgramTest, NamesThatLookLikeOptionsOrProtocolsArePlainFiles) {
