@@ -150,7 +150,7 @@ protected:
     // has shown progress.
     void StartLongConversion(QProcess& conv, const fs::path& output) {
         conv.setProcessChannelMode(QProcess::MergedChannels);
-        conv.start(CONV_PATH, {"-i", QString::fromStdString(LongClip()), "-y", "-b", "320k", "-s", "720x480", "-ab",
+        conv.start(CONV_PATH, {"-i", QString::fromStdString(LongClip()), "-y", "-b", "320k", "-s", "320x240", "-ab",
                                "128k", QString::fromStdString(output.string())});
         QByteArray printed;
         while (!printed.contains("time=") && conv.waitForReadyRead(30000)) printed += conv.readAll();
