@@ -1,6 +1,9 @@
 #include "BatchCommandLine.h"
 
 #include <QCommandLineParser>
+#include <QThread>
+
+#include <algorithm>
 
 #include <optional>
 #include <span>
@@ -46,8 +49,11 @@ void AddOptions(QCommandLineParser& parser) {
         {"cut", "Convert only LENGTH from START of every source (seconds or h:m:s).", "START LENGTH"},
         {"sound", "Play the completion sound at the end."},
         {"no-sound", "Play no completion sound (the default)."},
-        {"converter", "The converter to run (default: data/conv beside this program).", "PATH"},
+        {"converter", "The converter to run, and how --print-jobs names it (default: data/conv beside this program).",
+         "PATH"},
         {{"n", "dry-run"}, "Print each converter command line; run nothing."},
+        {{"j", "jobs"}, "Convert up to N files at once; 0 means one per core (default 1).", "N"},
+        {"print-jobs", "Print one POSIX shell command per file, for running elsewhere; run nothing."},
         {"list", "List the formats and the values each option takes."},
     });
 }
@@ -142,6 +148,15 @@ bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser) {
     if (parser.isSet("converter")) request_.converter = parser.value("converter").toLocal8Bit().toStdString();
     if (parser.isSet("sound") && !parser.isSet("no-sound")) request_.options.completionSoundIndex = 0;
     request_.dryRun = parser.isSet("dry-run");
+    request_.printJobs = parser.isSet("print-jobs");
+    return !parser.isSet("jobs") || TakeJobs(parser.value("jobs").toStdString());
+}
+
+bool BatchCommandLine::TakeJobs(const std::string& text) {
+    const bool digits = !text.empty() && text.size() <= 6 && text.find_first_not_of("0123456789") == std::string::npos;
+    if (!digits) return Refuse("--jobs takes a whole number: 1 or more, or 0 for one per core.");
+    request_.jobs = std::stoi(text);
+    if (request_.jobs == 0) request_.jobs = std::max(1, QThread::idealThreadCount());
     return true;
 }
 

@@ -24,6 +24,8 @@ struct BatchRequest {
     ConversionOptions options{1, 0, 0, 0};  // no completion sound unless asked
     std::string converter;     // empty: data/conv beside the program
     bool dryRun = false;
+    bool printJobs = false;    // print a shell command per file; run nothing
+    int jobs = 1;              // conversions at once; 0 on the command line means one per core
 };
 
 // Reads the headless command's arguments. Choosing a format applies the
@@ -47,6 +49,7 @@ public:
 private:
     bool TakeCut(QStringList& arguments);
     bool ApplyValues(const QCommandLineParser& parser);
+    bool TakeJobs(const std::string& text);
     bool Refuse(std::string message);
 
     BatchRequest request_;

@@ -48,8 +48,9 @@ void ConsoleBatchView::FileStarting(std::size_t position, std::size_t total, con
     total_ = total;
     fileName_ = GetFileName(source, PathStyle::Posix);
     printedCaption_.clear();
+    inHand_[position] = {fileName_, 0, {}, {}};
     if (terminal_) {
-        Redraw();
+        several_ ? RedrawSeveral() : Redraw();
     } else {
         std::fprintf(out_, "START %zu/%zu %s\n", position, total, source.c_str());
         std::fflush(out_);
@@ -58,6 +59,7 @@ void ConsoleBatchView::FileStarting(std::size_t position, std::size_t total, con
 
 void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
     outcome.converted ? ++converted_ : ++failed_;
+    inHand_.erase(outcome.position);
     EndRedrawnLine();
     if (outcome.converted) {
         std::fprintf(out_, "DONE %s -> %s\n", outcome.source.c_str(), outcome.outputPath.c_str());
@@ -65,6 +67,23 @@ void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
         std::fprintf(out_, "FAILED %s: %s\n", outcome.source.c_str(), outcome.reason.c_str());
     }
     std::fflush(out_);
+    if (terminal_ && several_ && !inHand_.empty()) RedrawSeveral();
+}
+
+void ConsoleBatchView::FileProgress(std::size_t position, float barTwips, const std::string& caption) {
+    several_ = true;
+    const auto found = inHand_.find(position);
+    if (found == inHand_.end()) return;
+    InHand& file = found->second;
+    file.share = std::clamp(barTwips / ProgressTracker::kFullBarTwips, 0.0f, 1.0f);
+    file.caption = caption;
+    if (terminal_) {
+        RedrawSeveral();
+    } else if (caption.ends_with('%') && caption != file.printedCaption) {
+        file.printedCaption = caption;
+        std::fprintf(out_, "PROGRESS %zu/%zu %s\n", position, total_, caption.c_str());
+        std::fflush(out_);
+    }
 }
 
 void ConsoleBatchView::BatchEnded(bool stopped) {
@@ -81,6 +100,24 @@ void ConsoleBatchView::Redraw() {
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
     std::fprintf(out_, "\r\x1b[K[%s] %-6s file %zu of %zu: %s", bar.c_str(), caption_.c_str(), position_, total_,
                  fileName_.c_str());
+    std::fflush(out_);
+    lineOpen_ = true;
+}
+
+// One bar for the whole batch: the ended files count whole, the files in
+// hand by their share; then each file in hand with its caption.
+void ConsoleBatchView::RedrawSeveral() {
+    float done = static_cast<float>(converted_ + failed_);
+    std::string files;
+    for (const auto& [position, file] : inHand_) {
+        done += file.share;
+        files += "  " + file.name + " " + (file.caption.empty() ? std::string("0%") : file.caption);
+    }
+    const float share = total_ == 0 ? 0.0f : std::clamp(done / static_cast<float>(total_), 0.0f, 1.0f);
+    const int filled = static_cast<int>(share * kBarCharacters + 0.5f);
+    const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
+    std::fprintf(out_, "\r\x1b[K[%s] %3d%% %zu of %zu done:%s", bar.c_str(), static_cast<int>(share * 100 + 0.5f),
+                 converted_ + failed_, total_, files.c_str());
     std::fflush(out_);
     lineOpen_ = true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "BatchView.h"
@@ -13,6 +14,9 @@ namespace tavoclip {
 // Elsewhere it prints one line per event for scripts:
 //   START k/n SOURCE, PROGRESS CAPTION, DONE SOURCE -> OUTPUT,
 //   FAILED SOURCE: REASON, and last SUMMARY c converted, f failed.
+// When several files convert at once, PROGRESS lines carry the file's
+// number (PROGRESS k/n CAPTION) and the terminal line shows one bar for the
+// whole batch followed by the files in hand.
 // Message boxes go to the error stream as "TITLE: TEXT".
 class ConsoleBatchView : public BatchView {
 public:
@@ -29,6 +33,11 @@ public:
                       const std::string& source) override;
     void FileEnded(const FileOutcome& outcome) override;
     void BatchEnded(bool stopped) override;
+    void FileProgress(std::size_t position, float barTwips, const std::string& caption) override;
+
+    // Several files will convert at once: the terminal line shows them all
+    // from the first file on.
+    void ShowSeveralFiles() { several_ = true; }
 
     std::size_t converted() const { return converted_; }
     std::size_t failed() const { return failed_; }
@@ -37,6 +46,7 @@ public:
 
 private:
     void Redraw();
+    void RedrawSeveral();
     void EndRedrawnLine();
 
     std::FILE* out_;
@@ -56,6 +66,16 @@ private:
     std::size_t converted_ = 0;
     std::size_t failed_ = 0;
     bool stopped_ = false;
+
+    // The files in hand by number, for several at once.
+    struct InHand {
+        std::string name;
+        float share = 0;
+        std::string caption;
+        std::string printedCaption;
+    };
+    std::map<std::size_t, InHand> inHand_;
+    bool several_ = false;
 };
 
 }  // namespace tavoclip

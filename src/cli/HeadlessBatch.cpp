@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "BatchCommandLine.h"
@@ -17,6 +19,7 @@
 #include "NullFolderOpener.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
+#include "ShellQuote.h"
 
 namespace tavoclip {
 namespace {
@@ -82,14 +85,28 @@ int HeadlessBatch::Run(const QStringList& arguments) {
     ConsoleBatchView view(out_, err_, terminal_, request.selections, outputFolder, [] { QCoreApplication::exit(); });
     QtProcessLauncher launcher;
     QtEventPump pump;
-    DOSOutputs runner(launcher, pump, view, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
+    // One runner per file that may convert at once; never more than files.
+    const std::size_t jobs = std::clamp<std::size_t>(static_cast<std::size_t>(request.jobs), 1,
+                                                     std::max<std::size_t>(1, queue.count()));
+    std::vector<std::unique_ptr<DOSOutputs>> runners;
+    std::vector<DOSOutputs*> runnerPointers;
+    for (std::size_t i = 0; i < jobs; ++i) {
+        runners.push_back(std::make_unique<DOSOutputs>(
+            launcher, pump, view, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()));
+        runnerPointers.push_back(runners.back().get());
+    }
+    if (jobs > 1) view.ShowSeveralFiles();
     ProgressTracker tracker;
     FileSystemDirectoryMaker directories;
     NullFolderOpener folders;
     CanberraSoundPlayer sounds;
-    BatchDriver driver(view, queue, runner, tracker, request.options, BatchServices{pump, directories, folders, sounds},
+    BatchDriver driver(view, queue, runnerPointers, tracker, request.options, BatchServices{pump, directories, folders, sounds},
                        BatchProgram{programFolder, request.converter, kPathStyle});
 
+    if (request.printJobs) {
+        directories.MakeDirectory(outputFolder);
+        return PrintJobs(driver.PlannedCommands());
+    }
     if (request.dryRun) {
         for (const ConverterCommand& command : driver.PlannedCommands()) {
             std::fprintf(out_, "%s\n", command.text.c_str());
@@ -100,6 +117,29 @@ int HeadlessBatch::Run(const QStringList& arguments) {
     if (!driver.timerActive()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
     QCoreApplication::exec();
     return view.exitStatus();
+}
+
+// One shell command per file. A line break inside a name would split its
+// line in two, so such a file is reported and left out.
+int HeadlessBatch::PrintJobs(const std::vector<ConverterCommand>& commands) const {
+    if (commands.empty()) {
+        std::fprintf(err_, "Add: Please add a file\n");
+        return BatchCommandLine::kRefusedStatus;
+    }
+    int status = 0;
+    for (const ConverterCommand& command : commands) {
+        const std::string line = ShellCommandLine(command.arguments);
+        if (line.find('\n') == std::string::npos) {
+            std::fprintf(out_, "%s\n", line.c_str());
+            continue;
+        }
+        std::string shown = line;
+        for (std::size_t at = 0; (at = shown.find('\n', at)) != std::string::npos;) shown.replace(at, 1, "\\n");
+        std::fprintf(err_, "tavoclip-batch: left out, a name holds a line break: %s\n", shown.c_str());
+        status = 1;
+    }
+    std::fflush(out_);
+    return status;
 }
 
 }  // namespace tavoclip

@@ -4,6 +4,9 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "ConverterCommand.h"
 
 namespace tavoclip {
 
@@ -19,6 +22,8 @@ public:
     int Run(const QStringList& arguments);
 
 private:
+    int PrintJobs(const std::vector<ConverterCommand>& commands) const;
+
     std::FILE* out_;
     std::FILE* err_;
     bool terminal_;

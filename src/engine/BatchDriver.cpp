@@ -1,5 +1,6 @@
 #include "BatchDriver.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -44,10 +45,16 @@ std::uintmax_t FileSize(const std::string& path) {
 BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, DOSOutputs& runner, ProgressTracker& tracker,
                          const ConversionOptions& options, BatchServices services, BatchProgram program,
                          QObject* parent)
+    : BatchDriver(view, queue, std::vector<DOSOutputs*>{&runner}, tracker, options, services, std::move(program),
+                  parent) {}
+
+BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, const std::vector<DOSOutputs*>& runners,
+                         ProgressTracker& tracker, const ConversionOptions& options, BatchServices services,
+                         BatchProgram program, QObject* parent)
     : QObject(parent),
       view_(view),
       queue_(queue),
-      runner_(runner),
+      runner_(*runners.front()),
       tracker_(tracker),
       options_(options),
       services_(services),
@@ -55,9 +62,20 @@ BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, DOSOutputs& runner
     timer1_.setSingleShot(true);
     timer1_.setInterval(kTimerMilliseconds);
     connect(&timer1_, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
-    connect(&runner_, &DOSOutputs::ReceiveOutputs, this, &BatchDriver::objDOS_ReceiveOutputs);
-    connect(&runner_, &DOSOutputs::CommandOver, this, &BatchDriver::objDOS_CommandOver);
     queue_.AddListener(this);
+    if (runners.size() == 1) {
+        connect(&runner_, &DOSOutputs::ReceiveOutputs, this, &BatchDriver::objDOS_ReceiveOutputs);
+        connect(&runner_, &DOSOutputs::CommandOver, this, &BatchDriver::objDOS_CommandOver);
+        return;
+    }
+    for (DOSOutputs* runner : runners) {
+        Slot& slot = *slots_.emplace_back(std::make_unique<Slot>());
+        slot.runner = runner;
+        connect(runner, &DOSOutputs::ReceiveOutputs, this, [this, &slot](const std::string& chunk) {
+            SlotOutput(slot, chunk);
+        });
+        connect(runner, &DOSOutputs::CommandOver, this, [this, &slot] { SlotOver(slot); });
+    }
 }
 
 BatchDriver::~BatchDriver() { queue_.RemoveListener(this); }
@@ -68,6 +86,8 @@ void BatchDriver::Start() {
         return;
     }
     failures_.clear();
+    begunInQueue_.clear();
+    launchFailed_ = false;
     names_ = ReservationsForQueue();
     batchRunning_ = true;
     startedCount_ = 0;
@@ -84,6 +104,10 @@ void BatchDriver::Timer1_Timer() {
 
 void BatchDriver::ConvertNext() {
     services_.directories.MakeDirectory(view_.OutputFolderText());
+    if (SeveralAtOnce()) {
+        FillSlots();
+        return;
+    }
     if (queue_.count() < 1) {
         Finish();
         return;
@@ -104,7 +128,7 @@ void BatchDriver::ConvertNext() {
 
 void BatchDriver::objDOS_CommandOver() {
     commandOver_ = true;
-    const FileOutcome outcome = JudgeCurrentFile();
+    const FileOutcome outcome = JudgeFile(currentSource_, currentOutput_, runner_);
     if (outcome.converted) {
         ++convertedCount_;
     } else {
@@ -125,6 +149,71 @@ void BatchDriver::objDOS_ReceiveOutputs(const std::string& chunk) {
     view_.SetProgressCaption(display->caption);
 }
 
+// Starts the next files while slots are free; ends the batch once no file
+// is in hand and none can start.
+void BatchDriver::FillSlots() {
+    for (auto& slot : slots_) {
+        if (launchFailed_ || begunInQueue_.size() >= queue_.count()) break;
+        if (slot->position == 0 && !StartInSlot(*slot, begunInQueue_.size())) break;
+    }
+    if (FilesInHand() > 0) return;
+    if (launchFailed_) {
+        EndAfterLaunchFailure();
+    } else {
+        Finish();
+    }
+}
+
+bool BatchDriver::StartInSlot(Slot& slot, std::size_t queueIndex) {
+    const std::string source = queue_.at(queueIndex).path;
+    const ConverterCommand command = ReserveCommand(source);
+    ++startedCount_;
+    slot.source = source;
+    slot.output = command.outputPath;
+    slot.position = startedCount_;
+    slot.tracker.ResetTotal();
+    begunInQueue_.push_back(slot.position);
+    // Counted as the single runner counts: the files begun so far and those
+    // after this one.
+    view_.FileStarting(startedCount_, startedCount_ - 1 + queue_.count() - queueIndex, command, source);
+    slot.runner->SetCommandLine(command.text);
+    if (slot.runner->StartCommand(command.arguments)) return true;
+    // As with one runner, the file stays in the queue and nothing further
+    // starts; the files in hand still run to their end.
+    FileOutcome outcome{source, slot.output, false, "the converter could not be started"};
+    outcome.position = slot.position;
+    slot.position = 0;
+    launchFailed_ = true;
+    view_.FileEnded(outcome);
+    return false;
+}
+
+void BatchDriver::SlotOver(Slot& slot) {
+    FileOutcome outcome = JudgeFile(slot.source, slot.output, *slot.runner);
+    outcome.position = slot.position;
+    slot.position = 0;
+    if (outcome.converted) {
+        ++convertedCount_;
+    } else {
+        failures_.push_back({outcome.source, outcome.reason});
+    }
+    view_.FileEnded(outcome);
+    const auto at = std::find(begunInQueue_.begin(), begunInQueue_.end(), outcome.position);
+    queue_.RemoveSourceAt(static_cast<std::size_t>(at - begunInQueue_.begin()) + 1);
+    begunInQueue_.erase(at);
+    QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
+}
+
+void BatchDriver::SlotOutput(Slot& slot, const std::string& chunk) {
+    const std::optional<ProgressDisplay> display = slot.tracker.Feed(chunk, options_);
+    if (display) view_.FileProgress(slot.position, display->barWidthTwips, display->caption);
+}
+
+std::size_t BatchDriver::FilesInHand() const {
+    return static_cast<std::size_t>(
+        std::count_if(slots_.begin(), slots_.end(), [](const auto& slot) { return slot->position != 0; }));
+}
+
 void BatchDriver::Finish() {
     batchRunning_ = false;
     const std::string folder = view_.OutputFolderText();
@@ -142,8 +231,12 @@ void BatchDriver::Finish() {
 // The controls come back so the user can fix the converter or the queue and
 // start again; the file that could not be started stays first in the queue.
 void BatchDriver::StopAfterLaunchFailure() {
-    batchRunning_ = false;
     view_.FileEnded({currentSource_, currentOutput_, false, "the converter could not be started"});
+    EndAfterLaunchFailure();
+}
+
+void BatchDriver::EndAfterLaunchFailure() {
+    batchRunning_ = false;
     EnableAllControls();
     view_.BatchEnded(true);
 }
@@ -217,20 +310,21 @@ void BatchDriver::SourceAppended(std::size_t index) {
 
 // A file counts as converted when its converter exited with status 0 and
 // left a non-empty output file.
-FileOutcome BatchDriver::JudgeCurrentFile() const {
-    FileOutcome outcome{currentSource_, currentOutput_, false, {}};
-    const int status = runner_.ExitStatus();
+FileOutcome BatchDriver::JudgeFile(const std::string& source, const std::string& output,
+                                   const DOSOutputs& runner) const {
+    FileOutcome outcome{source, output, false, {}};
+    const int status = runner.ExitStatus();
     if (status == -1) {
         outcome.reason = "the converter crashed";
     } else if (status != 0) {
         outcome.reason = "the converter exited with status " + std::to_string(status);
-    } else if (FileSize(currentOutput_) == 0) {
+    } else if (FileSize(output) == 0) {
         outcome.reason = "the converter wrote no output file";
     } else {
         outcome.converted = true;
         return outcome;
     }
-    const std::string last = LastLine(runner_.Outputs());
+    const std::string last = LastLine(runner.Outputs());
     if (!last.empty()) outcome.reason += ": " + last;
     return outcome;
 }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,6 +70,13 @@ public:
     BatchDriver(BatchView& view, SourceQueue& queue, DOSOutputs& runner, ProgressTracker& tracker,
                 const ConversionOptions& options, BatchServices services, BatchProgram program,
                 QObject* parent = nullptr);
+    // Several runners: up to runners.size() files convert at once (the
+    // headless command's --jobs), each started without nesting
+    // (DOSOutputs::StartCommand) and reported through FileProgress. With one
+    // runner this is the constructor above: the window's batch exactly.
+    BatchDriver(BatchView& view, SourceQueue& queue, const std::vector<DOSOutputs*>& runners,
+                ProgressTracker& tracker, const ConversionOptions& options, BatchServices services,
+                BatchProgram program, QObject* parent = nullptr);
     ~BatchDriver() override;
 
     // imgStart_Click: "Please add a file" on an empty queue, otherwise
@@ -102,11 +111,27 @@ private:
     void EmptyPromptUpdated(bool) override {}
     OutputNameReservations ReservationsForQueue() const;
 
+    // One converter of several: what it converts and its own progress.
+    struct Slot {
+        DOSOutputs* runner = nullptr;
+        ProgressTracker tracker;
+        std::string source;
+        std::string output;
+        std::size_t position = 0;  // the file's number; 0 while the slot is free
+    };
+    bool SeveralAtOnce() const { return !slots_.empty(); }
+    void FillSlots();
+    bool StartInSlot(Slot& slot, std::size_t queueIndex);
+    void SlotOver(Slot& slot);
+    void SlotOutput(Slot& slot, const std::string& chunk);
+    std::size_t FilesInHand() const;
+
     void Finish();
     void StopAfterLaunchFailure();
+    void EndAfterLaunchFailure();
     void SetBatchControlsEnabled(bool enabled);
     void EnableAllControls();
-    FileOutcome JudgeCurrentFile() const;
+    FileOutcome JudgeFile(const std::string& source, const std::string& output, const DOSOutputs& runner) const;
     void ReportFailures();
 
     BatchView& view_;
@@ -127,6 +152,14 @@ private:
     std::size_t startedCount_ = 0;
     std::size_t convertedCount_ = 0;
     std::vector<BatchFailure> failures_;
+
+    // Several at once: the slots, and the numbers of the files that started
+    // and are still in the queue, in queue order. These are always the
+    // queue's first entries, since each file leaves the queue when its
+    // converter ends and the next to start is the first entry not yet begun.
+    std::vector<std::unique_ptr<Slot>> slots_;
+    std::deque<std::size_t> begunInQueue_;
+    bool launchFailed_ = false;
 };
 
 }  // namespace tavoclip

@@ -22,6 +22,7 @@ struct FileOutcome {
     std::string outputPath;
     bool converted = false;
     std::string reason;  // why it failed; empty when converted
+    std::size_t position = 0;  // the file's number, as given to FileStarting
 };
 
 // The window as the batch driver sees it. Controls are named by their
@@ -46,6 +47,9 @@ public:
     virtual void FileStarting(std::size_t /*position*/, std::size_t /*total*/, const ConverterCommand& /*command*/,
                               const std::string& /*source*/) {}
     virtual void FileEnded(const FileOutcome& /*outcome*/) {}
+    // The progress of file number position while several files convert at
+    // once; the bar and caption calls above then stay unused.
+    virtual void FileProgress(std::size_t /*position*/, float /*barTwips*/, const std::string& /*caption*/) {}
     // The batch has finished (Finish ran) or stopped because the converter
     // could not be started (stopped is then true).
     virtual void BatchEnded(bool /*stopped*/) {}

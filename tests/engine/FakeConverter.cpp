@@ -8,7 +8,9 @@
 //   exit N         end with status N (after writing the output)
 //   nooutput       do not write the output file
 //   crash          end by abort()
-// Every run appends "SOURCE -> OUTPUT" to the file named by FAKECONV_LOG.
+// Every run appends "SOURCE -> OUTPUT" to the file named by FAKECONV_LOG,
+// and "+ SOURCE" when it begins and "- SOURCE" as it ends to the file named
+// by FAKECONV_EVENTS, so a test can tell how many ran at once.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +35,11 @@ void Log(const std::string& source, const std::string& output) {
     if (log != nullptr) std::ofstream(log, std::ios::app) << source << " -> " << output << "\n";
 }
 
+void Event(char sign, const std::string& source) {
+    const char* events = std::getenv("FAKECONV_EVENTS");
+    if (events != nullptr) std::ofstream(events, std::ios::app) << sign << ' ' << source << "\n" << std::flush;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,6 +47,7 @@ int main(int argc, char** argv) {
     const std::string source = Source(args);
     const std::string output = args.empty() ? std::string() : args.back();
     Log(source, output);
+    Event('+', source);
 
     std::ifstream script(source);
     int status = 0;
@@ -65,5 +73,6 @@ int main(int argc, char** argv) {
         }
     }
     if (writeOutput && !output.empty()) std::ofstream(output) << "converted " << source << "\n";
+    Event('-', source);
     return status;
 }
