@@ -5,7 +5,7 @@ tavoclip_packages=(
   qt6-base-dev libgl-dev
   ffmpeg libopencore-amrnb-dev libcanberra-dev
   xvfb xauth x11-utils xdotool desktop-file-utils fonts-dejavu-core python3
-  appstream dpkg-dev file
+  appstream dpkg-dev file parallel
 )
 
 ensure_packages() {
