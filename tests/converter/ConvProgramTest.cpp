@@ -9,8 +9,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,23 @@ double DurationOf(const QJsonObject& probe) {
     return probe["format"].toObject()["duration"].toString().toDouble();
 }
 
+// When the sound of a file becomes audible, on the file's own clock: the first
+// decoded sample's time, or the end of the silence it starts with.
+double SoundOnset(const QString& path) {
+    QProcess process;
+    process.start("ffmpeg", {"-nostdin", "-hide_banner", "-copyts", "-i", path, "-map", "0:a:0", "-af",
+                             "silencedetect=n=-40dB:d=0.05,ashowinfo", "-f", "null", "-"});
+    process.waitForFinished(30000);
+    const QString log = QString::fromUtf8(process.readAllStandardError());
+    const auto number = [&](const QString& key) {
+        const qsizetype at = log.indexOf(key);
+        return at < 0 ? -1.0 : log.mid(at + key.size()).section(QRegularExpression("[^-0-9.e]"), 0, 0).toDouble();
+    };
+    const double first = number("pts_time:");
+    const double silenceStart = number("silence_start: ");
+    return log.contains("silence_start: ") && std::abs(silenceStart - first) < 0.03 ? number("silence_end: ") : first;
+}
+
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -108,6 +127,19 @@ protected:
         } else if (name == "surround.m4a") {
             Ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=2", "-af",
                     "pan=5.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|c5=c0", "-c:a", "aac", path});
+        } else if (name == "late.mkv") {
+            // The sound starts a second after the picture.
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=3", "-itsoffset", "1", "-f", "lavfi",
+                    "-i", "sine=frequency=440:sample_rate=44100:duration=2", "-map", "0:v", "-map", "1:a", "-c:v",
+                    "mpeg4", "-c:a", "pcm_s16le", path});
+        } else if (name == "slides.mp4") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=1:duration=3", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=3", "-c:v", "libx264", "-pix_fmt", "yuv420p",
+                    "-c:a", "aac", path});
+        } else if (name == "timecode.mov") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=48000:duration=2", "-c:v", "prores_ks", "-c:a", "pcm_s16le",
+                    "-timecode", "01:00:00:00", path});
         }
         EXPECT_TRUE(QFile::exists(path)) << "could not make " << name.toStdString();
         return path;
@@ -398,3 +430,44 @@ TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mp3"});
 }
 #endif
+
+// A sound that begins a second after the picture begins a second after it in
+// every output: in 3GP, whose AMR stream reaches FFmpeg as bare frames, and in
+// AVI, which has no start time per stream, as well as in the audio-only ones,
+// which keep the second of silence.
+TEST_F(ConvProgramTest, LateSoundKeepsItsOffset) {
+    for (const QString& name : {QString("late.3gp"), QString("late.avi"), QString("late.mp4"), QString("late.mp3"),
+                                QString("late.amr"), QString("late.wav")}) {
+        QStringList arguments{"-i", Clip("late.mkv"), "-y"};
+        if (name.endsWith(".3gp")) arguments << "-s" << "176x144" << "-acodec" << "libamr_nb" << "-ar" << "8000";
+        if (name.endsWith(".amr")) arguments << "-vn" << "-ar" << "8000" << "-ac" << "1";
+        const ConvResult result = RunConv(arguments << Out(name));
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+        const QJsonObject video = StreamOf(Probe(Out(name)), "video");
+        const double pictureStart = video.isEmpty() ? 0 : video["start_time"].toString().toDouble();
+        EXPECT_NEAR(SoundOnset(Out(name)) - pictureStart, 1.0, 0.04) << name.toStdString();
+    }
+}
+
+// The MP3 encoder's priming must not push a 1 fps picture to its next frame
+// tick: the slideshow stays 3 s long, picture and sound.
+TEST_F(ConvProgramTest, SlideshowKeepsItsLengthInAvi) {
+    const ConvResult result = RunConv({"-i", Clip("slides.mp4"), "-y", "-s", "160x120", Out("slides.avi")});
+    ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+    const QJsonObject probe = Probe(Out("slides.avi"));
+    EXPECT_NEAR(StreamOf(probe, "video")["duration"].toString().toDouble(), 3.0, 0.05);
+    EXPECT_NEAR(DurationOf(probe), 3.0, 0.1);
+    EXPECT_NEAR(SoundOnset(Out("slides.avi")) - StreamOf(probe, "video")["start_time"].toString().toDouble(), 0, 0.04);
+}
+
+// A source's timecode must not become a data track beside the picture and
+// the sound.
+TEST_F(ConvProgramTest, OutputsHoldOnlyPictureAndSound) {
+    for (const QString& name : {QString("tc.mov"), QString("tc.mp4")}) {
+        const ConvResult result = RunConv({"-i", Clip("timecode.mov"), "-y", "-s", "160x120", Out(name)});
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+        QStringList kinds;
+        for (const QJsonValue stream : Probe(Out(name))["streams"].toArray()) kinds << stream["codec_type"].toString();
+        EXPECT_EQ(kinds.join(',').toStdString(), "video,audio") << name.toStdString();
+    }
+}
