@@ -214,10 +214,11 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
     ticker.stop();
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (result->succeeded) console_.Time(run->seconds());
-    return Finish(given, *result, temporary);
+    return Finish(given, plan, *result, temporary);
 }
 
-ConvExit ConvProgram::Finish(const ConvRequest& request, const RunResult& result, TemporaryOutput& temporary) {
+ConvExit ConvProgram::Finish(const ConvRequest& request, const ConversionPlan& plan, const RunResult& result,
+                             TemporaryOutput& temporary) {
     if (!result.succeeded) {
         // FFmpeg knows the output by its temporary name, which means nothing
         // to the reader.
@@ -231,6 +232,11 @@ ConvExit ConvProgram::Finish(const ConvRequest& request, const RunResult& result
     }
     if (!temporary.Close()) return Failure("could not write the output: " + temporary.errorText());
     if (temporary.Size() == 0) return Failure("ffmpeg wrote nothing: " + Quoted(request.sourcePath) + " was not converted");
+    // FFmpeg may end with success having written less than it was asked for.
+    if (const std::string wrong = CheckWrittenOutput(plan.expected, result.written); !wrong.empty()) {
+        console_.Error(Quoted(request.sourcePath) + " was not converted");
+        return Failure(wrong);  // the cause, last
+    }
     if (const std::string error = temporary.Commit(); !error.empty()) return Failure(error);
     // FFmpeg reads past damage in a source; the output may then be shorter.
     if (!result.errorLines.empty())

@@ -8,6 +8,7 @@
 
 #include "ConsoleOutput.h"
 #include "ConvRequest.h"
+#include "ConversionPlan.h"
 #include "ConversionRun.h"
 #include "TemporaryOutput.h"
 #include "FfmpegTools.h"
@@ -46,7 +47,8 @@ private:
     ConvExit PrintVersion();
     std::optional<ConvExit> CheckPaths(const ConvRequest& request);
     ConvExit Convert(const ConvRequest& given, const FfmpegTools& tools);
-    ConvExit Finish(const ConvRequest& request, const RunResult& result, TemporaryOutput& temporary);
+    ConvExit Finish(const ConvRequest& request, const ConversionPlan& plan, const RunResult& result,
+                    TemporaryOutput& temporary);
     ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
 
     ConsoleOutput& console_;

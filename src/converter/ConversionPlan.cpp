@@ -301,7 +301,10 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
         return plan_;
     }
     const double remaining = std::max(0.0, source_.durationSeconds - request_.startSeconds.value_or(0));
-    plan_.outputSeconds = request_.lengthSeconds ? std::min(*request_.lengthSeconds, remaining) : remaining;
+    const double asked = request_.lengthSeconds ? std::min(*request_.lengthSeconds, remaining) : remaining;
+    // FFmpeg's description gives the length of the whole source only: sound
+    // alone may end before the picture does.
+    plan_.expected = {useVideo_, useAudio_, asked, !useVideo_ && source_.video.has_value()};
 
     const bool amrAudio = useAudio_ && container_.audio == AudioEncoder::AmrNb;
     if (amrAudio) BuildPcm();

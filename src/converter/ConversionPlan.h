@@ -6,6 +6,7 @@
 
 #include "AmrNbEncoder.h"
 #include "ConvRequest.h"
+#include "OutputCheck.h"
 #include "OutputContainer.h"
 #include "SourceInfo.h"
 
@@ -24,7 +25,7 @@ struct ConversionPlan {
     std::vector<std::string> encodeArguments;
     std::vector<std::string> pcmArguments;
     std::optional<AmrModeChoice> amrMode;
-    double outputSeconds = 0;          // expected length of the output, 0 when unknown
+    ExpectedOutput expected;           // what the output must hold to count as converted
 };
 
 // Chooses codecs, rates and sizes that the container can take from this source

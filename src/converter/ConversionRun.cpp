@@ -3,6 +3,7 @@
 #include "FfmpegErrorCause.h"
 #include "PrepareChildProcess.h"
 
+#include <algorithm>
 #include <thread>
 #include <utility>
 
@@ -83,7 +84,9 @@ void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended) {
     std::vector<FfmpegMessage> messages = log.Add(std::string_view(bytes.constData(), bytes.size()));
     if (ended) for (FfmpegMessage& last : log.Finish()) messages.push_back(std::move(last));
     for (const FfmpegMessage& message : messages) {
-        if (&process == sourceReader_) report_.Add(message.level == FfmpegMessage::Level::Info, message.text);
+        const bool isInfo = message.level == FfmpegMessage::Level::Info;
+        if (&process == sourceReader_) report_.Add(isInfo, message.text);
+        if (&process == encode_.get()) outputReport_.Add(isInfo, message.text);
         if (message.level != FfmpegMessage::Level::Error || message.text.find_first_not_of(' ') == std::string::npos)
             continue;
         if (IsOutputWriteError(message.text)) outputWriteFailed_ = true;
@@ -144,10 +147,15 @@ void ConversionRun::ReadProgress() {
     while ((end = progressBuffer_.indexOf('\n')) >= 0) {
         const QByteArray line = progressBuffer_.left(end).trimmed();
         progressBuffer_.remove(0, end + 1);
-        if (!line.startsWith("out_time_us=")) continue;
         bool ok = false;
+        if (line.startsWith("frame=")) {
+            const qlonglong frames = line.mid(6).toLongLong(&ok);
+            if (ok && frames >= 0) frames_ = frames;
+        }
+        if (!line.startsWith("out_time_us=")) continue;
         const qlonglong micro = line.mid(12).toLongLong(&ok);
         if (ok && micro >= 0) seconds_ = static_cast<double>(micro) / 1e6;
+        longestSeconds_ = std::max(longestSeconds_, seconds_);
     }
 }
 
@@ -164,7 +172,30 @@ void ConversionRun::EncodeFinished() {
 void ConversionRun::EndWhenAllFinished() {
     if (ended_ || Running(encode_.get()) || Running(pcm_.get())) return;
     ended_ = true;
-    onDone_(failure_.empty() ? RunResult{true, errorLines_, {}} : RunResult{false, errorLines_, failure_});
+    onDone_(failure_.empty() ? RunResult{true, errorLines_, {}, Written()}
+                             : RunResult{false, errorLines_, failure_, Written()});
+}
+
+// The output's streams and length as the processes report them. FFmpeg's
+// last progress time is the last packet's start, and with a delaying video
+// encoder FFmpeg 5.1 reports 0 or less at the end; the frames written at the
+// output's rate tell the picture's length. conv's own AMR stream counts its
+// samples.
+WrittenOutput ConversionRun::Written() const {
+    WrittenOutput written;
+    if (encode_) {
+        written.video = outputReport_.hasVideo();
+        written.audio = outputReport_.hasAudio();
+        written.seconds = longestSeconds_;
+        if (written.video && outputReport_.framesPerSecond() > 0)
+            written.seconds = std::max(written.seconds, static_cast<double>(frames_) / outputReport_.framesPerSecond());
+    }
+    if (encoder_) {
+        const double amrSeconds = static_cast<double>(encoder_->samplesEncoded()) / AmrNbEncoder::kSampleRate;
+        written.audio = written.audio || amrSeconds > 0;
+        written.seconds = std::max(written.seconds, amrSeconds);
+    }
+    return written;
 }
 
 }  // namespace tavoclip

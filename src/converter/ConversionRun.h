@@ -14,6 +14,8 @@
 #include "FfmpegLog.h"
 #include "FfmpegTools.h"
 #include "InputReport.h"
+#include "OutputCheck.h"
+#include "OutputReport.h"
 
 namespace tavoclip {
 
@@ -21,6 +23,7 @@ struct RunResult {
     bool succeeded = false;
     std::vector<std::string> errorLines;  // FFmpeg's own, the last ones kept
     std::string reason;                   // one line for the end of the output, ending in the cause
+    WrittenOutput written;                // what FFmpeg (or conv's AMR encoder) reports it wrote
 };
 
 // Runs the FFmpeg processes of a plan and moves the PCM through conv's AMR-NB
@@ -60,6 +63,7 @@ private:
     void Fail(const std::string& reason);
     void FailFromFfmpeg(const std::string& what);
     void EndWhenAllFinished();
+    WrittenOutput Written() const;
 
     const FfmpegTools& tools_;
     const ConversionPlan& plan_;
@@ -73,11 +77,14 @@ private:
     FfmpegLog pcmLog_;
     QProcess* sourceReader_ = nullptr;  // the process whose log describes the source
     InputReport report_;
+    OutputReport outputReport_;  // the encoding FFmpeg's account of its output
     QByteArray progressBuffer_;
     std::vector<std::string> errorLines_;
     std::string failure_;
     double seconds_ = 0;
     bool outputWriteFailed_ = false;  // FFmpeg said so, whatever its exit status
+    double longestSeconds_ = 0;  // FFmpeg 5.1 may end its progress with a time of 0
+    long long frames_ = 0;
     bool ended_ = false;
 };
 

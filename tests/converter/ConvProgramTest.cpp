@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -471,3 +472,45 @@ TEST_F(ConvProgramTest, OutputsHoldOnlyPictureAndSound) {
         EXPECT_EQ(kinds.join(',').toStdString(), "video,audio") << name.toStdString();
     }
 }
+
+#ifndef _WIN32
+// conv uses the FFmpeg beside it first. One that drops the sound or stops
+// after a second, and still exits 0, must not give a "converted" file.
+TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
+    const QString realFfmpeg = QStandardPaths::findExecutable("ffmpeg");
+    ASSERT_FALSE(realFfmpeg.isEmpty());
+    const QString conv = Out("conv");
+    ASSERT_TRUE(QFile::copy(CONV_PATH, conv));
+    ASSERT_TRUE(QFile::link(QStandardPaths::findExecutable("ffprobe"), Out("ffprobe")));
+    const auto useFfmpegThatAdds = [&](const QString& extra) {
+        // The extra options go right before the output, the last argument.
+        QFile script(Out("ffmpeg"));
+        script.remove();
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/bash\nexec '%1' \"${@:1:$#-1}\" %2 \"${@: -1}\"\n").arg(realFfmpeg, extra).toUtf8());
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    };
+    struct Case {
+        const char* extra;
+        QString source;
+        const char* output;
+        const char* reason;
+    };
+    for (const Case& c : {Case{"-an", Clip("flash.flv"), "drop.mp4", "no audio stream"},
+                          Case{"-t 1", Clip("flash.flv"), "early.avi", "stopped early"},
+                          Case{"-t 1", Clip("surround.m4a"), "early.mp3", "stopped early"},
+                          Case{"-t 1", Clip("surround.m4a"), "early.amr", "stopped early"}}) {
+        useFfmpegThatAdds(c.extra);
+        QStringList arguments{"-i", c.source, "-y"};
+        if (QString(c.output).endsWith(".amr")) arguments << "-vn" << "-ar" << "8000" << "-ac" << "1";
+        const ConvResult result = RunConv(arguments << Out(c.output), conv);
+        EXPECT_EQ(result.exitCode, 1) << c.output << ": " << result.output.toStdString();
+        EXPECT_TRUE(result.lastLine().contains(c.reason)) << result.output.toStdString();
+        EXPECT_FALSE(QFile::exists(Out(c.output))) << c.output;
+    }
+    // The same FFmpeg with nothing added converts.
+    useFfmpegThatAdds("");
+    const ConvResult plain = RunConv({"-i", Clip("flash.flv"), "-y", Out("plain.mp4")}, conv);
+    EXPECT_EQ(plain.exitCode, 0) << plain.output.toStdString();
+}
+#endif

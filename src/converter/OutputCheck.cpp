@@ -1,0 +1,23 @@
+#include "OutputCheck.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tavoclip {
+
+double AllowedShortfall(double expectedSeconds) {
+    return std::max(0.1, std::min(0.5, expectedSeconds / 10));
+}
+
+std::string CheckWrittenOutput(const ExpectedOutput& expected, const WrittenOutput& written) {
+    if (expected.video && !written.video) return "ffmpeg wrote no video stream";
+    if (expected.audio && !written.audio) return "ffmpeg wrote no audio stream";
+    if (expected.seconds <= 0 || expected.mayEndEarly) return {};
+    if (written.seconds >= expected.seconds - AllowedShortfall(expected.seconds)) return {};
+    char text[120];
+    std::snprintf(text, sizeof text, "ffmpeg stopped early: the output lasts %.2fs of the %.2fs asked for",
+                  written.seconds, expected.seconds);
+    return text;
+}
+
+}  // namespace tavoclip

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace tavoclip {
+
+// What a conversion says it has written: the kinds of stream in the output
+// and the output's length (the end of its longest stream), in seconds.
+struct WrittenOutput {
+    bool video = false;
+    bool audio = false;
+    double seconds = 0;
+};
+
+// What the output must hold to count as converted.
+struct ExpectedOutput {
+    bool video = false;
+    bool audio = false;
+    double seconds = 0;        // the source's length or the cut; 0 when unknown
+    bool mayEndEarly = false;  // sound alone from a source with a picture: the sound may end first
+};
+
+// How much shorter than expected an output may be: half a second, or a tenth
+// of the length for short files, but never less than a tenth of a second (a
+// codec's frame and the muxer's rounding).
+double AllowedShortfall(double expectedSeconds);
+
+// Empty when the output holds every stream asked for and is long enough;
+// otherwise one line that says what is wrong.
+std::string CheckWrittenOutput(const ExpectedOutput& expected, const WrittenOutput& written);
+
+}  // namespace tavoclip
