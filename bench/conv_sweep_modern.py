@@ -232,7 +232,10 @@ def judge(source, fmt, path):
     start = min(s[0] for s in ([source["picture"]] if source["picture"] else []) +
                 ([source["sound"]] if source["sound"] else []))
     expected_end = max(s[1] for s in spans) - start
-    picture_start = first_video_time(path) if has_picture and videos else 0.0
+    # Without a picture the reference is the file's own start: MPEG program
+    # streams begin at 0.5 s by design.
+    picture_start = (first_video_time(path) if has_picture and videos
+                     else float(info.get("format", {}).get("start_time") or 0) if ext == ".mpg" else 0.0)
     onset, sound_end = sound_span(path) if audios else (None, None)
     ends = []
     if has_picture and videos:
