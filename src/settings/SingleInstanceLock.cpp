@@ -19,10 +19,15 @@ bool SingleInstanceLock::TryAcquire()
 
 QString SingleInstanceLock::DefaultPath()
 {
+    return RuntimeFolder() + QStringLiteral("/tavoclip.lock");
+}
+
+QString SingleInstanceLock::RuntimeFolder()
+{
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return folder + QStringLiteral("/tavoclip.lock");
+    return folder;
 }
 
 }  // namespace tavoclip

@@ -18,6 +18,9 @@ public:
 
     // The lock file the program uses for a given user's session.
     static QString DefaultPath();
+    // The user's private runtime folder, where the lock and the hand-over
+    // socket live (the temporary folder when there is none).
+    static QString RuntimeFolder();
 
 private:
     QLockFile lock_;

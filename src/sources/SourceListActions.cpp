@@ -2,6 +2,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringDecoder>
+
+#include <filesystem>
+#include <system_error>
 
 #include <string>
 #include <utility>
@@ -24,6 +28,29 @@ bool IsFolderSeparator(QChar c)
     // On POSIX systems ':' and '\' are ordinary letters of a file name.
     return c == QLatin1Char('/');
 #endif
+}
+
+// The name as the user can read it: valid UTF-8 as it is, any other byte as
+// \xNN.
+QString Printable(const QByteArray& bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        // A UTF-8 character is one to four bytes long, and no shorter
+        // prefix of it is valid on its own.
+        qsizetype length = 1;
+        while (length <= 4 && i + length <= bytes.size() &&
+               !QUtf8StringView(bytes.constData() + i, length).isValidUtf8())
+            ++length;
+        if (length <= 4 && i + length <= bytes.size()) {
+            text += QString::fromUtf8(bytes.constData() + i, length);
+            i += length;
+        } else {
+            text += QStringLiteral("\\x%1").arg(static_cast<uchar>(bytes[i]), 2, 16, QLatin1Char('0'));
+            ++i;
+        }
+    }
+    return text;
 }
 
 }  // namespace
@@ -70,6 +97,11 @@ void SourceListActions::AddFolder()
 {
     const QString folder = dialogs_.BrowseForFolder(controls_.owner);
     // The strip shows the search's message even over a filled list.
+    ImportFolder(folder);
+}
+
+void SourceListActions::ImportFolder(const QString& folder)
+{
     controls_.picText->setVisible(true);
     controls_.lblText->setText(kSearching);
     if (!folder.isEmpty()) {
@@ -112,6 +144,36 @@ void SourceListActions::LV_OLEDragDrop(const QStringList& paths)
         return;
     pump_.ProcessPendingEvents();
     queue_.UpdateEmptyPrompt();
+}
+
+QStringList SourceListActions::AppendLaunchPaths(const QList<QByteArray>& paths)
+{
+    QStringList refused;
+    bool appended = false;
+    for (const QByteArray& bytes : paths) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString path = decoder(bytes);
+        if (decoder.hasError()) {
+            refused += Printable(bytes) + QStringLiteral(": the name is not valid UTF-8 text");
+            continue;
+        }
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::status(bytes.toStdString(), error);
+        if (!std::filesystem::exists(status)) {
+            refused += path + QStringLiteral(": no such file or folder");
+        } else if (std::filesystem::is_directory(status)) {
+            ImportFolder(path);
+        } else {
+            queue_.AppendSource(bytes.toStdString());
+            appended = true;
+        }
+    }
+    // The end of a drop: the window's events run once and the prompt goes.
+    if (appended && !queue_.empty()) {
+        pump_.ProcessPendingEvents();
+        queue_.UpdateEmptyPrompt();
+    }
+    return refused;
 }
 
 }  // namespace tavoclip

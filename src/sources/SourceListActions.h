@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,8 +17,9 @@ class EventPump;
 class SourceQueue;
 
 // The ways files get into the source list and out of it: the open-files
-// dialog, the folder import, drops on the list, Remove Selected and Remove
-// All, and the output folder chooser beside the list.
+// dialog, the folder import, drops on the list, paths from a command line,
+// Remove Selected and Remove All, and the output folder chooser beside the
+// list.
 class SourceListActions : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +42,13 @@ public:
     void menuRemoveAll_Click();
     void imgBrowse_Click();
     void LV_OLEDragDrop(const QStringList& paths);
+    // Paths named on a command line (this copy's or a later launch's), in
+    // their order: a folder's files are appended as the folder import
+    // appends them, anything else as a drop appends it. A name that is not
+    // valid UTF-8 is refused rather than altered (the converter's command
+    // line and the list are text), and so is a path that does not exist.
+    // Returns one line per refused path, for the caller to show.
+    QStringList AppendLaunchPaths(const QList<QByteArray>& paths);
 
     // The folder of the file picked last, with its trailing separator; empty
     // until the first pick. Not kept between runs.
@@ -49,6 +59,9 @@ public:
     static QString ParsePath(const QString& path);
 
 private:
+    // The folder import's search and append, with its message on the strip.
+    void ImportFolder(const QString& folder);
+
     SourceQueue& queue_;
     EventPump& pump_;
     COMDLG& dialogs_;

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -353,6 +354,37 @@ TEST_F(SourceListActionsTest, TheOutputFolderChooserSetsTheFieldAndACancelResets
 
     actions_->imgBrowse_Click();  // cancelled
     EXPECT_EQ(txtPath_->text(), program_.path() + "/output") << "not the previous choice";
+}
+
+// Paths from a command line: files as a drop adds them, folders as the
+// folder import does, in the order given; a name that is not UTF-8 and a
+// path that is not there are refused by name, and the rest still go in.
+TEST_F(SourceListActionsTest, LaunchPathsAreQueuedLikeDropsAndFolderImports)
+{
+    const QString first = Touch("first.flv");
+    const QString inner = Touch("dir/sub/inner.mp4");
+    const QString last = Touch("last.avi");
+    const QByteArray latin1 = files_.filePath("caf").toUtf8() + "\xe9.flv";
+    ASSERT_TRUE(std::ofstream(latin1.toStdString()).good());
+
+    const QStringList refused = actions_->AppendLaunchPaths(
+        {first.toUtf8(), latin1, files_.filePath("dir").toUtf8(), files_.filePath("gone.mp4").toUtf8(),
+         last.toUtf8()});
+
+    EXPECT_EQ(Queued(), Std({first, inner, last}));
+    ASSERT_EQ(refused.size(), 2);
+    EXPECT_EQ(refused[0], files_.filePath("caf") + "\\xe9.flv: the name is not valid UTF-8 text");
+    EXPECT_EQ(refused[1], files_.filePath("gone.mp4") + ": no such file or folder");
+    EXPECT_FALSE(PromptShown());
+    EXPECT_EQ(lblText_->text(), SourceListActions::kDropPrompt);
+    ExpectViewShowsQueue();
+
+    // Nothing that can be added: the prompt stays.
+    queue_.ClearSources();
+    queue_.UpdateEmptyPrompt();
+    EXPECT_EQ(actions_->AppendLaunchPaths({latin1}).size(), 1);
+    EXPECT_TRUE(queue_.empty());
+    EXPECT_TRUE(PromptShown());
 }
 
 }  // namespace
