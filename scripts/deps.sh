@@ -6,6 +6,7 @@ tavoclip_packages=(
   ffmpeg libopencore-amrnb-dev libcanberra-dev
   xvfb xauth x11-utils xdotool desktop-file-utils fonts-dejavu-core python3
   appstream dpkg-dev file parallel
+  openbox dbus dbus-x11
 )
 
 ensure_packages() {

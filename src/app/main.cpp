@@ -1,16 +1,24 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 #include "BatchDriver.h"
+#include "BatchProgressRelay.h"
+#include "BringToFront.h"
 #include "COMDLG.h"
 #include "CanberraSoundPlayer.h"
 #include "DOSOutputs.h"
 #include "DesktopFolderOpener.h"
 #include "DesktopShell.h"
+#include "DockProgress.h"
 #include "FileSystemDirectoryMaker.h"
+#include "LaunchArgumentClient.h"
+#include "LaunchArgumentServer.h"
+#include "LaunchArguments.h"
+#include "LauncherEntry.h"
 #include "MainOperations.h"
 #include "MessageBoxSink.h"
 #include "ProgramPaths.h"
@@ -25,7 +33,28 @@
 #include "frmOptions.h"
 #include "frmSuggest.h"
 
+// The desktop file's name without ".desktop", by which docks know the
+// program; the build defines it when it installs a desktop file of its own.
+#ifndef TAVOCLIP_DESKTOP_ID
+#define TAVOCLIP_DESKTOP_ID "io.github.tavoclip.Tavoclip"
+#endif
+
 using namespace tavoclip;
+
+namespace {
+
+// Paths from a command line go into the list; what cannot go in is said in
+// one message.
+void AppendLaunchPaths(SourceListActions& actions, MessageSink& messages, const QList<QByteArray>& paths)
+{
+    const QStringList refused = actions.AppendLaunchPaths(paths);
+    if (refused.isEmpty())
+        return;
+    messages.ShowMessage(QStringLiteral("These were not added:\n\n%1").arg(refused.join(QLatin1Char('\n'))).toStdString(),
+                         "Tavoclip", MessageIcon::Exclamation);
+}
+
+}  // namespace
 
 // Wires the window to the queue, the settings, the runner and the batch
 // driver. Everything lives on this stack for the whole run.
@@ -35,11 +64,19 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tavoclip"));
     QApplication::setApplicationVersion(QStringLiteral(TAVOCLIP_VERSION));
 
-    // A second copy ends at once: no window, nothing saved, the first copy
-    // left alone.
+    // Qt has taken its own options out of argv; the rest are files and
+    // folders, made absolute here, against this copy's working folder.
+    const QList<QByteArray> launchPaths = LaunchArguments::FromCommandLine(argc, argv);
+
+    // A second copy ends at once: no window, nothing saved. It only hands
+    // its paths to the running copy, which adds them and comes to the front.
     SingleInstanceLock instance(SingleInstanceLock::DefaultPath());
-    if (!instance.TryAcquire())
+    if (!instance.TryAcquire()) {
+        if (!LaunchArgumentClient::HandOver(LaunchArgumentServer::DefaultPath(), launchPaths,
+                                            LaunchArgumentClient::kDefaultTimeoutMilliseconds))
+            std::fputs("tavoclip: the running copy did not take the files\n", stderr);
         return 0;
+    }
 
     const QString programFolder = QCoreApplication::applicationDirPath();
     // An installed copy keeps its settings in the user's configuration folder.
@@ -98,11 +135,23 @@ int main(int argc, char** argv)
     FileSystemDirectoryMaker directories;
     DesktopFolderOpener folders;
     CanberraSoundPlayer sounds;
-    driver = std::make_unique<BatchDriver>(mainWindow, queue, runner, tracker, options,
+    LauncherEntry launcherEntry(QStringLiteral(TAVOCLIP_DESKTOP_ID));
+    DockProgress dockProgress(queue, launcherEntry);
+    BatchProgressRelay batchView(mainWindow, dockProgress);
+    driver = std::make_unique<BatchDriver>(batchView, queue, runner, tracker, options,
                                            BatchServices{pump, directories, folders, sounds},
                                            BatchProgram{programFolder.toStdString(), {}, PathStyle::Posix});
 
     mainWindow.Form_Load();
     mainWindow.show();
+
+    LaunchArgumentServer handOver(LaunchArgumentServer::DefaultPath(), [&](const QList<QByteArray>& paths) {
+        BringToFront(mainWindow);
+        AppendLaunchPaths(sourceActions, messages, paths);
+    });
+    if (!handOver.Listen())
+        std::fprintf(stderr, "tavoclip: later launches cannot hand files over: %s\n",
+                     qPrintable(handOver.ErrorText()));
+    AppendLaunchPaths(sourceActions, messages, launchPaths);
     return QApplication::exec();
 }
