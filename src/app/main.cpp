@@ -50,8 +50,8 @@ void AppendLaunchPaths(SourceListActions& actions, MessageSink& messages, const 
     const QStringList refused = actions.AppendLaunchPaths(paths);
     if (refused.isEmpty())
         return;
-    messages.ShowMessage(QStringLiteral("These were not added:\n\n%1").arg(refused.join(QLatin1Char('\n'))).toStdString(),
-                         "Tavoclip", MessageIcon::Exclamation);
+    const QString text = QStringLiteral("These were not added:\n\n%1").arg(refused.join(QLatin1Char('\n')));
+    messages.ShowMessage(text.toStdString(), "Tavoclip", MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -72,9 +72,13 @@ int main(int argc, char** argv)
     // its paths to the running copy, which adds them and comes to the front.
     SingleInstanceLock instance(SingleInstanceLock::DefaultPath());
     if (!instance.TryAcquire()) {
+        // Files that did not reach the running copy are not reported as taken.
         if (!LaunchArgumentClient::HandOver(LaunchArgumentServer::DefaultPath(), launchPaths,
-                                            LaunchArgumentClient::kDefaultTimeoutMilliseconds))
+                                            LaunchArgumentClient::kDefaultTimeoutMilliseconds) &&
+            !launchPaths.isEmpty()) {
             std::fputs("tavoclip: the running copy did not take the files\n", stderr);
+            return 1;
+        }
         return 0;
     }
 
