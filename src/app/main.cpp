@@ -33,12 +33,6 @@
 #include "frmOptions.h"
 #include "frmSuggest.h"
 
-// The desktop file's name without ".desktop", by which docks know the
-// program; the build defines it when it installs a desktop file of its own.
-#ifndef TAVOCLIP_DESKTOP_ID
-#define TAVOCLIP_DESKTOP_ID "io.github.tavoclip.Tavoclip"
-#endif
-
 using namespace tavoclip;
 
 namespace {
@@ -139,6 +133,7 @@ int main(int argc, char** argv)
     FileSystemDirectoryMaker directories;
     DesktopFolderOpener folders;
     CanberraSoundPlayer sounds;
+    // Docks know the program by its desktop file's name.
     LauncherEntry launcherEntry(QStringLiteral(TAVOCLIP_DESKTOP_ID));
     DockProgress dockProgress(queue, launcherEntry);
     BatchProgressRelay batchView(mainWindow, dockProgress);

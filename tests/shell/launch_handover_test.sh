@@ -6,9 +6,10 @@
 # hand the file to the running copy, which comes back from the minimised
 # state and converts the file in its next batch. During that batch the
 # session bus carries the dock's progress, and Finish clears it.
-# Usage: launch_handover_test.sh BUILD_FOLDER
+# Usage: launch_handover_test.sh BUILD_FOLDER DESKTOP_ID
 set -u
 build=$1
+desktop_id=$2
 for tool in xdotool openbox dbus-daemon dbus-monitor ffmpeg; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
@@ -100,7 +101,9 @@ done
 # The dock's badge: progress shown during the batch, cleared at the end.
 sleep 0.5
 updates=$(grep -c 'member=Update' "$scratch/monitor")
-grep -q 'string "application://.*\.desktop"' "$scratch/monitor" || say_fail "no application id in the updates"
+grep -qF "string \"application://$desktop_id.desktop\"" "$scratch/monitor" ||
+  say_fail "the updates do not name application://$desktop_id.desktop"
+[ -f "$prefix/share/applications/$desktop_id.desktop" ] || say_fail "no installed desktop file of that name"
 grep -A1 'string "progress"$' "$scratch/monitor" | grep -q 'double' || say_fail "no progress in the updates"
 last=$(awk '/member=Update/ { block = "" } { block = block $0 "\n" } END { printf "%s", block }' "$scratch/monitor")
 grep -A1 '"progress-visible"' <<<"$last" | grep -q 'boolean false' || say_fail "the last update does not clear the bar"
