@@ -51,6 +51,13 @@ void BatchProgressRelay::FileEnded(const FileOutcome& outcome)
     observer_.FileEnded();
 }
 
+// Only a batch of several files at once reports progress this way, and the
+// window runs one file at a time: it goes to the window alone.
+void BatchProgressRelay::FileProgress(std::size_t position, float barTwips, const std::string& caption)
+{
+    view_.FileProgress(position, barTwips, caption);
+}
+
 void BatchProgressRelay::BatchEnded(bool stopped)
 {
     view_.BatchEnded(stopped);

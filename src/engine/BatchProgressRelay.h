@@ -21,6 +21,7 @@ public:
     void FileStarting(std::size_t position, std::size_t total, const ConverterCommand& command,
                       const std::string& source) override;
     void FileEnded(const FileOutcome& outcome) override;
+    void FileProgress(std::size_t position, float barTwips, const std::string& caption) override;
     void BatchEnded(bool stopped) override;
 
 private:
