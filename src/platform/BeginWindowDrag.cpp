@@ -1,6 +1,5 @@
 #include "BeginWindowDrag.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -8,8 +7,6 @@ namespace tavoclip {
 
 bool BeginWindowDrag(QWidget& window)
 {
-    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton))
-        return false;
     QWindow* handle = window.window()->windowHandle();
     if (handle == nullptr)
         return false;

@@ -5,7 +5,6 @@
 #include <QScreen>
 
 #include "ApplyColorKey.h"
-#include "BeginWindowDrag.h"
 #include "HotSpot.h"
 #include "SkinCanvas.h"
 
@@ -18,7 +17,7 @@ QRect SkinnedDialog::FromTwips(int left, int top, int width, int height)
 }
 
 SkinnedDialog::SkinnedDialog(const QString& caption, int clientWidthTwips, int clientHeightTwips, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent), drag_(*this)
 {
     setWindowTitle(caption);
     setModal(true);
@@ -53,14 +52,30 @@ void SkinnedDialog::paintEvent(QPaintEvent*)
     painter.drawImage(QPoint(0, 0), skin_);
 }
 
+bool SkinnedDialog::OnBareBackground(const QMouseEvent& event) const
+{
+    // Events that a label or another passive child let through are not on the
+    // bare background: a press there must never move the window.
+    return childAt(event.position().toPoint()) == nullptr;
+}
+
+void SkinnedDialog::mousePressEvent(QMouseEvent* event)
+{
+    if (OnBareBackground(*event))
+        drag_.Press(*event);
+}
+
 void SkinnedDialog::mouseMoveEvent(QMouseEvent* event)
 {
-    // Moves that a label or another passive child let through are not on the
-    // bare background: a press there must never move the window.
-    if (childAt(event->position().toPoint()) != nullptr)
+    if (!drag_.Active() && !OnBareBackground(*event))
         return;
-    BeginWindowDrag(*this);
+    drag_.Move(*event);
     ResetHoverPictures();
+}
+
+void SkinnedDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    drag_.Release(*event);
 }
 
 void SkinnedDialog::showEvent(QShowEvent* event)

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include "BackgroundDrag.h"
 #include "PictureStore.h"
 
 class QMouseEvent;
@@ -41,13 +42,18 @@ protected:
     virtual void ResetHoverPictures() = 0;
 
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    bool OnBareBackground(const QMouseEvent& event) const;
+
     QImage skin_;
     PictureStore pictures_;
     bool centred_ = false;
+    BackgroundDrag drag_;
 };
 
 }  // namespace tavoclip

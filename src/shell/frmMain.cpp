@@ -16,7 +16,6 @@
 #include <QScreen>
 
 #include "ApplyColorKey.h"
-#include "BeginWindowDrag.h"
 #include "HotSpot.h"
 #include "LinkLabel.h"
 #include "MainSkin.h"
@@ -61,7 +60,8 @@ void KeepPointer(QWidget& control)
 
 }  // namespace
 
-frmMain::frmMain(MainWindowParts parts, QWidget* parent) : QWidget(parent), parts_(std::move(parts))
+frmMain::frmMain(MainWindowParts parts, QWidget* parent)
+    : QWidget(parent), parts_(std::move(parts)), drag_(*this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
@@ -505,28 +505,22 @@ void frmMain::paintEvent(QPaintEvent*)
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton)
-        dragGrip_ = event->globalPosition().toPoint() - pos();
+    drag_.Press(*event);
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     // Only the bare background (and what lies flat on it) reaches here; the
-    // drag hand-off comes first, the hover reset after it. Where the window
-    // system offers no drag of its own (no window manager), the window
-    // follows the pointer itself while the left button is held.
-    if (BeginWindowDrag(*this))
-        dragGrip_.reset();
-    else if (dragGrip_ && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - *dragGrip_);
+    // drag comes first, the hover reset after it.
+    drag_.Move(*event);
     hover_->ResetHoverPictures();
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    dragGrip_.reset();
+    drag_.Release(*event);
 }
 
 QWidget* frmMain::FindBatchControl(std::string_view name, int index) const

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "BackgroundDrag.h"
 #include "BatchView.h"
 #include "HoverPictures.h"
 #include "MainLayout.h"
@@ -134,9 +135,7 @@ private:
     std::unique_ptr<frmMenu> menu_;
     std::optional<AudioList> audioList_;
     bool unloading_ = false;
-    // Where the left button went down on the background, relative to the
-    // window, while no window system drag has taken over.
-    std::optional<QPoint> dragGrip_;
+    BackgroundDrag drag_;
 
     SourceListView* LV_ = nullptr;
     QWidget* picText_ = nullptr;
