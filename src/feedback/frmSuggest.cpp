@@ -79,11 +79,11 @@ void frmSuggest::BuildFields()
 void frmSuggest::BuildButtons()
 {
     imgSend_ = AddHotSpot(QStringLiteral("imgSend"), FromTwips(2490, 2040, 870, 270),
-                          QStringLiteral("Send your feedback now"), QStringLiteral("imgSendLight"));
+                          QStringLiteral("Send your feedback now"), QStringLiteral("imgSendLight"), tr("Send"));
     imgBack_ = AddHotSpot(QStringLiteral("imgBack"), FromTwips(3690, 2040, 870, 270), QStringLiteral("back to main"),
-                          QStringLiteral("imgBackLight"));
+                          QStringLiteral("imgBackLight"), tr("Back"));
     imgExit_ = AddHotSpot(QStringLiteral("imgExit"), FromTwips(4495, 165, 225, 225), QStringLiteral("Exit"),
-                          QStringLiteral("imgExitLight"));
+                          QStringLiteral("imgExitLight"), tr("Exit"));
     connect(imgSend_, &HotSpot::clicked, this, &frmSuggest::imgSend_Click);
     connect(imgBack_, &HotSpot::clicked, this, &frmSuggest::imgBack_Click);
     connect(imgExit_, &HotSpot::clicked, this, &frmSuggest::imgExit_Click);

@@ -1,7 +1,11 @@
 #include "HotSpot.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "HotSpotAccessible.h"
 
 namespace tavoclip {
 
@@ -12,6 +16,16 @@ HotSpot::HotSpot(QWidget* parent) : QWidget(parent)
     // A press that this hot spot ignores (it is disabled) must not reach the
     // window's background, where it would start a window drag.
     setAttribute(Qt::WA_NoMousePropagation);
+    // Screen readers ask QAccessible for an interface per object; hot spots
+    // answer as buttons. Installed once for the process.
+    static const bool accessible = (QAccessible::installFactory(&HotSpotAccessible::Factory), true);
+    Q_UNUSED(accessible);
+}
+
+void HotSpot::Click()
+{
+    if (isEnabled())
+        emit clicked();
 }
 
 void HotSpot::SetPicture(const QPixmap& picture)
@@ -68,6 +82,18 @@ void HotSpot::mouseReleaseEvent(QMouseEvent* event)
     leftPressed_ = false;
     if (click)
         emit clicked();
+}
+
+void HotSpot::keyPressEvent(QKeyEvent* event)
+{
+    const bool activates = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                           event->key() == Qt::Key_Enter;
+    if (activates && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HotSpot::changeEvent(QEvent* event)

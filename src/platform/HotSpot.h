@@ -13,7 +13,8 @@ namespace tavoclip {
 //
 // It keeps no hover state: whoever handles hovered() sets the picture, and the
 // window's background clears it again. A disabled hot spot ignores the pointer
-// and shows nothing.
+// and shows nothing. When given the focus (by Tab), Space or Return clicks it;
+// assistive technology sees a push button named by its accessible name.
 class HotSpot : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,9 @@ public:
     // Drawn over the skin while the hot spot is disabled, so a button that
     // ignores the pointer also looks it. None by default.
     void SetDisabledVeil(const QColor& veil);
+    // What a click does, from the keyboard or assistive technology: emits
+    // clicked() unless the hot spot is disabled.
+    void Click();
     // The picture drawn now; null when the skin shows through.
     const QPixmap& picture() const { return picture_; }
     bool showsPicture() const { return !picture_.isNull(); }
@@ -42,6 +46,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -17,5 +17,7 @@ inline const QColor kMint(199, 227, 214);
 inline const QColor kAccent(38, 160, 140);
 inline const QColor kGreenTop(64, 190, 118);
 inline const QColor kGreenBottom(28, 134, 80);
+// Text of a control that ignores the pointer for now (a link during a batch).
+inline const QColor kDisabledInk(150, 162, 170);
 
 }  // namespace tavoclip::skin_palette

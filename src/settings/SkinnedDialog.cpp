@@ -35,12 +35,14 @@ void SkinnedDialog::SetSkin(const QImage& skin)
 }
 
 HotSpot* SkinnedDialog::AddHotSpot(const QString& name, const QRect& twips, const QString& toolTip,
-                                   const QString& lightName)
+                                   const QString& lightName, const QString& caption)
 {
     auto* spot = new HotSpot(this);
     spot->setObjectName(name);
     spot->setGeometry(twips);
     spot->setToolTip(toolTip);
+    spot->setAccessibleName(caption);
+    spot->setAccessibleDescription(toolTip.isEmpty() ? caption : toolTip);
     spot->setCursor(Qt::PointingHandCursor);
     connect(spot, &HotSpot::hovered, spot, [this, spot, lightName] { spot->SetPicture(pictures_.Picture(lightName)); });
     return spot;

@@ -34,8 +34,10 @@ protected:
     void SetSkin(const QImage& skin);
     PictureStore& pictures() { return pictures_; }
     // A transparent hot spot with the pointing hand that shows the stored
-    // picture lightName whenever the pointer moves over it.
-    HotSpot* AddHotSpot(const QString& name, const QRect& twips, const QString& toolTip, const QString& lightName);
+    // picture lightName whenever the pointer moves over it. caption is the
+    // word drawn on the skin, the button's accessible name.
+    HotSpot* AddHotSpot(const QString& name, const QRect& twips, const QString& toolTip, const QString& lightName,
+                        const QString& caption);
 
     // Restores the plain look of every hot spot; runs after each background
     // move.

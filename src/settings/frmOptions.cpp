@@ -114,14 +114,17 @@ void frmOptions::BuildButtons()
     picButtonBR_->SetRestPicture(pictures().Picture(QStringLiteral("imgButton")));
     connect(picButtonBR_, &HotSpot::hovered, this,
             [this] { picButtonBR_->SetPicture(pictures().Picture(QStringLiteral("imgButtonLight"))); });
+    picButtonBR_->setAccessibleName(QStringLiteral("Open the sound list"));
+    picButtonBR_->setAccessibleDescription(picButtonBR_->toolTip().isEmpty() ? picButtonBR_->accessibleName()
+                                                                              : picButtonBR_->toolTip());
     connect(picButtonBR_, &HotSpot::clicked, this, &frmOptions::picButtonBR_Click);
 
     imgOK_ = AddHotSpot(QStringLiteral("imgOK"), FromTwips(2490, 2040, 870, 270), QString(),
-                        QStringLiteral("imgOKLight"));
+                        QStringLiteral("imgOKLight"), tr("OK"));
     imgBack_ = AddHotSpot(QStringLiteral("imgBack"), FromTwips(3690, 2040, 870, 270), QStringLiteral("Back"),
-                          QStringLiteral("imgBackLight"));
+                          QStringLiteral("imgBackLight"), tr("Back"));
     imgExit_ = AddHotSpot(QStringLiteral("imgExit"), FromTwips(4480, 160, 225, 225), QStringLiteral("Exit"),
-                          QStringLiteral("imgExitLight"));
+                          QStringLiteral("imgExitLight"), tr("Exit"));
     connect(imgOK_, &HotSpot::clicked, this, &frmOptions::imgOK_Click);
     connect(imgBack_, &HotSpot::clicked, this, &frmOptions::imgBack_Click);
     connect(imgExit_, &HotSpot::clicked, this, &frmOptions::imgExit_Click);

@@ -35,6 +35,9 @@ inline constexpr std::array<TwipsRect, 7> kToolbar{{
     {0, 0, 0, 0},
     {1540, 830, 1290, 795},
 }};
+// The captions drawn under the toolbar's pictures, indexed like kToolbar.
+inline constexpr std::array<std::string_view, 7> kToolbarCaptions{"Add Files", "Remove", "Options", "Help",
+                                                                  "Exit",      "",       "Add Folder"};
 // Left to right on the skin.
 inline constexpr std::array<int, 6> kToolbarOrder{0, 6, 1, 2, 3, 4};
 

@@ -221,15 +221,8 @@ void DrawToolbarIcon(QPainter& p, int index, const QRectF& box)
 
 QString ToolbarCaption(int index)
 {
-    switch (index) {
-    case 0: return QStringLiteral("Add Files");
-    case 6: return QStringLiteral("Add Folder");
-    case 1: return QStringLiteral("Remove");
-    case 2: return QStringLiteral("Options");
-    case 3: return QStringLiteral("Help");
-    case 4: return QStringLiteral("Exit");
-    default: return {};
-    }
+    const std::string_view caption = ml::kToolbarCaptions.at(static_cast<std::size_t>(index));
+    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 void DrawToolbar(QPainter& p)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -14,10 +15,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 
 #include "ApplyColorKey.h"
 #include "HotSpot.h"
 #include "LinkLabel.h"
+#include "MainButtonNames.h"
+#include "MainLabels.h"
+#include "MainShortcuts.h"
 #include "MainSkin.h"
 #include "ScaleFormLayout.h"
 #include "SettingsStore.h"
@@ -34,20 +39,25 @@ namespace ml = main_layout;
 
 namespace {
 
-QFont TahomaFont(double points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 template <std::size_t N>
 void FillList(QComboBox& list, const std::array<std::string_view, N>& texts)
 {
     for (std::string_view text : texts)
         list.addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+// The popup of a list is as wide as the list by default, which cuts its
+// longest entries ("MP4(iPod/PSP MPEG4 Video)"); it is widened to the widest
+// entry, with room for a scroll bar and the item margins.
+void FitPopupToEntries(QComboBox& list)
+{
+    QAbstractItemView& view = *list.view();
+    const QFontMetrics metrics(view.font());
+    int widest = 0;
+    for (int i = 0; i < list.count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(list.itemText(i)));
+    const int chrome = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * view.frameWidth() + 16;
+    view.setMinimumWidth(std::max(list.width(), widest + chrome));
 }
 
 // Controls that are not hot spots keep the pointer to themselves: a move over
@@ -74,6 +84,9 @@ frmMain::frmMain(MainWindowParts parts, QWidget* parent)
     hover_ = std::make_unique<HoverPictures>(spots_, pictures_);
     ConnectHotSpots();
     ConnectDropDowns();
+    NameMainButtons(spots_, {imgAdd_, imgRemove_, imgStart_});
+    // The keyboard beside the mouse; owned by the window.
+    new MainShortcuts(*this, spots_, *imgRemove_, {LV_, cmbOF_, cmbBR_, cmbR_, cmbChannel_, txtPath_});
 }
 
 frmMain::~frmMain() = default;
@@ -157,6 +170,7 @@ void frmMain::BuildLists()
     txtPath_->setObjectName(QStringLiteral("txtPath"));
     Place(*txtPath_, ml::kOutputFolder);
     txtPath_->setFont(TahomaFont(8.25));
+    txtPath_->setToolTip(QStringLiteral("Select a Folder to Output"));
     KeepPointer(*txtPath_);
 }
 
@@ -208,44 +222,14 @@ void frmMain::BuildHotSpots()
 
 void frmMain::BuildLabels()
 {
-    imgPB_ = new QLabel(this);
-    imgPB_->setObjectName(QStringLiteral("imgPB"));
-    Place(*imgPB_, ml::kProgressBar);
-    imgPB_->setStyleSheet(QStringLiteral(
-        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5fd39a, stop:1 #1f8a50); border-radius: 3px;"));
-    imgPB_->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    lblPB_ = new QLabel(QStringLiteral("0%"), this);
-    lblPB_->setObjectName(QStringLiteral("lblPB"));
-    Place(*lblPB_, ml::kProgressText);
-    lblPB_->setAlignment(Qt::AlignCenter);
-    lblPB_->setFont(TahomaFont(7.5, true));
-    lblPB_->setStyleSheet(QStringLiteral("color: rgb(24, 44, 52); background: transparent;"));
-    lblPB_->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    // Over the header: dragging it drags the window, like the background.
-    lblVersion_ = new QLabel(this);
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    Place(*lblVersion_, ml::kVersion);
-    lblVersion_->setFont(TahomaFont(7.5));
-    lblVersion_->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    lblWeb_ = new LinkLabel(QString(), this);
-    lblWeb_->setObjectName(QStringLiteral("lblWeb"));
-    Place(*lblWeb_, ml::kProductName);
-    QFont webFont = TahomaFont(8.25, true);
-    webFont.setUnderline(true);
-    lblWeb_->setFont(webFont);
+    const MainLabels labels =
+        BuildMainLabels(*this, [this](QWidget& control, const ml::TwipsRect& rect) { Place(control, rect); });
+    imgPB_ = labels.imgPB;
+    lblPB_ = labels.lblPB;
+    lblVersion_ = labels.lblVersion;
+    lblWeb_ = labels.lblWeb;
     lblWeb_->setToolTip(kWebAddress);
-
-    spots_.lblFeed = new LinkLabel(QStringLiteral("Feedback"), this);
-    spots_.lblFeed->setObjectName(QStringLiteral("lblFeed"));
-    Place(*spots_.lblFeed, ml::kFeedback);
-    QFont feedFont = TahomaFont(8.25);
-    feedFont.setUnderline(true);
-    spots_.lblFeed->setFont(feedFont);
-    spots_.lblFeed->setToolTip(QStringLiteral("Send us your suggestion or question"));
-    spots_.lblFeed->setStyleSheet(QStringLiteral("color: rgb(24, 72, 120);"));
+    spots_.lblFeed = labels.lblFeed;
 }
 
 void frmMain::ConnectHotSpots()
@@ -322,6 +306,7 @@ void frmMain::Form_Load()
     lblWeb_->setText(kTitle);
     parts_.options = parts_.settings.LoadOptions();
     ScaleWindowToScreen(*this, QStringLiteral("txtPath"));
+    FitPopupToEntries(*cmbOF_);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,0 +1,55 @@
+#include "MainShortcuts.h"
+
+#include <QShortcut>
+#include <QWidget>
+
+#include "FocusMark.h"
+#include "HotSpot.h"
+
+namespace tavoclip {
+
+MainShortcuts::MainShortcuts(QWidget& window, const MainHotSpots& spots, HotSpot& removeSelected,
+                             const std::vector<QWidget*>& tabChain)
+    : QObject(&window), mark_(new FocusMark(window))
+{
+    Bind(window, QKeySequence(Qt::CTRL | Qt::Key_O), *spots.imgToolbar[0], *spots.imgToolbar[0]);
+    Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), *spots.imgToolbar[6], *spots.imgToolbar[6]);
+    // The toolbar's Remove button is what a batch disables; the hidden button
+    // runs the removal itself, as the menu's "Remove Selected" does.
+    Bind(window, QKeySequence(Qt::Key_Delete), *spots.imgToolbar[1], removeSelected);
+    Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Return), *spots.imgConvert, *spots.imgConvert);
+    Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Enter), *spots.imgConvert, *spots.imgConvert);
+    Bind(window, QKeySequence(Qt::Key_F1), *spots.imgHelp, *spots.imgHelp);
+    Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Q), *spots.imgExit, *spots.imgExit);
+    const Qt::Key menuKeys[] = {Qt::Key_F, Qt::Key_O, Qt::Key_A};
+    for (std::size_t i = 0; i < spots.imgMenu.size(); ++i)
+        Bind(window, QKeySequence(Qt::ALT | menuKeys[i]), *spots.imgMenu[i], *spots.imgMenu[i]);
+    ChainTabs(spots, tabChain);
+}
+
+void MainShortcuts::Bind(QWidget& window, const QKeySequence& keys, const QWidget& guard, HotSpot& target)
+{
+    auto* shortcut = new QShortcut(keys, &window);
+    shortcut->setObjectName(QStringLiteral("shortcut ") + keys.toString(QKeySequence::PortableText));
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, &target, [&guard, &target] {
+        if (guard.isEnabled())
+            target.Click();
+    });
+}
+
+void MainShortcuts::ChainTabs(const MainHotSpots& spots, std::vector<QWidget*> chain)
+{
+    // Reached by Tab but not taken by a click, so the mouse works as before.
+    for (HotSpot* spot : {spots.imgBrowse, spots.imgConvert}) {
+        spot->setFocusPolicy(Qt::TabFocus);
+        chain.push_back(spot);
+    }
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        mark_->Track(*chain[i]);
+        if (i > 0)
+            QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+}  // namespace tavoclip
