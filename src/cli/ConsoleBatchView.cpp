@@ -86,10 +86,14 @@ void ConsoleBatchView::FileProgress(std::size_t position, float barTwips, const 
     }
 }
 
-void ConsoleBatchView::BatchEnded(bool stopped) {
+// The third count appears only when files were left unconverted, so the
+// line of a batch that ran to its end keeps its long-standing form.
+void ConsoleBatchView::BatchEnded(bool stopped, std::size_t notConverted) {
     stopped_ = stopped;
     EndRedrawnLine();
-    std::fprintf(out_, "SUMMARY %zu converted, %zu failed\n", converted_, failed_);
+    std::fprintf(out_, "SUMMARY %zu converted, %zu failed", converted_, failed_);
+    if (notConverted > 0) std::fprintf(out_, ", %zu not converted", notConverted);
+    std::fputc('\n', out_);
     std::fflush(out_);
     if (onEnded_) onEnded_();
 }

@@ -13,7 +13,8 @@ namespace tavoclip {
 // line: a bar, the caption the window would show, file k of n and its name.
 // Elsewhere it prints one line per event for scripts:
 //   START k/n SOURCE, PROGRESS CAPTION, DONE SOURCE -> OUTPUT,
-//   FAILED SOURCE: REASON, and last SUMMARY c converted, f failed.
+//   FAILED SOURCE: REASON, and last SUMMARY c converted, f failed (with
+//   ", s not converted" added when a stopped batch left files).
 // When several files convert at once, PROGRESS lines carry the file's
 // number (PROGRESS k/n CAPTION) and the terminal line shows one bar for the
 // whole batch followed by the files in hand.
@@ -32,7 +33,7 @@ public:
     void FileStarting(std::size_t position, std::size_t total, const ConverterCommand& command,
                       const std::string& source) override;
     void FileEnded(const FileOutcome& outcome) override;
-    void BatchEnded(bool stopped) override;
+    void BatchEnded(bool stopped, std::size_t notConverted) override;
     void FileProgress(std::size_t position, float barTwips, const std::string& caption) override;
 
     // Several files will convert at once: the terminal line shows them all
@@ -43,6 +44,7 @@ public:
     std::size_t failed() const { return failed_; }
     // 0 when every file converted, 1 when any failed or the batch stopped.
     int exitStatus() const { return failed_ == 0 && !stopped_ ? 0 : 1; }
+    bool stopped() const { return stopped_; }
 
 private:
     void Redraw();

@@ -20,9 +20,12 @@
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
 #include "ShellQuote.h"
+#include "StopSignals.h"
 
 namespace tavoclip {
 namespace {
+
+constexpr int kSignalStatusBase = 128;
 
 #ifdef _WIN32
 constexpr PathStyle kPathStyle = PathStyle::Windows;
@@ -83,7 +86,7 @@ int HeadlessBatch::Run(const QStringList& arguments) {
     SourceQueue queue;
     FillQueue(request.paths, queue);
     ConsoleBatchView view(out_, err_, terminal_, request.selections, outputFolder, [] { QCoreApplication::exit(); });
-    QtProcessLauncher launcher;
+    QtProcessLauncher launcher(LaunchOptions{.endWithParent = true});
     QtEventPump pump;
     // One runner per file that may convert at once; never more than files.
     const std::size_t jobs = std::clamp<std::size_t>(static_cast<std::size_t>(request.jobs), 1,
@@ -115,7 +118,14 @@ int HeadlessBatch::Run(const QStringList& arguments) {
     }
     driver.Start();
     if (!driver.timerActive()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
+    int stopSignal = 0;
+    const StopSignals stopSignals([&](int signal) {
+        if (stopSignal == 0) stopSignal = signal;
+        driver.Stop();
+    });
     QCoreApplication::exec();
+    // Stopped by a signal: the shell's usual status for it.
+    if (view.stopped() && stopSignal != 0) return kSignalStatusBase + stopSignal;
     return view.exitStatus();
 }
 

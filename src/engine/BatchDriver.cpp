@@ -90,6 +90,7 @@ void BatchDriver::Start() {
     launchFailed_ = false;
     names_ = ReservationsForQueue();
     batchRunning_ = true;
+    stopRequested_ = false;
     startedCount_ = 0;
     convertedCount_ = 0;
     SetBatchControlsEnabled(false);
@@ -103,6 +104,11 @@ void BatchDriver::Timer1_Timer() {
 }
 
 void BatchDriver::ConvertNext() {
+    if (stopRequested_) {
+        // With several converters, the last one to end closes the batch.
+        if (FilesInHand() == 0) EndStopped();
+        return;
+    }
     services_.directories.MakeDirectory(view_.OutputFolderText());
     if (SeveralAtOnce()) {
         FillSlots();
@@ -129,6 +135,12 @@ void BatchDriver::ConvertNext() {
 void BatchDriver::objDOS_CommandOver() {
     commandOver_ = true;
     const FileOutcome outcome = JudgeFile(currentSource_, currentOutput_, runner_);
+    if (!outcome.converted && stopRequested_) {
+        // Stopped in the middle: not a failure of the file, which stays queued.
+        tracker_.ResetTotal();
+        QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
+        return;
+    }
     if (outcome.converted) {
         ++convertedCount_;
     } else {
@@ -140,6 +152,21 @@ void BatchDriver::objDOS_CommandOver() {
     // The next step runs once this notification and the runner's execute
     // call have returned, so a long queue does not nest one call per file.
     QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
+}
+
+void BatchDriver::Stop() {
+    if (!batchRunning_ || stopRequested_) return;
+    stopRequested_ = true;
+    if (timer1_.isActive()) {
+        timer1_.stop();
+        QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
+        return;
+    }
+    // Without a converter running, the step already queued sees the request.
+    runner_.TerminateChild();
+    for (const auto& slot : slots_) {
+        if (slot->position != 0) slot->runner->TerminateChild();
+    }
 }
 
 void BatchDriver::objDOS_ReceiveOutputs(const std::string& chunk) {
@@ -192,6 +219,12 @@ void BatchDriver::SlotOver(Slot& slot) {
     FileOutcome outcome = JudgeFile(slot.source, slot.output, *slot.runner);
     outcome.position = slot.position;
     slot.position = 0;
+    if (!outcome.converted && stopRequested_) {
+        // Stopped in the middle: the file stays queued (and begun, which
+        // keeps the other files' places in the queue as they are).
+        QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
+        return;
+    }
     if (outcome.converted) {
         ++convertedCount_;
     } else {
@@ -225,7 +258,7 @@ void BatchDriver::Finish() {
     view_.SetProgressBarWidth(0);
     view_.SetProgressCaption("Done.");
     ReportFailures();
-    view_.BatchEnded(false);
+    view_.BatchEnded(false, 0);
 }
 
 // The controls come back so the user can fix the converter or the queue and
@@ -238,7 +271,16 @@ void BatchDriver::StopAfterLaunchFailure() {
 void BatchDriver::EndAfterLaunchFailure() {
     batchRunning_ = false;
     EnableAllControls();
-    view_.BatchEnded(true);
+    view_.BatchEnded(true, queue_.count() - 1);
+}
+
+void BatchDriver::EndStopped() {
+    batchRunning_ = false;
+    stopRequested_ = false;
+    EnableAllControls();
+    view_.SetProgressBarWidth(0);
+    ReportFailures();
+    view_.BatchEnded(true, queue_.count());
 }
 
 void BatchDriver::SetBatchControlsEnabled(bool enabled) {

@@ -86,6 +86,11 @@ public:
     void ConvertNext();
     void objDOS_CommandOver();
     void objDOS_ReceiveOutputs(const std::string& chunk);
+    // Ends the batch early: the converter in hand is asked to stop (it
+    // removes its unfinished output itself), no further file starts, and the
+    // batch ends as stopped, counting every file not converted. Nothing
+    // when no batch runs.
+    void Stop();
 
     // The converter command for one source with the output name the
     // described rule gives (base name and the format's extension), from the
@@ -129,6 +134,7 @@ private:
     void Finish();
     void StopAfterLaunchFailure();
     void EndAfterLaunchFailure();
+    void EndStopped();
     void SetBatchControlsEnabled(bool enabled);
     void EnableAllControls();
     FileOutcome JudgeFile(const std::string& source, const std::string& output, const DOSOutputs& runner) const;
@@ -146,6 +152,7 @@ private:
     // Sources and outputs of the batch under way; replaced at every Start.
     OutputNameReservations names_;
     bool batchRunning_ = false;
+    bool stopRequested_ = false;
     std::string currentSource_;
     std::string currentOutput_;
     bool commandOver_ = false;

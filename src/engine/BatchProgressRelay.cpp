@@ -58,9 +58,9 @@ void BatchProgressRelay::FileProgress(std::size_t position, float barTwips, cons
     view_.FileProgress(position, barTwips, caption);
 }
 
-void BatchProgressRelay::BatchEnded(bool stopped)
+void BatchProgressRelay::BatchEnded(bool stopped, std::size_t notConverted)
 {
-    view_.BatchEnded(stopped);
+    view_.BatchEnded(stopped, notConverted);
     observer_.BatchOver();
 }
 

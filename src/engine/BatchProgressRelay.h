@@ -22,7 +22,7 @@ public:
                       const std::string& source) override;
     void FileEnded(const FileOutcome& outcome) override;
     void FileProgress(std::size_t position, float barTwips, const std::string& caption) override;
-    void BatchEnded(bool stopped) override;
+    void BatchEnded(bool stopped, std::size_t notConverted) override;
 
 private:
     BatchView& view_;

@@ -50,9 +50,10 @@ public:
     // The progress of file number position while several files convert at
     // once; the bar and caption calls above then stay unused.
     virtual void FileProgress(std::size_t /*position*/, float /*barTwips*/, const std::string& /*caption*/) {}
-    // The batch has finished (Finish ran) or stopped because the converter
-    // could not be started (stopped is then true).
-    virtual void BatchEnded(bool /*stopped*/) {}
+    // The batch has finished (Finish ran) or stopped (stopped is then true):
+    // the converter could not be started, or Stop was asked for.
+    // notConverted counts the files left that neither converted nor failed.
+    virtual void BatchEnded(bool /*stopped*/, std::size_t /*notConverted*/) {}
 };
 
 }  // namespace tavoclip

@@ -28,7 +28,9 @@ std::string DOSOutputs::ExecuteCommand(const std::vector<std::string>& arguments
     if (!child) return {};
     outputs_.clear();
     exitStatus_ = -1;
+    polled_ = child.get();
     PollUntilEnded(*child);
+    polled_ = nullptr;
     exitStatus_ = child->ExitStatus();
     child.reset();  // closes the pipe before the owner hears of the end
     emit CommandOver();
@@ -126,6 +128,11 @@ bool DOSOutputs::ReadChunk(ChildProcess& child) {
     outputs_ += chunk;
     emit ReceiveOutputs(chunk);
     return read.has_value();
+}
+
+void DOSOutputs::TerminateChild() {
+    if (polled_) polled_->Terminate();
+    if (child_) child_->Terminate();
 }
 
 void DOSOutputs::ShowStop(const std::string& text) { messages_.ShowMessage(text, kTitle, MessageIcon::Stop); }

@@ -51,6 +51,9 @@ public:
     // left as the caller set it, for display. An empty vector counts as an
     // empty command line.
     std::string ExecuteCommand(const std::vector<std::string>& arguments);
+    // Asks the running child (of ExecuteCommand or StartCommand) to end;
+    // nothing when none runs. CommandOver follows as for any other end.
+    void TerminateChild();
 
     // Starts an argument vector and returns at once, for owners that run
     // several runners side by side: a runner's ExecuteCommand nested inside
@@ -89,6 +92,7 @@ private:
     std::size_t fullPauses_ = 0;
     std::unique_ptr<ChildProcess> child_;  // the child of StartCommand while it runs
     bool servicePosted_ = false;
+    ChildProcess* polled_ = nullptr;  // the child ExecuteCommand is polling, if any
 };
 
 }  // namespace tavoclip

@@ -29,6 +29,10 @@ public:
     // polling on a clock. An empty handler stops the calls. Children that
     // cannot tell keep the default, which never calls.
     virtual void SetActivityHandler(std::function<void()> /*handler*/) {}
+    // Asks the child to end (SIGTERM where there are signals, so it can
+    // remove what it was writing); returns at once. The end is seen through
+    // HasEnded as usual.
+    virtual void Terminate() = 0;
 };
 
 }  // namespace tavoclip

@@ -21,6 +21,7 @@ public:
     int ExitStatus() override;
     // Called on readyRead and on finished.
     void SetActivityHandler(std::function<void()> handler) override;
+    void Terminate() override { process_->terminate(); }
 
 private:
     // Declared first so it outlives the process, whose destruction may still

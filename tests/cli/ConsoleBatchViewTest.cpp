@@ -38,7 +38,7 @@ protected:
         view.ShowMessage("These files were not converted", "Tavoclip", MessageIcon::Exclamation);
         view.SetProgressBarWidth(0);
         view.SetProgressCaption("Done.");
-        view.BatchEnded(false);
+        view.BatchEnded(false, 0);
     }
 
     std::FILE* out_ = std::tmpfile();
@@ -68,15 +68,17 @@ TEST_F(ConsoleBatchViewTest, TerminalRedrawsOneLineAndClearsItBeforeOtherOutput)
     EXPECT_EQ(redrawn.find('\n'), std::string::npos);
 
     view.FileEnded({"/in/a.flv", "/out/a.mp4", true, {}});
-    view.BatchEnded(false);
+    view.BatchEnded(false, 0);
     EXPECT_TRUE(Contents(out_).ends_with("\r\x1b[KDONE /in/a.flv -> /out/a.mp4\nSUMMARY 1 converted, 0 failed\n"));
     EXPECT_EQ(view.exitStatus(), 0);
 }
 
-TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFiles) {
+TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFilesAndCountsTheFilesLeft) {
     ConsoleBatchView view = View(false);
-    view.BatchEnded(true);
+    view.FileStarting(1, 3, {}, "/in/a.flv");
+    view.BatchEnded(true, 3);
     EXPECT_EQ(view.exitStatus(), 1);
+    EXPECT_EQ(Contents(out_), "START 1/3 /in/a.flv\nSUMMARY 0 converted, 0 failed, 3 not converted\n");
 }
 
 }  // namespace

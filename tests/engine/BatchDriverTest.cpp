@@ -57,7 +57,7 @@ protected:
     }
     bool Ended() const {
         return std::any_of(view_.log.begin(), view_.log.end(),
-                           [](const std::string& e) { return e == "finished" || e == "stopped"; });
+                           [](const std::string& e) { return e == "finished" || e.starts_with("stopped"); });
     }
     std::vector<std::string> Runs() const {
         std::ifstream log(folder_.Path("runs.log"));
@@ -178,18 +178,19 @@ TEST_F(BatchDriverTest, ConverterThatCannotStartStopsTheBatchWithTheFileKept) {
                        BatchProgram{folder_.root(), folder_.Path("missing-conv"), PathStyle::Posix});
     QObject::disconnect(&runner_, nullptr, &driver_, nullptr);
     Enqueue("a.flv");
+    Enqueue("b.flv");
     driver.Start();
     QEventLoop loop;
     QTimer::singleShot(400, &loop, &QEventLoop::quit);
     loop.exec();
 
-    EXPECT_EQ(queue_.count(), 1u);
+    EXPECT_EQ(queue_.count(), 2u);
     std::vector<std::string> expected = kDisableOrder;
-    expected.push_back("start 1/1 " + folder_.Path("a.flv"));
+    expected.push_back("start 1/2 " + folder_.Path("a.flv"));
     expected.push_back("message Tavoclip x: File or command not found");
     expected.push_back("failed " + folder_.Path("a.flv"));
     expected.insert(expected.end(), kEnableOrder.begin(), kEnableOrder.end());
-    expected.push_back("stopped");
+    expected.push_back("stopped, 1 not converted");  // b.flv never started
     EXPECT_EQ(view_.log, expected);
     EXPECT_TRUE(std::filesystem::is_directory(folder_.Path("out")));
 }
@@ -212,6 +213,23 @@ TEST_F(BatchDriverTest, AFileAddedDuringTheBatchIsASourceNoOutputMayReplace) {
                                                 laterSource + " -> " + Out("b (3).mpg")}));
     ASSERT_EQ(view_.commands.size(), 3u);
     EXPECT_TRUE(view_.commands[1].text.ends_with("\"" + Out("b (2).mpg") + "\""));
+}
+
+TEST_F(BatchDriverTest, StopEndsTheConverterInHandAndCountsTheFilesLeft) {
+    Enqueue("done.flv", "");
+    Enqueue("long.flv", "print Duration: 00:00:10.00, \nsleep 20000\n");
+    Enqueue("never.flv", "");
+    QObject::connect(&runner_, &DOSOutputs::ReceiveOutputs, [&](const std::string&) { driver_.Stop(); });
+    RunBatch();
+
+    EXPECT_EQ(Runs().size(), 2u);  // never.flv did not start
+    EXPECT_EQ(view_.log.back(), "stopped, 2 not converted");
+    EXPECT_EQ(driver_.convertedCount(), 1u);
+    EXPECT_TRUE(driver_.failures().empty());
+    EXPECT_EQ(queue_.count(), 2u);
+    EXPECT_EQ(view_.log[view_.log.size() - 2], "enable imgMenu(2)");
+    driver_.Stop();  // no batch runs: nothing happens
+    EXPECT_EQ(view_.log.back(), "stopped, 2 not converted");
 }
 
 }  // namespace

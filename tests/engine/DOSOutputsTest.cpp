@@ -181,6 +181,7 @@ public:
     std::optional<std::string> Read(std::size_t) override { return std::nullopt; }
     bool HasEnded() override { return false; }
     int ExitStatus() override { return -1; }
+    void Terminate() override {}
 };
 
 class ScriptedLauncher : public ProcessLauncher {

@@ -138,7 +138,7 @@ TEST(DockProgressTest, ABatchIsPublishedOnTheSessionBusAndClearedAtTheEnd)
     view.FileEnded({"/v/dropped.flv", "/out/dropped.mpg", true, {}});
     queue.RemoveFirstSource();
     view.SetProgressBarWidth(0);  // Finish empties the bar: not a file's progress
-    view.BatchEnded(false);
+    view.BatchEnded(false, 0);
 
     const std::vector<std::string> expected{"0 2 true true",       "0.25 2 true true",
                                             "0.2 3 true true",     "0.333333 2 true true",
@@ -167,7 +167,7 @@ TEST(DockProgressTest, WithoutASessionBusNothingIsSentAndNothingFails)
     BatchProgressRelay view(window, dock);
     view.FileStarting(1, 1, Command(), "/v/a.flv");
     view.SetProgressBarWidth(ProgressTracker::kFullBarTwips / 2);
-    view.BatchEnded(false);
+    view.BatchEnded(false, 0);
     EXPECT_EQ(window.log.back(), "finished");
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
     qputenv("XDG_RUNTIME_DIR", runtime);

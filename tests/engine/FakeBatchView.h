@@ -36,7 +36,9 @@ public:
     void FileEnded(const FileOutcome& outcome) override {
         log.push_back((outcome.converted ? "done " : "failed ") + outcome.source);
     }
-    void BatchEnded(bool stopped) override { log.push_back(stopped ? "stopped" : "finished"); }
+    void BatchEnded(bool stopped, std::size_t notConverted) override {
+        log.push_back(stopped ? "stopped, " + std::to_string(notConverted) + " not converted" : "finished");
+    }
 
     bool OpenFolder(const std::string& path) override {
         log.push_back("open " + path);

@@ -39,7 +39,7 @@ public:
     std::string OutputFolderText() const override { return outputFolder; }
     BatchSelections CurrentSelections() const override { return {0, "128k", "320x240", "128k"}; }
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    void BatchEnded(bool) override { ended = true; }
+    void BatchEnded(bool, std::size_t) override { ended = true; }
     bool OpenFolder(const std::string&) override { return true; }
     void PlayAndWait(const std::string&) override {}
     std::string outputFolder;
