@@ -1,7 +1,9 @@
 #include "OutputNameReservations.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 #ifndef _WIN32
@@ -19,19 +21,20 @@ constexpr const char* kSeparators = "\\/";
 constexpr const char* kSeparators = "/";
 #endif
 
+// Whether an absolute path is already in its lexically normal form, which
+// saves the normalisation for the usual case (paths from a folder search).
+bool LooksNormal(std::string_view path) {
+    if (!path.starts_with('/') || path.ends_with('/') || path.ends_with("/.") || path.ends_with("/..")) return false;
+    return path.find("//") == std::string_view::npos && path.find("/./") == std::string_view::npos &&
+           path.find("/../") == std::string_view::npos;
+}
+
 // The path made absolute and normalised without touching the disk.
 std::string Spelling(const std::string& path) {
+    if (LooksNormal(path)) return path;
     std::error_code error;
     const fs::path absolute = fs::absolute(fs::path(path), error);
     return (error ? fs::path(path) : absolute).lexically_normal().string();
-}
-
-// The spelling with symbolic links resolved as far as the path exists, so
-// "link/x.mp4" and "target/x.mp4" meet even before x.mp4 is written.
-std::string ResolvedSpelling(const std::string& path) {
-    std::error_code error;
-    const fs::path resolved = fs::weakly_canonical(fs::path(Spelling(path)), error);
-    return error ? Spelling(path) : resolved.string();
 }
 
 // Device and inode of an existing file (links followed); nullopt when the
@@ -57,21 +60,49 @@ std::string NumberedName(const std::string& wanted, int number) {
     return wanted.substr(0, dot) + " (" + std::to_string(number) + ")" + wanted.substr(dot);
 }
 
+// The spelling with symbolic links in its folder resolved as far as the
+// folder exists, so "link/x.mp4" and "target/x.mp4" meet even before x.mp4
+// is written. Folders are resolved once each: a batch puts many files into
+// few folders.
+std::string OutputNameReservations::ResolvedSpelling(const std::string& path) const {
+    const fs::path spelled(Spelling(path));
+    const std::string folder = spelled.parent_path().string();
+    auto known = resolvedFolders_.find(folder);
+    if (known == resolvedFolders_.end()) {
+        std::error_code error;
+        const fs::path resolved = fs::weakly_canonical(spelled.parent_path(), error);
+        known = resolvedFolders_.emplace(folder, error ? folder : resolved.string()).first;
+    }
+    return (fs::path(known->second) / spelled.filename()).string();
+}
+
+// The source's identity is looked up only once an existing file has to be
+// compared with the sources: a fresh output folder then costs no look-up of
+// the (possibly very many) sources at all.
 void OutputNameReservations::AddSource(const std::string& path) {
     sourceSpellings_.insert(Spelling(path));
-    if (const auto identity = IdentityOf(path)) sourceIdentities_.insert(*identity);
+    sourcesWithoutIdentity_.push_back(path);
 }
 
 bool OutputNameReservations::IsTaken(const std::string& path) const {
     if (sourceSpellings_.contains(Spelling(path))) return true;
     if (reservedOutputs_.contains(ResolvedSpelling(path))) return true;
     const auto identity = IdentityOf(path);
-    return identity && sourceIdentities_.contains(*identity);
+    if (!identity) return false;
+    for (const std::string& source : sourcesWithoutIdentity_) {
+        if (const auto sourceIdentity = IdentityOf(source)) sourceIdentities_.insert(*sourceIdentity);
+    }
+    sourcesWithoutIdentity_.clear();
+    return sourceIdentities_.contains(*identity);
 }
 
+// Names are only ever taken, never given back, so the search for a wanted
+// name goes on from the number where the last one for it stopped.
 std::string OutputNameReservations::Reserve(const std::string& wanted) {
-    std::string name = wanted;
-    for (int number = 2; IsTaken(name); ++number) name = NumberedName(wanted, number);
+    int& last = lastNumber_[ResolvedSpelling(wanted)];
+    last = std::max(last, 1);
+    std::string name = last == 1 ? wanted : NumberedName(wanted, last);
+    while (IsTaken(name)) name = NumberedName(wanted, ++last);
     reservedOutputs_.insert(ResolvedSpelling(name));
     return name;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tavoclip {
 
@@ -37,9 +39,17 @@ public:
 private:
     using FileIdentity = std::pair<std::uintmax_t, std::uintmax_t>;
 
+    std::string ResolvedSpelling(const std::string& path) const;
+
     std::set<std::string> sourceSpellings_;
-    std::set<FileIdentity> sourceIdentities_;
+    mutable std::set<FileIdentity> sourceIdentities_;
+    mutable std::vector<std::string> sourcesWithoutIdentity_;
     std::set<std::string> reservedOutputs_;
+    // Per wanted name (resolved): the number its last reservation reached,
+    // 1 for the plain name.
+    std::map<std::string, int> lastNumber_;
+    // Folder spelling -> the same folder with symbolic links resolved.
+    mutable std::map<std::string, std::string> resolvedFolders_;
 };
 
 // wanted with " (n)" put before the extension of its file name:
