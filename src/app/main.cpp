@@ -140,6 +140,7 @@ int main(int argc, char** argv)
     driver = std::make_unique<BatchDriver>(batchView, queue, runner, tracker, options,
                                            BatchServices{pump, directories, folders, sounds},
                                            BatchProgram{programFolder.toStdString(), {}, PathStyle::Posix});
+    driver->SetDefaultOutputFolder(mainWindow.DefaultOutputFolder().toStdString());
 
     mainWindow.Form_Load();
     mainWindow.show();

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "NumberText.h"
+#include "RawText.h"
 
 namespace tavoclip {
 namespace {
@@ -89,7 +90,7 @@ BatchAction BatchCommandLine::Parse(const QStringList& arguments) {
     if (parser.isSet("version")) return BatchAction::Version;
     if (parser.isSet("list")) return BatchAction::List;
     if (!ApplyValues(parser)) return BatchAction::Refused;
-    for (const QString& path : parser.positionalArguments()) request_.paths.push_back(path.toLocal8Bit().toStdString());
+    for (const QString& path : parser.positionalArguments()) request_.paths.push_back(EncodeRawText(path));
     if (request_.paths.empty()) {
         Refuse("No PATH given: name the files or folders to convert (see --help).");
         return BatchAction::Refused;
@@ -97,21 +98,37 @@ BatchAction BatchCommandLine::Parse(const QStringList& arguments) {
     return BatchAction::Convert;
 }
 
-// "--cut START LENGTH" takes two values, which the option parser cannot
-// express; it is taken out before the parser sees the rest.
+// "--cut START LENGTH" and "--cut=START LENGTH" take two values, which the
+// option parser cannot express; they are taken out before the parser sees
+// the rest. A later --cut replaces an earlier one; after "--" every word is
+// a path.
 bool BatchCommandLine::TakeCut(QStringList& arguments) {
-    const qsizetype at = arguments.indexOf("--cut");
-    if (at < 0) return true;
-    if (at + 2 >= arguments.size()) return Refuse("--cut needs START and LENGTH.");
-    const std::optional<std::int32_t> start = ParseCutSeconds(arguments[at + 1].toStdString());
-    const std::optional<std::int32_t> length = ParseCutSeconds(arguments[at + 2].toStdString());
+    for (qsizetype at = 1; at < arguments.size() && arguments[at] != "--";) {
+        QStringList values;
+        if (arguments[at] == "--cut") {
+            values = arguments.mid(at + 1, 2);
+        } else if (arguments[at].startsWith("--cut=")) {
+            values = QStringList{arguments[at].mid(6)} + arguments.mid(at + 1, 1);
+        } else {
+            ++at;
+            continue;
+        }
+        if (values.size() < 2) return Refuse("--cut needs START and LENGTH.");
+        if (!SetCut(values[0].toStdString(), values[1].toStdString())) return false;
+        arguments.remove(at, arguments[at] == "--cut" ? 3 : 2);
+    }
+    return true;
+}
+
+bool BatchCommandLine::SetCut(const std::string& startText, const std::string& lengthText) {
+    const std::optional<std::int32_t> start = ParseCutSeconds(startText);
+    const std::optional<std::int32_t> length = ParseCutSeconds(lengthText);
     if (!start || !length || *length <= 0) {
         return Refuse("--cut takes a START of 0 or more and a LENGTH above 0, in seconds or h:m:s.");
     }
     request_.options.musicCutterEnabled = 1;
     request_.options.cutStartSeconds = *start;
     request_.options.cutLengthSeconds = *length;
-    arguments.remove(at, 3);
     return true;
 }
 
@@ -144,8 +161,8 @@ bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser) {
         }
         check.target = value;
     }
-    if (parser.isSet("output")) request_.outputFolder = parser.value("output").toLocal8Bit().toStdString();
-    if (parser.isSet("converter")) request_.converter = parser.value("converter").toLocal8Bit().toStdString();
+    if (parser.isSet("output")) request_.outputFolder = EncodeRawText(parser.value("output"));
+    if (parser.isSet("converter")) request_.converter = EncodeRawText(parser.value("converter"));
     if (parser.isSet("sound") && !parser.isSet("no-sound")) request_.options.completionSoundIndex = 0;
     request_.dryRun = parser.isSet("dry-run");
     request_.printJobs = parser.isSet("print-jobs");

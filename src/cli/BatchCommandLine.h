@@ -36,7 +36,8 @@ class BatchCommandLine {
 public:
     static constexpr int kRefusedStatus = 2;
 
-    // arguments include the program name first, as QCoreApplication gives them.
+    // arguments include the program name first. Words that are not valid
+    // UTF-8 come decoded by DecodeRawText, so paths keep their exact bytes.
     BatchAction Parse(const QStringList& arguments);
 
     const BatchRequest& request() const { return request_; }
@@ -48,6 +49,7 @@ public:
 
 private:
     bool TakeCut(QStringList& arguments);
+    bool SetCut(const std::string& startText, const std::string& lengthText);
     bool ApplyValues(const QCommandLineParser& parser);
     bool TakeJobs(const std::string& text);
     bool Refuse(std::string message);

@@ -6,8 +6,34 @@
 
 namespace tavoclip {
 namespace {
+
 constexpr int kBarCharacters = 24;
+
+// A name as the script lines carry it: a line end or another control
+// character in it would split or forge a line, so these are written
+// escaped (\n, \t, \xHH), and the backslash itself as \\.
+std::string Escaped(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            result += "\\\\";
+        } else if (c == '\n') {
+            result += "\\n";
+        } else if (c == '\t') {
+            result += "\\t";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            result += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+        } else {
+            result += c;
+        }
+    }
+    return result;
 }
+
+}  // namespace
 
 ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, BatchSelections selections,
                                    std::string outputFolder, std::function<void()> onEnded)
@@ -52,7 +78,7 @@ void ConsoleBatchView::FileStarting(std::size_t position, std::size_t total, con
     if (terminal_) {
         several_ ? RedrawSeveral() : Redraw();
     } else {
-        std::fprintf(out_, "START %zu/%zu %s\n", position, total, source.c_str());
+        std::fprintf(out_, "START %zu/%zu %s\n", position, total, Escaped(source).c_str());
         std::fflush(out_);
     }
 }
@@ -62,9 +88,9 @@ void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
     inHand_.erase(outcome.position);
     EndRedrawnLine();
     if (outcome.converted) {
-        std::fprintf(out_, "DONE %s -> %s\n", outcome.source.c_str(), outcome.outputPath.c_str());
+        std::fprintf(out_, "DONE %s -> %s\n", Escaped(outcome.source).c_str(), Escaped(outcome.outputPath).c_str());
     } else {
-        std::fprintf(out_, "FAILED %s: %s\n", outcome.source.c_str(), outcome.reason.c_str());
+        std::fprintf(out_, "FAILED %s: %s\n", Escaped(outcome.source).c_str(), Escaped(outcome.reason).c_str());
     }
     std::fflush(out_);
     if (terminal_ && several_ && !inHand_.empty()) RedrawSeveral();

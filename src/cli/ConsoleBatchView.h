@@ -18,6 +18,8 @@ namespace tavoclip {
 // When several files convert at once, PROGRESS lines carry the file's
 // number (PROGRESS k/n CAPTION) and the terminal line shows one bar for the
 // whole batch followed by the files in hand.
+// In these lines control characters of names and reasons are escaped (\n,
+// \t, \xHH, and \\ for the backslash), so every event stays one line.
 // Message boxes go to the error stream as "TITLE: TEXT".
 class ConsoleBatchView : public BatchView {
 public:

@@ -54,6 +54,24 @@ void FillQueue(const std::vector<std::string>& paths, SourceQueue& queue) {
     }
 }
 
+// Prints what the real run would execute and ends as it would: 2 with
+// nothing to convert, 1 when a file would be refused.
+int DryRun(std::FILE* out, const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view) {
+    if (queue.empty()) {
+        view.ShowMessage("Please add a file", "Add", MessageIcon::Exclamation);
+        return BatchCommandLine::kRefusedStatus;
+    }
+    for (const ConverterCommand& command : driver.PlannedCommands()) std::fprintf(out, "%s\n", command.text.c_str());
+    int status = 0;
+    for (std::size_t i = 0; i < queue.count(); ++i) {
+        const std::string refusal = driver.RefusalFor(queue.at(i).path);
+        if (refusal.empty()) continue;
+        view.ShowMessage(refusal, queue.at(i).path, MessageIcon::Exclamation);
+        status = 1;
+    }
+    return status;
+}
+
 }  // namespace
 
 HeadlessBatch::HeadlessBatch(std::FILE* out, std::FILE* err, bool terminal)
@@ -110,12 +128,7 @@ int HeadlessBatch::Run(const QStringList& arguments) {
         directories.MakeDirectory(outputFolder);
         return PrintJobs(driver.PlannedCommands());
     }
-    if (request.dryRun) {
-        for (const ConverterCommand& command : driver.PlannedCommands()) {
-            std::fprintf(out_, "%s\n", command.text.c_str());
-        }
-        return 0;
-    }
+    if (request.dryRun) return DryRun(out_, driver, queue, view);
     driver.Start();
     if (!driver.timerActive()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
     int stopSignal = 0;

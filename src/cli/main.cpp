@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "HeadlessBatch.h"
+#include "RawText.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -17,5 +18,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("tavoclip-batch");
     QCoreApplication::setApplicationVersion(TAVOCLIP_VERSION);
     tavoclip::HeadlessBatch batch(stdout, stderr, isatty(fileno(stdout)) != 0);
-    return batch.Run(QCoreApplication::arguments());
+    // From argv itself: QCoreApplication::arguments() would already have
+    // replaced the bytes of a name that is not valid UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << tavoclip::DecodeRawText(argv[i]);
+    return batch.Run(arguments);
 }

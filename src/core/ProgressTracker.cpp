@@ -84,8 +84,9 @@ std::optional<ProgressDisplay> ProgressTracker::Feed(std::string_view chunk, con
     // the full bar, as does any time at or past the total.
     if (totalSeconds_ <= 0 || elapsed / totalSeconds_ * 100 >= 100)
         return ProgressDisplay{kFullBarTwips, "100%"};
-    // A negative time cannot mean progress: an empty bar, never a negative width.
-    if (elapsed < 0) return ProgressDisplay{0.0f, "0%"};
+    // A negative time cannot mean progress: an empty bar, never a negative
+    // width, and minus zero (-0.4 rounded) shows as "0%", not "-0%".
+    if (elapsed <= 0) return ProgressDisplay{0.0f, "0%"};
 
     const double ratio = RoundToSignificantDigits(elapsed / totalSeconds_, 15);
     const double percentage = RoundToSignificantDigits(ratio * 100, 15);

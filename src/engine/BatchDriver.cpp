@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "Utf8Text.h"
+
 namespace tavoclip {
 namespace {
 
@@ -109,13 +111,20 @@ void BatchDriver::ConvertNext() {
         if (FilesInHand() == 0) EndStopped();
         return;
     }
-    services_.directories.MakeDirectory(view_.OutputFolderText());
+    // A folder name that cannot be passed on unchanged is never created
+    // under another name; each file is refused instead.
+    const std::string folder = OutputFolder();
+    if (IsValidUtf8(folder)) services_.directories.MakeDirectory(folder);
     if (SeveralAtOnce()) {
         FillSlots();
         return;
     }
     if (queue_.count() < 1) {
         Finish();
+        return;
+    }
+    if (const std::string refusal = RefusalFor(queue_.head()); !refusal.empty()) {
+        RefuseHead(refusal);
         return;
     }
     const ConverterCommand command = ReserveCommand(queue_.head());
@@ -141,6 +150,12 @@ void BatchDriver::objDOS_CommandOver() {
         QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
         return;
     }
+    EndHead(outcome);
+}
+
+// The head's outcome is counted and reported, the head leaves the queue and
+// the next step is queued.
+void BatchDriver::EndHead(const FileOutcome& outcome) {
     if (outcome.converted) {
         ++convertedCount_;
     } else {
@@ -152,6 +167,33 @@ void BatchDriver::objDOS_CommandOver() {
     // The next step runs once this notification and the runner's execute
     // call have returned, so a long queue does not nest one call per file.
     QMetaObject::invokeMethod(this, [this] { ConvertNext(); }, Qt::QueuedConnection);
+}
+
+// The head is reported as started and failed without running anything.
+void BatchDriver::RefuseHead(const std::string& reason) {
+    currentSource_ = queue_.head();
+    currentOutput_.clear();
+    ++startedCount_;
+    view_.FileStarting(startedCount_, startedCount_ - 1 + queue_.count(), ConverterCommand{}, currentSource_);
+    EndHead({currentSource_, {}, false, reason});
+}
+
+std::string BatchDriver::RefusalFor(const std::string& source) const {
+    if (!IsValidUtf8(source)) return "the file's name is not valid UTF-8, so it cannot be passed on unchanged";
+    const std::string folder = OutputFolder();
+    if (!IsValidUtf8(folder)) return "the output folder's name is not valid UTF-8, so it cannot be passed on unchanged";
+    std::error_code error;
+    if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error)) {
+        return "the output folder " + folder + " is a file, not a folder";
+    }
+    return {};
+}
+
+// The folder the outputs go to: the folder text as typed, or the default
+// output folder when the text is empty (never the file system's root).
+std::string BatchDriver::OutputFolder() const {
+    const std::string text = view_.OutputFolderText();
+    return text.empty() ? defaultOutputFolder_ : text;
 }
 
 void BatchDriver::Stop() {
@@ -191,7 +233,27 @@ void BatchDriver::FillSlots() {
     }
 }
 
+// Refuses the queue's entry at queueIndex, if the batch must, reporting it
+// as started and failed and taking it out of the queue; the entries begun
+// before it keep their places.
+bool BatchDriver::RefusedInPlace(std::size_t queueIndex) {
+    const std::string source = queue_.at(queueIndex).path;
+    const std::string refusal = RefusalFor(source);
+    if (refusal.empty()) return false;
+    ++startedCount_;
+    view_.FileStarting(startedCount_, startedCount_ - 1 + queue_.count() - queueIndex, ConverterCommand{}, source);
+    FileOutcome outcome{source, {}, false, refusal};
+    outcome.position = startedCount_;
+    failures_.push_back({source, refusal});
+    view_.FileEnded(outcome);
+    queue_.RemoveSourceAt(queueIndex + 1);
+    return true;
+}
+
 bool BatchDriver::StartInSlot(Slot& slot, std::size_t queueIndex) {
+    while (queueIndex < queue_.count() && RefusedInPlace(queueIndex)) {
+    }
+    if (queueIndex >= queue_.count()) return false;
     const std::string source = queue_.at(queueIndex).path;
     const ConverterCommand command = ReserveCommand(source);
     ++startedCount_;
@@ -249,8 +311,7 @@ std::size_t BatchDriver::FilesInHand() const {
 
 void BatchDriver::Finish() {
     batchRunning_ = false;
-    const std::string folder = view_.OutputFolderText();
-    services_.folders.OpenFolder(folder);
+    services_.folders.OpenFolder(OutputFolder());
     if (options_.soundOn()) {
         services_.sounds.PlayAndWait(program_.programFolder + PathSeparator(program_.pathStyle) + "sound.wav");
     }
@@ -306,7 +367,7 @@ ConverterCommand BatchDriver::CommandFor(const std::string& source) const {
     ConversionRequest request;
     request.programFolder = program_.programFolder;
     request.sourcePath = source;
-    request.outputFolder = view_.OutputFolderText();
+    request.outputFolder = OutputFolder();
     request.formatIndex = selections.formatIndex;
     request.videoBitrate = selections.videoBitrate;
     request.screenSize = selections.screenSize;
@@ -331,6 +392,7 @@ std::vector<ConverterCommand> BatchDriver::PlannedCommands() const {
     OutputNameReservations names = ReservationsForQueue();
     std::vector<ConverterCommand> commands;
     for (std::size_t i = 0; i < queue_.count(); ++i) {
+        if (!RefusalFor(queue_.at(i).path).empty()) continue;
         ConverterCommand command = CommandFor(queue_.at(i).path);
         if (!command.empty()) SetOutputPath(command, names.Reserve(command.outputPath));
         commands.push_back(std::move(command));

@@ -91,6 +91,9 @@ public:
     // batch ends as stopped, counting every file not converted. Nothing
     // when no batch runs.
     void Stop();
+    // Where outputs go while the folder text is empty (the window's default
+    // output folder); never the file system's root.
+    void SetDefaultOutputFolder(std::string folder) { defaultOutputFolder_ = std::move(folder); }
 
     // The converter command for one source with the output name the
     // described rule gives (base name and the format's extension), from the
@@ -101,9 +104,13 @@ public:
     // the file starts; the command's outputPath is the file to be written.
     ConverterCommand ReserveCommand(const std::string& source);
     // What the batch would run for the queue as it stands, in queue order,
-    // with the names a batch started now would give; the dry run prints
-    // these. Reserves nothing.
+    // with the names a batch started now would give; files the batch would
+    // refuse are left out. The dry run prints these. Reserves nothing.
     std::vector<ConverterCommand> PlannedCommands() const;
+    // Why the batch would refuse source without running the converter (a
+    // name that is not valid UTF-8, an output folder that is a file); empty
+    // when it would not.
+    std::string RefusalFor(const std::string& source) const;
 
     bool timerActive() const { return timer1_.isActive(); }
     // The files of the current (or last) batch that failed, in order.
@@ -127,6 +134,7 @@ private:
     bool SeveralAtOnce() const { return !slots_.empty(); }
     void FillSlots();
     bool StartInSlot(Slot& slot, std::size_t queueIndex);
+    bool RefusedInPlace(std::size_t queueIndex);
     void SlotOver(Slot& slot);
     void SlotOutput(Slot& slot, const std::string& chunk);
     std::size_t FilesInHand() const;
@@ -135,6 +143,9 @@ private:
     void StopAfterLaunchFailure();
     void EndAfterLaunchFailure();
     void EndStopped();
+    void EndHead(const FileOutcome& outcome);
+    void RefuseHead(const std::string& reason);
+    std::string OutputFolder() const;
     void SetBatchControlsEnabled(bool enabled);
     void EnableAllControls();
     FileOutcome JudgeFile(const std::string& source, const std::string& output, const DOSOutputs& runner) const;
@@ -147,6 +158,7 @@ private:
     const ConversionOptions& options_;
     BatchServices services_;
     BatchProgram program_;
+    std::string defaultOutputFolder_;
     QTimer timer1_;
 
     // Sources and outputs of the batch under way; replaced at every Start.

@@ -24,6 +24,7 @@
 #include "MainLabels.h"
 #include "MainShortcuts.h"
 #include "MainSkin.h"
+#include "RawText.h"
 #include "ScaleFormLayout.h"
 #include "SettingsStore.h"
 #include "ShellDesktop.h"
@@ -330,7 +331,7 @@ void frmMain::ApplySavedSettings(const SavedMainSettings& saved)
     SelectIndex(*cmbR_, saved.screenSizeIndex);
     SelectIndex(*cmbChannel_, saved.audioBitrateIndex);
     if (saved.outputFolder)
-        txtPath_->setText(QString::fromStdString(*saved.outputFolder));
+        txtPath_->setText(DecodeRawText(*saved.outputFolder));
     // Selecting another format runs the format-change rule, which replaces
     // the three selections just restored.
     SelectIndex(*cmbOF_, saved.outputFormatIndex);
@@ -342,7 +343,9 @@ MainSettings frmMain::CurrentMainSettings() const
     settings.videoBitrateIndex = static_cast<std::int16_t>(cmbBR_->currentIndex());
     settings.screenSizeIndex = static_cast<std::int16_t>(cmbR_->currentIndex());
     settings.audioBitrateIndex = static_cast<std::int16_t>(cmbChannel_->currentIndex());
-    settings.outputFolder = txtPath_->text().toStdString();
+    // A saved folder that is not valid UTF-8 keeps its bytes in the text box,
+    // so it is saved back, and refused by the batch, as it is.
+    settings.outputFolder = EncodeRawText(txtPath_->text());
     settings.outputFormatIndex = static_cast<std::int16_t>(cmbOF_->currentIndex());
     return settings;
 }
@@ -550,7 +553,7 @@ void frmMain::SetOutputFolderText(const QString& folder)
 
 std::string frmMain::OutputFolderText() const
 {
-    return txtPath_->text().toStdString();
+    return EncodeRawText(txtPath_->text());
 }
 
 BatchSelections frmMain::CurrentSelections() const

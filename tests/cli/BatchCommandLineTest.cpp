@@ -1,4 +1,5 @@
 #include "BatchCommandLine.h"
+#include "RawText.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,16 @@ TEST(BatchCommandLineTest, CutTakesSecondsOrHoursMinutesSeconds) {
     EXPECT_EQ(ParseCutSeconds("2.5"), 2);  // halves to the even neighbour
     for (const char* bad : {"", "-1", "1:x", "1::2", "1:2:3:4", "ten"}) EXPECT_EQ(ParseCutSeconds(bad), std::nullopt) << bad;
 
+    // Both spellings; a later --cut replaces an earlier one.
+    for (const QStringList& words : {QStringList{"--cut=10", "20", "a.flv"}, QStringList{"--cut", "5", "6", "--cut", "10", "20", "a.flv"},
+                                     QStringList{"--cut", "1", "2", "a.flv", "--cut=10", "20"}}) {
+        const BatchRequest cut = Parsed(words).request();
+        EXPECT_EQ(cut.options.cutStartSeconds, 10) << words.join(' ').toStdString();
+        EXPECT_EQ(cut.options.cutLengthSeconds, 20);
+        EXPECT_EQ(cut.paths, (std::vector<std::string>{"a.flv"}));
+    }
+    EXPECT_EQ(Parsed({"--", "--cut", "1", "2"}).request().paths, (std::vector<std::string>{"--cut", "1", "2"}));
+    Parsed({"a.flv", "--cut=10"}, BatchAction::Refused);
     Parsed({"a.flv", "--cut", "10"}, BatchAction::Refused);
     Parsed({"a.flv", "--cut", "10", "0"}, BatchAction::Refused);
 }
@@ -80,6 +91,21 @@ TEST(BatchCommandLineTest, HelpVersionAndListNeedNoPath) {
     const std::string list = BatchCommandLine::FormatList();
     EXPECT_NE(list.find("7  AMR  AMR(Ringtone Audio)"), std::string::npos);
     EXPECT_NE(list.find("AMR audio bitrates: 4.75k,"), std::string::npos);
+}
+
+TEST(BatchCommandLineTest, NamesThatAreNotUtf8KeepTheirExactBytes) {
+    const std::string source = "/in/a\xff\xfe.flv";
+    const BatchRequest request =
+        Parsed({DecodeRawText(source), "-o", DecodeRawText("/o\xc3"), "--converter=" + DecodeRawText("/c\x80")}).request();
+    EXPECT_EQ(request.paths, (std::vector<std::string>{source}));
+    EXPECT_EQ(request.outputFolder, "/o\xc3");
+    EXPECT_EQ(request.converter, "/c\x80");
+    // Well-formed text, four-byte characters included, is unchanged; an
+    // encoded surrogate is not well-formed and comes back byte for byte.
+    for (const std::string text : {"caf\xc3\xa9 \xf0\x9f\x98\x80", "\xed\xb2\x80", "\xf0\x9f\x98", "\xc0\xaf"}) {
+        EXPECT_EQ(EncodeRawText(DecodeRawText(text)), text);
+    }
+    EXPECT_EQ(DecodeRawText("caf\xc3\xa9"), QString::fromUtf8("caf\xc3\xa9"));
 }
 
 }  // namespace

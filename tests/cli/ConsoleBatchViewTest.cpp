@@ -81,5 +81,12 @@ TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFilesAndCountsThe
     EXPECT_EQ(Contents(out_), "START 1/3 /in/a.flv\nSUMMARY 0 converted, 0 failed, 3 not converted\n");
 }
 
+TEST_F(ConsoleBatchViewTest, ControlCharactersInNamesAndReasonsAreEscaped) {
+    ConsoleBatchView view = View(false);
+    view.FileStarting(1, 3, {}, "/in/a\nb\tc\\d\x01\x7f.flv");
+    view.FileEnded({"/in/a\nb.flv", "/out/a\nb.mp4", false, "line one\nline two"});
+    EXPECT_EQ(Contents(out_), "START 1/3 /in/a\\nb\\tc\\\\d\\x01\\x7f.flv\nFAILED /in/a\\nb.flv: line one\\nline two\n");
+}
+
 }  // namespace
 }  // namespace tavoclip

@@ -68,6 +68,7 @@ TEST_F(TavoclipBatchTest, NothingToConvertOrRefusedArgumentsGiveStatusTwo) {
     const RunResult empty = Run({"--converter", FAKECONV_PATH, QString::fromStdString(Path("empty"))});
     EXPECT_EQ(empty.status, 2);
     EXPECT_NE(empty.errors.find("Please add a file"), std::string::npos);
+    EXPECT_EQ(Run({"-n", "--converter", FAKECONV_PATH, Q("empty")}).status, 2);
     EXPECT_EQ(Run({"-a", "7k", "x.flv"}).status, 2);
     EXPECT_EQ(Run({}).status, 2);
 }

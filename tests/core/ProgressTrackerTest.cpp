@@ -121,6 +121,9 @@ TEST(ProgressTracker, NegativeValuesNeverGiveANegativeBar) {
     ASSERT_TRUE(display);
     EXPECT_EQ(display->barWidthTwips, 0.0f);
     EXPECT_EQ(display->caption, "0%");
+    // A time that rounds to minus zero.
+    EXPECT_EQ(tracker.Feed("time=-0.40 ", kCutterOff)->caption, "0%");
+    EXPECT_EQ(tracker.Feed("time=-0 ", kCutterOff)->caption, "0%");
 
     ProgressTracker negativeCut;
     EXPECT_EQ(negativeCut.Feed("time=5.00 ", ConversionOptions{0, 1, 0, -10})->caption, "100%");

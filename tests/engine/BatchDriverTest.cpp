@@ -47,8 +47,8 @@ protected:
     void Enqueue(const std::string& name) { queue_.AppendSource(Source(name)); }
 
     // Starts the batch and runs the event loop until the driver reports its end.
-    void RunBatch() {
-        driver_.Start();
+    void RunBatch(BatchDriver* driver = nullptr) {
+        (driver != nullptr ? *driver : driver_).Start();
         QEventLoop loop;
         QTimer guard;
         QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
@@ -230,6 +230,44 @@ TEST_F(BatchDriverTest, StopEndsTheConverterInHandAndCountsTheFilesLeft) {
     EXPECT_EQ(view_.log[view_.log.size() - 2], "enable imgMenu(2)");
     driver_.Stop();  // no batch runs: nothing happens
     EXPECT_EQ(view_.log.back(), "stopped, 2 not converted");
+}
+
+TEST_F(BatchDriverTest, NamesThatCannotBePassedOnAreRefusedAndTheOthersConvert) {
+    queue_.AppendSource(folder_.root() + "/bad\xff.flv");
+    Enqueue("good.flv");
+    RunBatch();
+    EXPECT_EQ(Runs(), (std::vector<std::string>{folder_.Path("good.flv") + " -> " + Out("good.mpg")}));
+    EXPECT_EQ(driver_.failures(), (std::vector<BatchFailure>{{folder_.root() + "/bad\xff.flv",
+        "the file's name is not valid UTF-8, so it cannot be passed on unchanged"}}));
+    EXPECT_EQ(view_.log.back(), "finished");
+
+    // An output folder that is not valid UTF-8 is not created under another name.
+    view_.outputFolder = folder_.root() + "/od\xff";
+    view_.log.clear();
+    Enqueue("other.flv");
+    RunBatch();
+    EXPECT_EQ(Runs().size(), 1u);
+    EXPECT_EQ(driver_.failures().size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(folder_.root() + "/od\xef\xbf\xbd"));
+
+    // A file where the folder should be.
+    view_.outputFolder = folder_.Write("plain", "");
+    view_.log.clear();
+    Enqueue("third.flv");
+    RunBatch();
+    EXPECT_EQ(driver_.failures().back().reason, "the output folder " + folder_.Path("plain") + " is a file, not a folder");
+}
+
+TEST_F(BatchDriverTest, AnEmptyFolderTextMeansTheDefaultOutputFolder) {
+    BatchDriver driver(view_, queue_, runner_, tracker_, options_, BatchServices{pump_, directories_, view_, view_},
+                       BatchProgram{folder_.root(), FAKECONV_PATH, PathStyle::Posix});
+    driver.SetDefaultOutputFolder(folder_.Path("default"));
+    QObject::disconnect(&runner_, nullptr, &driver_, nullptr);
+    view_.outputFolder.clear();
+    Enqueue("a.flv");
+    RunBatch(&driver);
+    EXPECT_EQ(Runs(), (std::vector<std::string>{folder_.Path("a.flv") + " -> " + folder_.Path("default/a.mpg")}));
+    EXPECT_TRUE(std::filesystem::exists(folder_.Path("default/a.mpg")));
 }
 
 }  // namespace

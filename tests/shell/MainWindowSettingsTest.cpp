@@ -98,3 +98,12 @@ TEST_F(MainWindowSettingsTest, UnwritableProgramFolderStillExits)
     EXPECT_EQ(endings, 1);
     EXPECT_TRUE(QFileInfo(folder.path() + "/setup.ini").isDir());
 }
+
+TEST_F(MainWindowSettingsTest, ASavedFolderThatIsNotUtf8KeepsItsBytesForTheBatchAndTheNextSave)
+{
+    const QByteArray line = "\"0\"\r\n\"0\"\r\n\"0\"\r\n\"/srv/od\xff\"\r\n\"0\"\r\n";
+    WriteProgramFile("setup.ini", line);
+    EXPECT_EQ(Window().OutputFolderText(), "/srv/od\xff");
+    Click(Spot("imgExit"));
+    EXPECT_NE(ReadProgramFile("setup.ini").find("\"/srv/od\xff\""), std::string::npos);
+}
