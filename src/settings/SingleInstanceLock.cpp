@@ -1,7 +1,12 @@
 #include "SingleInstanceLock.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
+
+#include "PrivateTempFolder.h"
 
 namespace tavoclip {
 
@@ -22,12 +27,25 @@ QString SingleInstanceLock::DefaultPath()
     return RuntimeFolder() + QStringLiteral("/tavoclip.lock");
 }
 
+// Qt hands out no runtime folder when the one it would use is not private
+// (for instance /tmp/runtime-<user> made by someone else). The lock and the
+// socket then go to a per-user folder under the temporary folder, made
+// closed to others, and failing that to the user's configuration folder:
+// never to a fixed name in a folder that other users share.
 QString SingleInstanceLock::RuntimeFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString temp = PrivateTempFolder::Locate(QString(), QDir::tempPath());
+    if (!temp.isEmpty()) {
+        mkdir(QFile::encodeName(temp).constData(), S_IRWXU);
+        if (PrivateTempFolder::IsPrivate(temp))
+            return temp;
+    }
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return config;
 }
 
 }  // namespace tavoclip

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +26,35 @@ TEST(SingleInstanceLockTest, SecondCopyIsRefusedUntilTheFirstEnds)
     EXPECT_TRUE(QFileInfo::exists(path)) << "the first copy's lock is left alone";
     first.reset();
     EXPECT_TRUE(second.TryAcquire());
+}
+
+// When the runtime folder cannot be trusted (here: owned by another user),
+// the lock and the hand-over socket must not fall back to fixed names in the
+// shared temporary folder, where another user could plant or remove them.
+TEST(SingleInstanceLockTest, AnUntrustedRuntimeFolderNeverSendsTheLockToTheSharedFolder)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to give the runtime folder another owner";
+    QTemporaryDir shared;
+    QTemporaryDir foreign;
+    ASSERT_EQ(chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
+    ASSERT_EQ(chown(QFile::encodeName(foreign.path()).constData(), 65534, 65534), 0);
+    // Qt's own fallback, <temp>/runtime-<user>, is taken by another user too.
+    const QString qtFallback = shared.path() + "/runtime-" + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name);
+    ASSERT_TRUE(QDir().mkdir(qtFallback));
+    ASSERT_EQ(chown(QFile::encodeName(qtFallback).constData(), 65534, 65534), 0);
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(foreign.path()));
+    qputenv("TMPDIR", QFile::encodeName(shared.path()));
+
+    const QString folder = SingleInstanceLock::RuntimeFolder();
+
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    qputenv("TMPDIR", oldTemp);
+    EXPECT_NE(QDir(folder).canonicalPath(), QDir(shared.path()).canonicalPath());
+    EXPECT_NE(QDir(folder).canonicalPath(), QDir(foreign.path()).canonicalPath());
+    EXPECT_TRUE(PrivateTempFolder::IsPrivate(folder)) << folder.toStdString();
 }
 
 TEST(TempFileCleanupTest, DeletesPresentFilesAndIgnoresMissingOnes)
