@@ -31,8 +31,11 @@ status=$?
 [ "$(wc -l < jobs.txt)" -eq 4 ] || fail "expected 4 job lines, got: $(cat jobs.txt)"
 
 # ssh HOST -- COMMAND...: the remote shell runs COMMAND in the host's folder.
+# A login over ssh always sets SHELL, and parallel's remote worker runs each
+# job with it, so the stand-in sets it too (CI may start us without one).
 cat > fake-ssh <<'SSH'
 #!/bin/sh
+export SHELL="${SHELL:-/bin/sh}"
 host=$1
 shift
 [ "$1" = "--" ] && shift
