@@ -82,16 +82,29 @@ std::optional<SourceInfo> StartAndAwaitDescription(ConversionRun& run, QEventLoo
 }
 
 // ffprobe's account of the source; nullopt when `interrupted` holds first.
+// With `soundFrom`, of its sound alone (see SourceProbe::LookForSoundFrom).
 std::optional<ProbeResult> AskFfprobe(const QString& ffprobe, const std::string& sourcePath, QEventLoop& loop,
-                                      const std::function<bool()>& interrupted) {
+                                      const std::function<bool()>& interrupted,
+                                      std::optional<double> soundFrom = std::nullopt) {
     std::optional<ProbeResult> probe;
     SourceProbe prober(ffprobe, sourcePath, [&](ProbeResult done) {
         probe = std::move(done);
         loop.quit();
     });
+    if (soundFrom) prober.LookForSoundFrom(*soundFrom);
     prober.Start();
     while (!probe && !interrupted()) loop.exec();
     return probe;
+}
+
+// Where the sound lies on the source's clock, as far as ffprobe can tell
+// from the container and from the sound's packets just past `writtenUpTo`
+// (where the output's sound ended); nullopt when it cannot tell.
+std::optional<SoundSpan> FindSoundSpan(const QString& ffprobe, const std::string& sourcePath, double writtenUpTo,
+                                       QEventLoop& loop, const std::function<bool()>& interrupted) {
+    const auto probe = AskFfprobe(ffprobe, sourcePath, loop, interrupted, writtenUpTo);
+    if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return std::nullopt;
+    return SoundSpan{probe->info->audio->startSeconds, probe->info->audio->endSeconds};
 }
 
 }  // namespace
@@ -214,10 +227,19 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
     ticker.stop();
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (result->succeeded) console_.Time(run->seconds());
-    return Finish(given, plan, *result, temporary);
+    ExpectedOutput expected = plan.expected;
+    // Rare, so the extra look at the source costs ordinary files nothing.
+    if (result->succeeded && SoundMayHaveEndedFirst(expected, result->written)) {
+        const double cutStart = request.startSeconds.value_or(0);
+        const auto sound = FindSoundSpan(tools.ffprobe, request.sourcePath, cutStart + result->written.seconds, loop,
+                                         [&] { return stopSignal != 0; });
+        if (sound) expected = ExpectSoundWithin(*sound, cutStart, request.lengthSeconds.value_or(0));
+    }
+    if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
+    return Finish(given, expected, *result, temporary);
 }
 
-ConvExit ConvProgram::Finish(const ConvRequest& request, const ConversionPlan& plan, const RunResult& result,
+ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
                              TemporaryOutput& temporary) {
     if (!result.succeeded) {
         // FFmpeg knows the output by its temporary name, which means nothing
@@ -233,7 +255,7 @@ ConvExit ConvProgram::Finish(const ConvRequest& request, const ConversionPlan& p
     if (!temporary.Close()) return Failure("could not write the output: " + temporary.errorText());
     if (temporary.Size() == 0) return Failure("ffmpeg wrote nothing: " + Quoted(request.sourcePath) + " was not converted");
     // FFmpeg may end with success having written less than it was asked for.
-    if (const std::string wrong = CheckWrittenOutput(plan.expected, result.written); !wrong.empty()) {
+    if (const std::string wrong = CheckWrittenOutput(expected, result.written); !wrong.empty()) {
         console_.Error(Quoted(request.sourcePath) + " was not converted");
         return Failure(wrong);  // the cause, last
     }

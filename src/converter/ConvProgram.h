@@ -47,7 +47,7 @@ private:
     ConvExit PrintVersion();
     std::optional<ConvExit> CheckPaths(const ConvRequest& request);
     ConvExit Convert(const ConvRequest& given, const FfmpegTools& tools);
-    ConvExit Finish(const ConvRequest& request, const ConversionPlan& plan, const RunResult& result,
+    ConvExit Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
                     TemporaryOutput& temporary);
     ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
 

@@ -20,4 +20,15 @@ std::string CheckWrittenOutput(const ExpectedOutput& expected, const WrittenOutp
     return text;
 }
 
+bool SoundMayHaveEndedFirst(const ExpectedOutput& expected, const WrittenOutput& written) {
+    return expected.mayEndEarly && expected.seconds > 0 && written.audio &&
+           written.seconds < expected.seconds - AllowedShortfall(expected.seconds);
+}
+
+ExpectedOutput ExpectSoundWithin(SoundSpan sound, double cutStart, double cutLength) {
+    const double from = std::max(cutStart, sound.start);
+    const double to = cutLength > 0 ? std::min(cutStart + cutLength, sound.end) : sound.end;
+    return {false, true, std::max(0.0, to - from), false};
+}
+
 }  // namespace tavoclip

@@ -20,6 +20,12 @@ struct ExpectedOutput {
     bool mayEndEarly = false;  // sound alone from a source with a picture: the sound may end first
 };
 
+// Where the sound lies on the source's clock, in seconds from its start.
+struct SoundSpan {
+    double start = 0;
+    double end = 0;
+};
+
 // How much shorter than expected an output may be: half a second, or a tenth
 // of the length for short files, but never less than a tenth of a second (a
 // codec's frame and the muxer's rounding).
@@ -28,5 +34,15 @@ double AllowedShortfall(double expectedSeconds);
 // Empty when the output holds every stream asked for and is long enough;
 // otherwise one line that says what is wrong.
 std::string CheckWrittenOutput(const ExpectedOutput& expected, const WrittenOutput& written);
+
+// Sound alone from a source with a picture, shorter than what was asked: the
+// sound may simply end before the picture does, or FFmpeg may have stopped
+// early. Only the sound's own span can tell which.
+bool SoundMayHaveEndedFirst(const ExpectedOutput& expected, const WrittenOutput& written);
+
+// What such an output must hold once the sound's span is known: the sound
+// that lies within the cut [cutStart, cutStart + cutLength), or from
+// cutStart on when cutLength is 0.
+ExpectedOutput ExpectSoundWithin(SoundSpan sound, double cutStart, double cutLength);
 
 }  // namespace tavoclip

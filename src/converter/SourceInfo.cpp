@@ -21,11 +21,47 @@ double ReadRate(const QString& text) {
     return num / den;
 }
 
+// "00:00:03.000000000", Matroska's length tag; 0 when unreadable.
+double ReadClock(const QString& text) {
+    const QStringList parts = text.split(':');
+    if (parts.size() != 3) return 0;
+    bool ok[3] = {};
+    const double seconds = parts[0].toDouble(&ok[0]) * 3600 + parts[1].toDouble(&ok[1]) * 60 + parts[2].toDouble(&ok[2]);
+    return ok[0] && ok[1] && ok[2] ? seconds : 0;
+}
+
+// Sets where the sound starts and ends, relative to the source's start.
+// Matroska gives no stream length, only a tag that FFmpeg fills with the
+// stream's last timestamp; read as an end, it can only make the sound seem
+// shorter than it is, never longer.
+void ReadSoundSpan(const QJsonObject& stream, double sourceStart, AudioStreamInfo& audio) {
+    bool hasStart = false;
+    const double start = stream["start_time"].toString().toDouble(&hasStart);
+    audio.startSeconds = hasStart ? std::max(0.0, start - sourceStart) : 0;
+    const double length = stream["duration"].toString().toDouble();
+    const double taggedEnd = ReadClock(stream["tags"].toObject()["DURATION"].toString());
+    if (length > 0) audio.endSeconds = audio.startSeconds + length;
+    else if (taggedEnd > 0) audio.endSeconds = std::max(audio.startSeconds, taggedEnd - sourceStart);
+}
+
+// Packets read from the sound (and only the sound) show how far it reaches
+// at least, when the container does not say.
+void ReadSoundPackets(const QJsonArray& packets, double sourceStart, AudioStreamInfo& audio) {
+    for (const QJsonValue value : packets) {
+        const QJsonObject packet = value.toObject();
+        bool hasTime = false;
+        const double time = packet["pts_time"].toString().toDouble(&hasTime);
+        if (!hasTime) continue;
+        const double end = time + std::max(0.0, packet["duration_time"].toString().toDouble()) - sourceStart;
+        audio.endSeconds = std::max(audio.endSeconds, end);
+    }
+}
+
 bool IsCoverArt(const QJsonObject& stream) {
     return stream["disposition"].toObject()["attached_pic"].toInt() != 0;
 }
 
-void ReadStream(const QJsonObject& stream, SourceInfo& info) {
+void ReadStream(const QJsonObject& stream, double sourceStart, SourceInfo& info) {
     const QString type = stream["codec_type"].toString();
     const int index = stream["index"].toInt();
     if (type == "video" && !info.video && !IsCoverArt(stream) && stream["width"].toInt() > 0) {
@@ -35,6 +71,7 @@ void ReadStream(const QJsonObject& stream, SourceInfo& info) {
         info.video = video;
     } else if (type == "audio" && !info.audio && stream["channels"].toInt() > 0) {
         info.audio = AudioStreamInfo{index, stream["sample_rate"].toString().toInt(), stream["channels"].toInt()};
+        ReadSoundSpan(stream, sourceStart, *info.audio);
     }
 }
 
@@ -54,11 +91,13 @@ std::optional<SourceInfo> ParseProbeOutput(const QByteArray& json) {
 
     SourceInfo info;
     double longestStream = 0;
+    const double sourceStart = root["format"].toObject()["start_time"].toString().toDouble();
     for (const QJsonValue value : root["streams"].toArray()) {
         const QJsonObject stream = value.toObject();
-        ReadStream(stream, info);
+        ReadStream(stream, sourceStart, info);
         longestStream = std::max(longestStream, stream["duration"].toString().toDouble());
     }
+    if (info.audio) ReadSoundPackets(root["packets"].toArray(), sourceStart, *info.audio);
     const double formatDuration = root["format"].toObject()["duration"].toString().toDouble();
     info.durationSeconds = formatDuration > 0 ? formatDuration : longestStream;
     return info;

@@ -19,6 +19,10 @@ struct AudioStreamInfo {
     int index = 0;
     int sampleRate = 0;
     int channels = 0;
+    // Where the sound lies on the source's clock (0 is the source's start).
+    // Only ffprobe tells; endSeconds is 0 when unknown.
+    double startSeconds = 0;
+    double endSeconds = 0;
 };
 
 // What the converter needs to know of a source before choosing its options:

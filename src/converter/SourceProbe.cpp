@@ -29,7 +29,12 @@ void SourceProbe::Start() {
         Finish({std::nullopt, "ffprobe took too long to read it"});
     });
     timeout_.start(timeoutMs_);
-    process_.start(ffprobe_, {"-v", "error", "-of", "json", "-show_format", "-show_streams", QString::fromLocal8Bit(url_)});
+    QStringList arguments{"-v", "error", "-of", "json", "-show_format", "-show_streams"};
+    if (soundFrom_) {
+        arguments << "-select_streams" << "a:0" << "-show_entries" << "packet=pts_time,duration_time"
+                  << "-read_intervals" << QString("%1%+5").arg(*soundFrom_, 0, 'f', 3);
+    }
+    process_.start(ffprobe_, arguments << QString::fromLocal8Bit(url_));
     process_.closeWriteChannel();
 }
 

@@ -27,6 +27,11 @@ public:
                 int timeoutMs = 20000);
     ~SourceProbe();
 
+    // Asks about the first sound stream alone, and reads its packets for a
+    // few seconds from `seconds` on: a sound whose length the container does
+    // not state then still shows how far it reaches at least.
+    void LookForSoundFrom(double seconds) { soundFrom_ = seconds; }
+
     void Start();
 
 private:
@@ -39,6 +44,7 @@ private:
     int timeoutMs_;
     QProcess process_;
     QTimer timeout_;
+    std::optional<double> soundFrom_;
     bool done_ = false;
 };
 

@@ -133,6 +133,9 @@ protected:
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=3", "-itsoffset", "1", "-f", "lavfi",
                     "-i", "sine=frequency=440:sample_rate=44100:duration=2", "-map", "0:v", "-map", "1:a", "-c:v",
                     "mpeg4", "-c:a", "pcm_s16le", path});
+        } else if (name == "short-sound.mp4") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=4", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=1.5", "-c:v", "mpeg4", "-c:a", "aac", path});
         } else if (name == "slides.mp4") {
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=1:duration=3", "-f", "lavfi", "-i",
                     "sine=frequency=440:sample_rate=44100:duration=3", "-c:v", "libx264", "-pix_fmt", "yuv420p",
@@ -499,7 +502,8 @@ TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
     for (const Case& c : {Case{"-an", Clip("flash.flv"), "drop.mp4", "no audio stream"},
                           Case{"-t 1", Clip("flash.flv"), "early.avi", "stopped early"},
                           Case{"-t 1", Clip("surround.m4a"), "early.mp3", "stopped early"},
-                          Case{"-t 1", Clip("surround.m4a"), "early.amr", "stopped early"}}) {
+                          Case{"-t 1", Clip("surround.m4a"), "early.amr", "stopped early"},
+                          Case{"-t 1", Clip("flash.flv"), "sound.mp3", "stopped early"}}) {
         useFfmpegThatAdds(c.extra);
         QStringList arguments{"-i", c.source, "-y"};
         if (QString(c.output).endsWith(".amr")) arguments << "-vn" << "-ar" << "8000" << "-ac" << "1";
@@ -508,9 +512,14 @@ TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
         EXPECT_TRUE(result.lastLine().contains(c.reason)) << result.output.toStdString();
         EXPECT_FALSE(QFile::exists(Out(c.output))) << c.output;
     }
-    // The same FFmpeg with nothing added converts.
+    // The same FFmpeg with nothing added converts, also sound that ends
+    // before the picture does.
     useFfmpegThatAdds("");
     const ConvResult plain = RunConv({"-i", Clip("flash.flv"), "-y", Out("plain.mp4")}, conv);
     EXPECT_EQ(plain.exitCode, 0) << plain.output.toStdString();
+    for (const char* source : {"short-sound.mp4", "late.mkv"}) {
+        const ConvResult sound = RunConv({"-i", Clip(source), "-y", "-vn", Out(QString(source) + ".mp3")}, conv);
+        EXPECT_EQ(sound.exitCode, 0) << source << ": " << sound.output.toStdString();
+    }
 }
 #endif

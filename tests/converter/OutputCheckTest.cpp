@@ -68,3 +68,22 @@ TEST(OutputCheckTest, MissingStreamsAndShortOutputsFailWithAReason) {
     EXPECT_EQ(CheckWrittenOutput({false, true, 60, true}, {false, true, 20}), "");
     EXPECT_NE(CheckWrittenOutput({false, true, 60, true}, {false, false, 0}), "");
 }
+
+// Sound alone from a film may end before the film does; the sound's own span,
+// cut to the asked window, says how long the output must be.
+TEST(OutputCheckTest, SoundAloneIsJudgedByTheSoundsOwnSpan) {
+    const ExpectedOutput film{false, true, 60, true};
+    EXPECT_FALSE(SoundMayHaveEndedFirst(film, {false, true, 59.7}));
+    EXPECT_TRUE(SoundMayHaveEndedFirst(film, {false, true, 20}));
+    EXPECT_FALSE(SoundMayHaveEndedFirst({false, true, 60, false}, {false, true, 20}));
+
+    const ExpectedOutput whole = ExpectSoundWithin({10, 30}, 0, 0);
+    EXPECT_DOUBLE_EQ(whole.seconds, 20);
+    EXPECT_FALSE(whole.mayEndEarly);
+    EXPECT_EQ(CheckWrittenOutput(whole, {false, true, 20}), "");
+    EXPECT_NE(CheckWrittenOutput(whole, {false, true, 5}), "");
+
+    EXPECT_DOUBLE_EQ(ExpectSoundWithin({10, 30}, 25, 10).seconds, 5);  // the cut reaches past the sound
+    EXPECT_DOUBLE_EQ(ExpectSoundWithin({10, 30}, 0, 15).seconds, 5);   // the cut ends early in the sound
+    EXPECT_DOUBLE_EQ(ExpectSoundWithin({10, 30}, 40, 0).seconds, 0);   // no sound in the cut at all
+}

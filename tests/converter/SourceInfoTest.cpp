@@ -34,3 +34,36 @@ TEST(SourceInfoTest, FallsBackToTheLongestStreamAndRejectsNonsense) {
     EXPECT_FALSE(ParseProbeOutput("not json"));
     EXPECT_FALSE(ParseProbeOutput("[1, 2]"));
 }
+
+// Only sound alone that looks short is judged by the sound's own span, so a
+// span must never come out longer than the sound is.
+TEST(SourceInfoTest, PlacesTheSoundOnTheSourcesClock) {
+    const auto mp4 = ParseProbeOutput(R"({"streams": [
+        {"index": 0, "codec_type": "audio", "sample_rate": "44100", "channels": 2,
+         "start_time": "1.400000", "duration": "2.000000"}], "format": {"start_time": "0.400000"}})");
+    ASSERT_TRUE(mp4 && mp4->audio);
+    EXPECT_DOUBLE_EQ(mp4->audio->startSeconds, 1.0);
+    EXPECT_DOUBLE_EQ(mp4->audio->endSeconds, 3.0);
+
+    // Matroska: no stream length, a tag holding the last timestamp.
+    const auto mkv = ParseProbeOutput(R"({"streams": [
+        {"index": 0, "codec_type": "audio", "sample_rate": "44100", "channels": 2, "start_time": "1.000000",
+         "tags": {"DURATION": "00:00:03.000000000"}}], "format": {"start_time": "0.000000"}})");
+    ASSERT_TRUE(mkv && mkv->audio);
+    EXPECT_DOUBLE_EQ(mkv->audio->startSeconds, 1.0);
+    EXPECT_DOUBLE_EQ(mkv->audio->endSeconds, 3.0);
+
+    // No length at all (FLV): the packets read show how far it reaches.
+    const auto flv = ParseProbeOutput(R"({"streams": [{"index": 1, "codec_type": "audio", "sample_rate": "22050",
+        "channels": 1, "start_time": "0.000000"}], "format": {"start_time": "0.000000"},
+        "packets": [{"pts_time": "3.944000", "duration_time": "0.052000"}, {"pts_time": "N/A"},
+                    {"pts_time": "3.500000", "duration_time": "0.052000"}]})");
+    ASSERT_TRUE(flv && flv->audio);
+    EXPECT_DOUBLE_EQ(flv->audio->endSeconds, 3.996);
+
+    // Nothing said, or nonsense: the end stays unknown.
+    const auto bare = ParseProbeOutput(R"({"streams": [{"index": 0, "codec_type": "audio", "sample_rate": "8000",
+        "channels": 1, "tags": {"DURATION": "three seconds"}}], "format": {}})");
+    ASSERT_TRUE(bare && bare->audio);
+    EXPECT_DOUBLE_EQ(bare->audio->endSeconds, 0);
+}
