@@ -46,7 +46,7 @@ ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal
 
 void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {
     EndRedrawnLine();
-    std::fprintf(err_, "%s: %s\n", title.c_str(), text.c_str());
+    std::fprintf(err_, "%s: %s\n", Escaped(title).c_str(), Escaped(text).c_str());
     std::fflush(err_);
 }
 

@@ -54,14 +54,8 @@ void FillQueue(const std::vector<std::string>& paths, SourceQueue& queue) {
     }
 }
 
-// Prints what the real run would execute and ends as it would: 2 with
-// nothing to convert, 1 when a file would be refused.
-int DryRun(std::FILE* out, const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view) {
-    if (queue.empty()) {
-        view.ShowMessage("Please add a file", "Add", MessageIcon::Exclamation);
-        return BatchCommandLine::kRefusedStatus;
-    }
-    for (const ConverterCommand& command : driver.PlannedCommands()) std::fprintf(out, "%s\n", command.text.c_str());
+// Says, for each file the real run would refuse, why; 1 when there is one.
+int ReportRefusals(const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view) {
     int status = 0;
     for (std::size_t i = 0; i < queue.count(); ++i) {
         const std::string refusal = driver.RefusalFor(queue.at(i).path);
@@ -70,6 +64,17 @@ int DryRun(std::FILE* out, const BatchDriver& driver, const SourceQueue& queue, 
         status = 1;
     }
     return status;
+}
+
+// Prints what the real run would execute and ends as it would: 2 with
+// nothing to convert, 1 when a file would be refused.
+int DryRun(std::FILE* out, const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view) {
+    if (queue.empty()) {
+        view.ShowMessage("Please add a file", "Add", MessageIcon::Exclamation);
+        return BatchCommandLine::kRefusedStatus;
+    }
+    for (const ConverterCommand& command : driver.PlannedCommands()) std::fprintf(out, "%s\n", command.text.c_str());
+    return ReportRefusals(driver, queue, view);
 }
 
 }  // namespace
@@ -126,7 +131,10 @@ int HeadlessBatch::Run(const QStringList& arguments) {
 
     if (request.printJobs) {
         directories.MakeDirectory(outputFolder);
-        return PrintJobs(driver.PlannedCommands());
+        // A file left out of the list is said on the error output, and the
+        // status says it too, so a pipeline does not take the list as whole.
+        const int refused = ReportRefusals(driver, queue, view);
+        return std::max(PrintJobs(driver.PlannedCommands()), refused);
     }
     if (request.dryRun) return DryRun(out_, driver, queue, view);
     driver.Start();

@@ -90,6 +90,11 @@ TEST_F(NamesTest, AFoundSourceNameThatIsNotUtf8IsRefusedAndTheOthersConvert) {
     // The dry run ends as the real run does.
     EXPECT_EQ(RunRaw({"-n", "--converter", FAKECONV_PATH, "-o", Path("out"), Path("in")}, status).find("bad"), std::string::npos);
     EXPECT_EQ(status, 1);
+    // So does the job list: the file is left out, and the status says so.
+    const std::string jobs = RunRaw({"--print-jobs", "--converter", FAKECONV_PATH, "-o", Path("out"), Path("in")}, status);
+    EXPECT_EQ(jobs.find("bad"), std::string::npos);
+    EXPECT_NE(jobs.find("good.flv"), std::string::npos);
+    EXPECT_EQ(status, 1);
 }
 
 TEST_F(NamesTest, ControlCharactersInNamesAreEscapedSoEveryEventIsOneLine) {
