@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <span>
 
+#include "SoundFilter.h"
+
 namespace tavoclip {
 namespace {
 
@@ -28,13 +30,6 @@ constexpr std::array<FrameRate, 8> kMpeg1Rates{{{"24000/1001", 24000.0 / 1001},
 
 // Sizes H.263 can code; any other size goes into 3GP as MPEG-4 Part 2.
 constexpr std::array<FrameSize, 5> kH263Sizes{{{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}}};
-
-// Makes the sound begin at the output's time 0, filling any gap before the
-// source's first sample (and any later hole) with silence and dropping what
-// lies before the start. A sound that starts after the picture then keeps its
-// offset in containers that do not carry a start time per stream (AVI, raw
-// PCM for the AMR encoder, WAV), and audio-only outputs keep the lead-in.
-constexpr const char* kSoundFromZero = "aresample=async=1:first_pts=0";
 
 std::string Kbps(std::int64_t bits) {
     char text[32];
@@ -258,7 +253,8 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
             break;
         case AudioEncoder::AmrNb: return;
     }
-    args.insert(args.end(), {"-map", "0:a:0", "-af", kSoundFromZero, "-c:a", std::string(FfmpegAudioCodec(encoder))});
+    args.insert(args.end(), {"-map", "0:a:0", "-af", SoundFilter(encoder, audio.sampleRate), "-c:a",
+                             std::string(FfmpegAudioCodec(encoder))});
     if (audio.bitrate) args.insert(args.end(), {"-b:a", std::to_string(audio.bitrate)});
     // Only what differs from the source is spelled out, so that the line for
     // an ordinary source does not depend on the source (see ConvProgram).
@@ -281,7 +277,8 @@ void PlanBuilder::BuildPcm() {
     auto& args = plan_.pcmArguments;
     AddInput(args);
     if (request_.lengthSeconds) args.insert(args.end(), {"-t", std::to_string(*request_.lengthSeconds)});
-    args.insert(args.end(), {"-map", "0:a:0", "-vn", "-sn", "-dn", "-af", kSoundFromZero,
+    args.insert(args.end(), {"-map", "0:a:0", "-vn", "-sn", "-dn", "-af",
+                             SoundFilter(AudioEncoder::Pcm, AmrNbEncoder::kSampleRate),
                              "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "-flush_packets", "0", "pipe:1"});
 }
 
@@ -322,6 +319,12 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
     // every stream to make that positive would move the picture to the next
     // frame tick, a whole second for a slideshow; AVI starts both at 0 anyway.
     if (container_.muxer == "avi") args.insert(args.end(), {"-avoid_negative_ts", "disabled"});
+    // The WMA encoder's priming and the silence put before a WMA sound (see
+    // SoundFilter) start it before 0 as well. Shifting every stream to make
+    // that positive would start a WMA file's sound that much after the file's
+    // start. ASF counts its times from a preroll, so a start a little before 0
+    // is valid, and the decoded sound still begins at 0.
+    if (container_.muxer == "asf") args.insert(args.end(), {"-avoid_negative_ts", "disabled"});
     // The QuickTime family otherwise turns a source's timecode into a data
     // track of its own; the output holds one picture and one sound only.
     if (container_.muxer == "mov" || container_.muxer == "mp4" || container_.muxer == "3gp")

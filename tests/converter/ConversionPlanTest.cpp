@@ -195,8 +195,12 @@ TEST(ConversionPlanTest, TheTypicalSourcePlanFitsOrdinarySources) {
     for (const auto& [output, kbps] : lines) {
         const ConvRequest request = Request(output, kbps);
         const ConversionPlan guess = Plan(request, TypicalSource(request));
-        for (const SourceInfo& source : {Flv(25, 22050, 1), Flv(29.97, 44100, 2), Flv(25, 48000, 2)})
-            EXPECT_TRUE(SameProcesses(guess, Plan(request, source))) << output;
+        for (const SourceInfo& source : {Flv(25, 22050, 1), Flv(29.97, 44100, 2), Flv(25, 48000, 2)}) {
+            // WMA's frame, and so the silence put before its sound, is shorter at 22050 Hz.
+            const bool shorterWmaFrame = (output.ends_with(".wma") || output.ends_with(".wmv")) &&
+                                         source.audio->sampleRate == 22050;
+            EXPECT_EQ(SameProcesses(guess, Plan(request, source)), !shorterWmaFrame) << output;
+        }
     }
     const ConvRequest mpg = Request("/o.mpg");
     EXPECT_FALSE(SameProcesses(Plan(mpg, TypicalSource(mpg)), Plan(mpg, Flv(15, 22050, 1))));
