@@ -282,9 +282,13 @@ void PlanBuilder::BuildPcm() {
                              "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "-flush_packets", "0", "pipe:1"});
 }
 
-// conv's AMR stream arrives on standard input as the second input.
+// conv's AMR stream arrives on standard input as the second input. FFmpeg
+// opens every input before it encodes a frame, and by default reads 5 s of a
+// stream to learn its format; the AMR stream says all there is in its first
+// frame, and waiting for 5 s of it (a second segment of conv's encoder) only
+// holds the picture's encoding back.
 void PlanBuilder::BuildAmrMux(std::vector<std::string>& args) {
-    args.insert(args.end(), {"-f", "amr", "-i", "pipe:0"});
+    args.insert(args.end(), {"-f", "amr", "-analyzeduration", "20000", "-i", "pipe:0"});
 }
 
 ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {

@@ -14,23 +14,41 @@ constexpr std::size_t kWarmUpBytes = SegmentedAmrEncoder::kWarmUpFrames * kFrame
 }  // namespace
 
 SegmentedAmrEncoder::SegmentedAmrEncoder(AmrNbMode mode, unsigned threads)
-    : mode_(mode), threads_(std::max(1u, threads)), valid_(AmrNbEncoder(mode).valid()) {}
+    : mode_(mode), threads_(std::max(1u, threads)), lead_(std::make_unique<AmrNbEncoder>(mode)) {
+    valid_ = lead_->valid();
+}
 
 // A future from std::async waits for its thread when destroyed: a run that
 // is stopped half-way waits for at most the segments still encoding.
 SegmentedAmrEncoder::~SegmentedAmrEncoder() = default;
 
+// Encodes the first segment's complete frames up to kLeadFrames that have not
+// been encoded yet.
+std::string SegmentedAmrEncoder::EncodeLead() {
+    const std::size_t end = std::min(kLeadFrames * kFrameBytes, pending_.size() / kFrameBytes * kFrameBytes);
+    if (!lead_ || end <= leadBytes_) return {};
+    const std::int64_t before = lead_->samplesEncoded();
+    std::string out = lead_->Encode(std::string_view(pending_).substr(leadBytes_, end - leadBytes_));
+    samplesEncoded_ += lead_->samplesEncoded() - before;
+    leadBytes_ = end;
+    return out;
+}
+
+// pcm starts at the segment's warm-up; the first segment's starts at the
+// file's start, its lead already encoded.
 void SegmentedAmrEncoder::Submit(std::string pcm, std::size_t warmUpBytes, bool last) {
-    const bool header = std::exchange(first_, false);
-    running_.push_back(std::async(std::launch::async, [mode = mode_, pcm = std::move(pcm), warmUpBytes, header, last] {
-        AmrNbEncoder encoder(mode, false);
-        encoder.Encode(std::string_view(pcm).substr(0, warmUpBytes));
-        const std::int64_t heard = encoder.samplesEncoded();
+    std::size_t skip = warmUpBytes;
+    std::unique_ptr<AmrNbEncoder> encoder = std::move(lead_);
+    if (encoder) skip = std::exchange(leadBytes_, 0);
+    else encoder = std::make_unique<AmrNbEncoder>(mode_, false);
+    running_.push_back(std::async(std::launch::async, [encoder = std::move(encoder), pcm = std::move(pcm), warmUpBytes,
+                                                       skip, last] {
+        if (warmUpBytes > 0) encoder->Encode(std::string_view(pcm).substr(0, warmUpBytes));
+        const std::int64_t heard = encoder->samplesEncoded();
         Segment segment;
-        if (header) segment.frames = AmrNbEncoder::kFileHeader;
-        segment.frames += encoder.Encode(std::string_view(pcm).substr(warmUpBytes));
-        if (last) segment.frames += encoder.Finish();
-        segment.samples = encoder.samplesEncoded() - heard;
+        segment.frames = encoder->Encode(std::string_view(pcm).substr(skip));
+        if (last) segment.frames += encoder->Finish();
+        segment.samples = encoder->samplesEncoded() - heard;
         return segment;
     }));
 }
@@ -52,7 +70,7 @@ std::string SegmentedAmrEncoder::TakeFinished(bool wait) {
 
 std::string SegmentedAmrEncoder::Encode(std::string_view pcm) {
     pending_.append(pcm);
-    std::string out;
+    std::string out = EncodeLead();
     while (pending_.size() >= warmUpBytes_ + kSegmentBytes) {
         if (running_.size() >= 2 * threads_) out += TakeOldest();
         const std::size_t end = warmUpBytes_ + kSegmentBytes;
@@ -67,7 +85,7 @@ std::string SegmentedAmrEncoder::Encode(std::string_view pcm) {
 std::string SegmentedAmrEncoder::Finish() {
     // The last segment also writes the header of an empty file and pads a
     // partial frame.
-    if (pending_.size() > warmUpBytes_ || first_) Submit(std::exchange(pending_, {}), warmUpBytes_, true);
+    if (pending_.size() > warmUpBytes_ || lead_) Submit(std::exchange(pending_, {}), warmUpBytes_, true);
     pending_.clear();
     warmUpBytes_ = 0;
     return TakeFinished(true);

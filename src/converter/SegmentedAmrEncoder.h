@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <future>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -18,11 +19,15 @@ namespace tavoclip {
 // starts in nearly the state the encoder of the segment before ended in, and
 // the seam cannot be heard. The cut depends on nothing but the PCM, so the
 // bytes written are the same on any machine, whatever number of threads ran.
-// Used like AmrNbEncoder, from one thread.
+// The first kLeadFrames frames are encoded at once on the caller's thread, by
+// the encoder that then finishes the first segment: a muxing FFmpeg waits for
+// the first frames before it encodes any picture, and need not wait for a
+// whole segment. Used like AmrNbEncoder, from one thread.
 class SegmentedAmrEncoder {
 public:
     static constexpr std::size_t kSegmentFrames = 250;  // 5 s
     static constexpr std::size_t kWarmUpFrames = 20;
+    static constexpr std::size_t kLeadFrames = 25;  // 0.5 s
 
     // threads: the cores to use (at least one).
     SegmentedAmrEncoder(AmrNbMode mode, unsigned threads);
@@ -50,6 +55,7 @@ private:
         std::int64_t samples = 0;
     };
 
+    std::string EncodeLead();
     void Submit(std::string pcm, std::size_t warmUpBytes, bool last);
     std::string TakeOldest();
     std::string TakeFinished(bool wait);
@@ -57,7 +63,10 @@ private:
     AmrNbMode mode_;
     unsigned threads_;
     bool valid_ = false;
-    bool first_ = true;
+    // The first segment's encoder until that segment is submitted; it writes
+    // the file header. leadBytes_: the PCM it has encoded, from pending_'s start.
+    std::unique_ptr<AmrNbEncoder> lead_;
+    std::size_t leadBytes_ = 0;
     std::string pending_;     // the PCM of the next segment, its warm-up first
     std::size_t warmUpBytes_ = 0;
     std::deque<std::future<Segment>> running_;

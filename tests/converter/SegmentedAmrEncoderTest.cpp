@@ -105,6 +105,24 @@ TEST(SegmentedAmrEncoderTest, TheSameBytesWhateverTheThreadsAndPieces) {
     EXPECT_EQ(oneThread.size(), 6 + frames * 32);  // 12.2 kbit/s frames are 32 bytes
 }
 
+// A muxing FFmpeg starts on the picture only once it has the first frames:
+// they come out as soon as their samples are in, long before the first
+// segment is whole, and the file is still the same bytes.
+TEST(SegmentedAmrEncoderTest, TheFirstFramesComeOutAtOnce) {
+    const std::string pcm = LittleEndian(Sound(2 * kSegmentSamples + 500));
+    const std::string whole = EncodeInPieces(pcm, AmrNbMode::Mr122, 1, pcm.size());
+    const std::size_t frameBytes = AmrNbEncoder::kFrameSamples * 2;
+    SegmentedAmrEncoder encoder(AmrNbMode::Mr122, 2);
+    std::string amr = encoder.Encode(pcm.substr(0, 3 * frameBytes + 7));
+    EXPECT_EQ(amr.size(), 6 + 3 * 32u) << "the header and three frames";
+    amr += encoder.Encode(pcm.substr(3 * frameBytes + 7, 40 * frameBytes));
+    EXPECT_GE(amr.size(), 6 + SegmentedAmrEncoder::kLeadFrames * 32);
+    amr += encoder.Encode(pcm.substr(43 * frameBytes + 7));
+    amr += encoder.Finish();
+    EXPECT_TRUE(amr == whole);
+    EXPECT_EQ(encoder.samplesEncoded(), static_cast<std::int64_t>(pcm.size() / 2));
+}
+
 // Right after a seam the sound is as close to the source as in the middle of
 // a segment: the warm-up leaves no click. Without it the first frames after
 // each seam fall 10 dB and more below the rest.
