@@ -27,7 +27,11 @@ void BackgroundDrag::Move(const QMouseEvent& event)
         grip_.reset();
         return;
     }
-    if (handOff_(window_)) {
+    // The event's screen and window positions both come from the window
+    // system with the event, so their difference is where the window really
+    // is, whatever the toolkit has recorded so far.
+    const QPoint origin = (event.globalPosition() - event.position()).toPoint();
+    if (handOff_(window_, origin)) {
         // The window system drags until the release, which this window will
         // not see; nothing after it belongs to this gesture.
         grip_.reset();

@@ -22,10 +22,11 @@ namespace tavoclip {
 // release. A move without a press seen here never moves the window.
 class BackgroundDrag {
 public:
-    using HandOff = std::function<bool(QWidget&)>;
+    // Gives the gesture to the window system, told where the window's client
+    // area lies on the screen according to the event that starts the drag.
+    using HandOff = std::function<bool(QWidget&, const QPoint& origin)>;
 
-    // handOff gives the gesture to the window system; BeginWindowDrag unless
-    // a test replaces it.
+    // handOff is BeginWindowDrag unless a test replaces it.
     explicit BackgroundDrag(QWidget& window, HandOff handOff = {});
 
     void Press(const QMouseEvent& event);

@@ -3,11 +3,15 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QWidget>
+#include <QWindow>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "ApplyColorKey.h"
 #include "BackgroundDrag.h"
+#include "BeginWindowDrag.h"
 #include "HotSpot.h"
 #include "MainSkin.h"
 #include "PictureStore.h"
@@ -82,7 +86,7 @@ TEST(BackgroundDragTest, OnePressHandsOverOneDragWhateverTheButtonsSayLater)
 {
     QWidget window;
     int handOffs = 0;
-    BackgroundDrag drag(window, [&](QWidget&) { return ++handOffs, true; });
+    BackgroundDrag drag(window, [&](QWidget&, const QPoint&) { return ++handOffs, true; });
 
     Feed(drag, window, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {20, 20});
     EXPECT_EQ(handOffs, 0) << "a move with a stale button but no press";
@@ -98,11 +102,42 @@ TEST(BackgroundDragTest, OnePressHandsOverOneDragWhateverTheButtonsSayLater)
     EXPECT_EQ(handOffs, 1) << "only the left button drags";
 }
 
+// A window just mapped by a reparenting window manager may still be recorded
+// at 0,0; the window manager's move must start from where the pointer really
+// is, which the event itself tells.
+TEST(BackgroundDragTest, HandsOverWhereTheEventPlacesTheWindowNotWhereItIsRecorded)
+{
+    QWidget window;
+    std::optional<QPoint> origin;
+    BackgroundDrag drag(window, [&](QWidget&, const QPoint& at) { return origin = at, true; });
+    const auto send = [&](QEvent::Type type, Qt::MouseButton button, QPoint local, QPoint global) {
+        const QMouseEvent event(type, QPointF(local), QPointF(global), button, Qt::LeftButton, Qt::NoModifier);
+        type == QEvent::MouseButtonPress ? drag.Press(event) : drag.Move(event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton, {160, 12}, {508, 307});
+    send(QEvent::MouseMove, Qt::NoButton, {170, 18}, {518, 313});
+    EXPECT_EQ(origin, QPoint(348, 295));
+}
+
+TEST(BeginWindowDragTest, SetsTheRecordedPlaceRightBeforeHandingOver)
+{
+    QWidget window;
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.setGeometry(0, 0, 120, 80);
+    window.show();
+    ASSERT_TRUE(window.windowHandle() != nullptr);
+    BeginWindowDrag(window, QPoint(348, 295));
+    EXPECT_EQ(window.windowHandle()->position(), QPoint(348, 295));
+    // Already in line: nothing to ask of the window system.
+    BeginWindowDrag(window, QPoint(348, 295));
+    EXPECT_EQ(window.windowHandle()->geometry(), QRect(348, 295, 120, 80));
+}
+
 TEST(BackgroundDragTest, WithoutWindowSystemDragTheWindowFollowsUntilRelease)
 {
     QWidget window;
     window.move(100, 100);
-    BackgroundDrag drag(window, [](QWidget&) { return false; });
+    BackgroundDrag drag(window, [](QWidget&, const QPoint&) { return false; });
     const auto send = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint global) {
         Feed(drag, window, type, button, held, global);
     };
