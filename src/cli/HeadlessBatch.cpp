@@ -137,6 +137,7 @@ int HeadlessBatch::Run(const QStringList& arguments) {
         return std::max(PrintJobs(driver.PlannedCommands()), refused);
     }
     if (request.dryRun) return DryRun(out_, driver, queue, view);
+    driver.SetStartPause(0);
     driver.Start();
     if (!driver.timerActive()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
     int stopSignal = 0;

@@ -82,6 +82,10 @@ public:
     // imgStart_Click: "Please add a file" on an empty queue, otherwise
     // disables the controls and arms Timer1.
     void Start();
+    // Timer1's pause lets the window show its disabled controls before the
+    // first converter starts; a batch with no window (tavoclip-batch) sets 0
+    // and starts at once.
+    void SetStartPause(int milliseconds) { timer1_.setInterval(milliseconds); }
     void Timer1_Timer();
     void ConvertNext();
     void objDOS_CommandOver();
