@@ -10,26 +10,13 @@ for tool in xdotool xprop openbox; do
 done
 source "$(dirname "$0")/../support/private_x_server.sh"
 source "$(dirname "$0")/../support/window_manager.sh"
+source "$(dirname "$0")/../support/private_session.sh"
 start_private_x_server
 
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
 program_pid=
 wm_pid=
-cleanup() {
-  local pid
-  for pid in $program_pid $wm_pid; do
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  done
-  rm -rf "$runtime"
-  stop_private_x_server
-}
-trap cleanup EXIT
-# Private runtime, configuration and cache folders: this copy's single-copy
-# lock, its settings and openbox's files stay apart from anything a person
-# runs here.
-export XDG_RUNTIME_DIR=$runtime XDG_CONFIG_HOME=$runtime/config XDG_CACHE_HOME=$runtime/cache HOME=$runtime
-unset QT_QPA_PLATFORM
+start_private_session
+trap 'end_private_session $program_pid $wm_pid' EXIT
 start_openbox
 
 fail=0
