@@ -56,7 +56,6 @@ Listing ListFolder(const std::string& folder, const std::function<void()>& after
     }
     std::sort(listing.files.begin(), listing.files.end(), LessIgnoringCase);
     std::sort(listing.folders.begin(), listing.folders.end(), LessIgnoringCase);
-    if (listing.folders.size() > kMaxSubfoldersSearched) listing.folders.resize(kMaxSubfoldersSearched);
     return listing;
 }
 

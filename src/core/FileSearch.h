@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,15 +11,13 @@ namespace tavoclip {
 // depth first. Each listing is sorted by name without regard to letter case,
 // so the order is the same on every file system. Paths are the folder text, a
 // separator and the name, used as they are (a drive root's trailing separator
-// is kept). Only the first kMaxSubfoldersSearched subfolders of a folder are
-// searched. Entries named like the converter's temporary folder
+// is kept). Every subfolder is searched, however many a folder holds.
+// Entries named like the converter's temporary folder
 // (ConverterTemporaryName.h) are skipped: what a killed converter left is
 // never a source. Symbolic links to folders are neither searched nor listed,
 // so a link back into the tree cannot make the search run forever. A folder
 // that cannot be listed contributes nothing. afterEach runs after every
 // listing entry; the window lets its events run there.
-inline constexpr std::size_t kMaxSubfoldersSearched = 200;
-
 void SearchFiles(const std::string& folder, std::vector<std::string>& target,
                  const std::function<void()>& afterEach = {});
 

@@ -232,14 +232,15 @@ TEST_F(SourceListActionsTest, AFolderImportQueuesEveryFileBelowItInSearchOrder)
     ExpectViewShowsQueue();
 }
 
-TEST_F(SourceListActionsTest, AFolderImportSearchesOnlyTheFirst200Subfolders)
+TEST_F(SourceListActionsTest, AFolderImportSearchesEverySubfolderPastThe200th)
 {
     for (int i = 1; i <= 201; ++i)
         Touch(QStringLiteral("wide/d%1/f.flv").arg(i, 3, 10, QLatin1Char('0')));
     dialogs_.folderAnswers = {files_.filePath("wide")};
     actions_->AddFolder();
-    ASSERT_EQ(queue_.count(), 200u);
+    ASSERT_EQ(queue_.count(), 201u);
     EXPECT_EQ(QString::fromStdString(queue_.at(199).path), files_.filePath("wide/d200/f.flv"));
+    EXPECT_EQ(QString::fromStdString(queue_.at(200).path), files_.filePath("wide/d201/f.flv"));
     ExpectViewShowsQueue();
 }
 
