@@ -4,16 +4,68 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <algorithm>
+
 namespace tavoclip {
 
 namespace {
 
-// A complete answer with a 2xx status: anything else (a redirect, an error
-// status, a connection that broke or closed early) did not take the message.
-bool Delivered(QNetworkReply& reply)
+// Each value of every Content-Length field: Qt joins repeated fields with
+// ", ", so both forms of a repeat end up here.
+QList<QByteArray> DeclaredLengths(const QNetworkReply& reply)
+{
+    QList<QByteArray> values;
+    for (const QNetworkReply::RawHeaderPair& header : reply.rawHeaderPairs()) {
+        if (header.first.compare("content-length", Qt::CaseInsensitive) != 0)
+            continue;
+        for (const QByteArray& value : header.second.split(','))
+            values.append(value.trimmed());
+    }
+    return values;
+}
+
+// Qt reads past a Content-Length it cannot parse (negative, too large for 64
+// bits) as if there were none, and takes one of two that differ: the answer's
+// end is then a guess. The length must be one plain number, repeated only
+// unchanged, and, where the body is not compressed (Qt unpacks what is, so
+// its size differs), exactly the body that came.
+bool LengthHolds(const QNetworkReply& reply, qint64 bodyBytes)
+{
+    const QList<QByteArray> values = DeclaredLengths(reply);
+    if (values.isEmpty())
+        return true;
+    for (const QByteArray& value : values) {
+        const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](char c) {
+            return c >= '0' && c <= '9';
+        });
+        if (!digits || value != values.first())
+            return false;
+    }
+    bool fits = false;
+    const qint64 declared = values.first().toLongLong(&fits);
+    if (!fits)
+        return false;
+    const QByteArray coding = reply.rawHeader("Content-Encoding").trimmed().toLower();
+    return !coding.isEmpty() && coding != "identity" ? true : declared == bodyBytes;
+}
+
+// Qt takes a chunk size it cannot read (not hexadecimal, past 64 bits) for
+// the last chunk, so the answer looks complete and empty. A chunked answer
+// with no body at all therefore cannot be told from a broken one; the
+// endpoint answers with a page, so only a chunked answer with a body counts.
+bool ChunksHold(const QNetworkReply& reply, qint64 bodyBytes)
+{
+    return !reply.rawHeader("Transfer-Encoding").toLower().contains("chunked") || bodyBytes > 0;
+}
+
+// A complete, well-formed answer with a 2xx status: anything else (a
+// redirect, an error status, a connection that broke or closed early, an
+// answer whose length or chunks cannot be read) did not take the message.
+bool Delivered(const QNetworkReply& reply, qint64 bodyBytes)
 {
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    return reply.error() == QNetworkReply::NoError && status >= 200 && status < 300;
+    return reply.error() == QNetworkReply::NoError && status >= 200 && status < 300 &&
+           LengthHolds(reply, bodyBytes) && ChunksHold(reply, bodyBytes);
 }
 
 }  // namespace
@@ -59,7 +111,11 @@ void FeedbackRequest::Send(const QString& name, const QString& email, const QStr
     // Qt keeps at most this much unread; the rest waits in the socket.
     reply_->setReadBufferSize(kMaxBodyBytes);
     connect(reply_, &QNetworkReply::readyRead, this, &FeedbackRequest::Discard);
-    connect(reply_, &QNetworkReply::finished, this, [this] { Finish(Delivered(*reply_)); });
+    connect(reply_, &QNetworkReply::finished, this, [this] {
+        // The body's last bytes may still wait unread; they count too.
+        bodyBytes_ += reply_->skip(reply_->bytesAvailable());
+        Finish(Delivered(*reply_, bodyBytes_));
+    });
     timeout_.start(endpoint_.timeout);
 }
 

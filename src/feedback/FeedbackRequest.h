@@ -31,8 +31,9 @@ struct FeedbackEndpoint {
 // and an answer longer than any feedback page is cut off, so a server cannot
 // fill the memory. Redirects are not followed: the values go to the endpoint
 // and nowhere else. finished() comes once, telling whether the server took
-// the message (a complete 2xx answer) or not (no connection, another status,
-// a cut or oversized answer, no answer in time). Destroying the request
+// the message (a complete, well-formed 2xx answer) or not (no connection,
+// another status, a cut or oversized answer, a length or chunk size that
+// cannot be read, no answer in time). Destroying the request
 // abandons it quietly, so the form may be closed at any moment.
 class FeedbackRequest : public QObject {
     Q_OBJECT

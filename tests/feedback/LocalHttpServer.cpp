@@ -20,6 +20,13 @@ void LocalHttpServer::AnswerWith(const QByteArray& head, const QByteArray& body)
     body_ = body;
 }
 
+void LocalHttpServer::AnswerRaw(const QByteArray& answer)
+{
+    mode_ = Mode::Answer;
+    head_ = answer;
+    body_.clear();
+}
+
 void LocalHttpServer::SendEndlessBody(qint64 closeAfter)
 {
     mode_ = Mode::Endless;

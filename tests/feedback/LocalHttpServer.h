@@ -17,6 +17,9 @@ public:
     // Answers every request with this head (status line and headers, without
     // the blank line) and body, then closes the connection.
     void AnswerWith(const QByteArray& head, const QByteArray& body = {});
+    // Answers every request with exactly these bytes, head and body as
+    // they are, then closes the connection.
+    void AnswerRaw(const QByteArray& answer);
     // Answers 200 with a body announced as 3 GB and sends it, keeping little
     // in the send queue, until the client goes away or `closeAfter` bytes
     // have gone out; then closes the connection.
