@@ -2,36 +2,13 @@
 
 #include <algorithm>
 
+#include "LineEscape.h"
 #include "ProgressTracker.h"
 
 namespace tavoclip {
 namespace {
 
 constexpr int kBarCharacters = 24;
-
-// A name as the script lines carry it: a line end or another control
-// character in it would split or forge a line, so these are written
-// escaped (\n, \t, \xHH), and the backslash itself as \\.
-std::string Escaped(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            result += "\\\\";
-        } else if (c == '\n') {
-            result += "\\n";
-        } else if (c == '\t') {
-            result += "\\t";
-        } else if (byte < 0x20 || byte == 0x7f) {
-            result += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
 
 }  // namespace
 
@@ -46,7 +23,7 @@ ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal
 
 void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {
     EndRedrawnLine();
-    std::fprintf(err_, "%s: %s\n", Escaped(title).c_str(), Escaped(text).c_str());
+    std::fprintf(err_, "%s: %s\n", EscapeForLine(title).c_str(), EscapeForLine(text).c_str());
     std::fflush(err_);
 }
 
@@ -72,13 +49,15 @@ void ConsoleBatchView::FileStarting(std::size_t position, std::size_t total, con
                                     const std::string& source) {
     position_ = position;
     total_ = total;
-    fileName_ = GetFileName(source, PathStyle::Posix);
+    // The terminal line shows the name as the script lines do: raw, a line
+    // break or an escape sequence in it would forge lines on the screen.
+    fileName_ = EscapeForLine(GetFileName(source, PathStyle::Posix));
     printedCaption_.clear();
     inHand_[position] = {fileName_, 0, {}, {}};
     if (terminal_) {
         several_ ? RedrawSeveral() : Redraw();
     } else {
-        std::fprintf(out_, "START %zu/%zu %s\n", position, total, Escaped(source).c_str());
+        std::fprintf(out_, "START %zu/%zu %s\n", position, total, EscapeForLine(source).c_str());
         std::fflush(out_);
     }
 }
@@ -88,9 +67,9 @@ void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
     inHand_.erase(outcome.position);
     EndRedrawnLine();
     if (outcome.converted) {
-        std::fprintf(out_, "DONE %s -> %s\n", Escaped(outcome.source).c_str(), Escaped(outcome.outputPath).c_str());
+        std::fprintf(out_, "DONE %s -> %s\n", EscapeForLine(outcome.source).c_str(), EscapeForLine(outcome.outputPath).c_str());
     } else {
-        std::fprintf(out_, "FAILED %s: %s\n", Escaped(outcome.source).c_str(), Escaped(outcome.reason).c_str());
+        std::fprintf(out_, "FAILED %s: %s\n", EscapeForLine(outcome.source).c_str(), EscapeForLine(outcome.reason).c_str());
     }
     std::fflush(out_);
     if (terminal_ && several_ && !inHand_.empty()) RedrawSeveral();

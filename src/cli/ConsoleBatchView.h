@@ -18,8 +18,9 @@ namespace tavoclip {
 // When several files convert at once, PROGRESS lines carry the file's
 // number (PROGRESS k/n CAPTION) and the terminal line shows one bar for the
 // whole batch followed by the files in hand.
-// In these lines control characters of names and reasons are escaped (\n,
-// \t, \xHH, and \\ for the backslash), so every event stays one line.
+// In these lines, on the terminal line and in messages, names and reasons
+// are escaped by EscapeForLine (\n, \t, \xHH, \uHHHH for C1 controls and
+// U+2028/U+2029, and \\ for the backslash), so every event stays one line.
 // Message boxes go to the error stream as "TITLE: TEXT".
 class ConsoleBatchView : public BatchView {
 public:

@@ -16,6 +16,7 @@
 #include "DOSOutputs.h"
 #include "FileSearch.h"
 #include "FileSystemDirectoryMaker.h"
+#include "LineEscape.h"
 #include "NullFolderOpener.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
@@ -86,7 +87,7 @@ int HeadlessBatch::Run(const QStringList& arguments) {
     BatchCommandLine commandLine;
     switch (commandLine.Parse(arguments)) {
         case BatchAction::Refused:
-            std::fprintf(err_, "tavoclip-batch: %s\n", commandLine.message().c_str());
+            std::fprintf(err_, "tavoclip-batch: %s\n", EscapeForLine(commandLine.message()).c_str());
             return BatchCommandLine::kRefusedStatus;
         case BatchAction::Help:
             std::fputs(commandLine.message().c_str(), out_);
@@ -165,9 +166,7 @@ int HeadlessBatch::PrintJobs(const std::vector<ConverterCommand>& commands) cons
             std::fprintf(out_, "%s\n", line.c_str());
             continue;
         }
-        std::string shown = line;
-        for (std::size_t at = 0; (at = shown.find('\n', at)) != std::string::npos;) shown.replace(at, 1, "\\n");
-        std::fprintf(err_, "tavoclip-batch: left out, a name holds a line break: %s\n", shown.c_str());
+        std::fprintf(err_, "tavoclip-batch: left out, a name holds a line break: %s\n", EscapeForLine(line).c_str());
         status = 1;
     }
     std::fflush(out_);

@@ -88,5 +88,25 @@ TEST_F(ConsoleBatchViewTest, ControlCharactersInNamesAndReasonsAreEscaped) {
     EXPECT_EQ(Contents(out_), "START 1/3 /in/a\\nb\\tc\\\\d\\x01\\x7f.flv\nFAILED /in/a\\nb.flv: line one\\nline two\n");
 }
 
+// On a terminal the redrawn line and the messages carry names escaped too:
+// an escape sequence or a line end there would forge lines on the screen.
+TEST_F(ConsoleBatchViewTest, TerminalLinesAndMessagesEscapeNamesForOneOrSeveralFiles) {
+    const std::string name = "x\x1b[2K\rDONE\xc2\x85SUMMARY\xe2\x80\xa8\xc3\xa9.flv";
+    const std::string shown = "x\\x1b[2K\\x0dDONE\\u0085SUMMARY\\u2028\xc3\xa9.flv";
+    for (const bool several : {false, true}) {
+        const std::size_t before = Contents(out_).size();
+        ConsoleBatchView view = View(true);
+        if (several) view.ShowSeveralFiles();
+        view.FileStarting(1, 2, {}, "/in/" + name);
+        if (several) view.FileProgress(1, 2707.5f, "50%");
+        view.ShowMessage("refused", "/in/" + name, MessageIcon::Exclamation);
+        const std::string out = Contents(out_).substr(before);
+        EXPECT_NE(out.find(" " + shown), std::string::npos) << several << out;
+        EXPECT_EQ(out.find("\x1b[2K"), std::string::npos) << several << out;
+        EXPECT_EQ(Contents(err_).find("\xc2\x85"), std::string::npos) << several;
+    }
+    EXPECT_NE(Contents(err_).find("/in/" + shown + ": refused\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tavoclip

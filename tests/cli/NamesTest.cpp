@@ -98,12 +98,13 @@ TEST_F(NamesTest, AFoundSourceNameThatIsNotUtf8IsRefusedAndTheOthersConvert) {
 }
 
 TEST_F(NamesTest, ControlCharactersInNamesAreEscapedSoEveryEventIsOneLine) {
-    const std::string source = Write("x\nSUMMARY 9 converted, 0 failed\n\t\\.flv", "print Duration: 00:00:01.00, \n");
+    const std::string source =
+        Write("x\nSUMMARY 9 converted, 0 failed\n\t\\\xc2\x85" "DONE\xe2\x80\xa8\xc3\xa9.flv", "print Duration: 00:00:01.00, \n");
     const RunResult run = Run({"--converter", FAKECONV_PATH, "-f", "MP3", "-o", Q("out"), QString::fromStdString(source)});
     EXPECT_EQ(run.status, 0);
-    const std::string escaped = Path("x\\nSUMMARY 9 converted, 0 failed\\n\\t\\\\");
+    const std::string escaped = Path("x\\nSUMMARY 9 converted, 0 failed\\n\\t\\\\\\u0085DONE\\u2028\xc3\xa9");
     EXPECT_EQ(run.lines, (std::vector<std::string>{"START 1/1 " + escaped + ".flv",
-                                                   "DONE " + escaped + ".flv -> " + Path("out/x\\nSUMMARY 9 converted, 0 failed\\n\\t\\\\.mp3"),
+                                                   "DONE " + escaped + ".flv -> " + Path("out/x\\nSUMMARY 9 converted, 0 failed\\n\\t\\\\\\u0085DONE\\u2028\xc3\xa9.mp3"),
                                                    "SUMMARY 1 converted, 0 failed"}));
 }
 
