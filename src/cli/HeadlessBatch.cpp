@@ -22,6 +22,7 @@
 #include "QtProcessLauncher.h"
 #include "ShellQuote.h"
 #include "StopSignals.h"
+#include "Utf8Text.h"
 
 namespace tavoclip {
 namespace {
@@ -131,7 +132,13 @@ int HeadlessBatch::Run(const QStringList& arguments) {
                        BatchProgram{programFolder, request.converter, kPathStyle});
 
     if (request.printJobs) {
-        directories.MakeDirectory(outputFolder);
+        if (queue.empty()) {
+            view.ShowMessage("Please add a file", "Add", MessageIcon::Exclamation);
+            return BatchCommandLine::kRefusedStatus;
+        }
+        // As in a real run, a folder name that cannot be passed on unchanged
+        // is never created; each file is refused instead.
+        if (IsValidUtf8(outputFolder)) directories.MakeDirectory(outputFolder);
         // A file left out of the list is said on the error output, and the
         // status says it too, so a pipeline does not take the list as whole.
         const int refused = ReportRefusals(driver, queue, view);
@@ -155,10 +162,6 @@ int HeadlessBatch::Run(const QStringList& arguments) {
 // One shell command per file. A line break inside a name would split its
 // line in two, so such a file is reported and left out.
 int HeadlessBatch::PrintJobs(const std::vector<ConverterCommand>& commands) const {
-    if (commands.empty()) {
-        std::fprintf(err_, "Add: Please add a file\n");
-        return BatchCommandLine::kRefusedStatus;
-    }
     int status = 0;
     for (const ConverterCommand& command : commands) {
         const std::string line = ShellCommandLine(command.arguments);

@@ -27,7 +27,8 @@ protected:
         fs::remove_all(dir_.path().toStdString(), error);
     }
     // Runs tavoclip-batch with argument bytes as they are (QProcess would
-    // pass them through QString); returns its standard output.
+    // pass them through QString); returns its standard output. Its error
+    // stream goes to errors.log in the test's folder.
     std::string RunRaw(const std::vector<std::string>& arguments, int& status) const {
         std::vector<char*> argv{const_cast<char*>(TAVOCLIP_BATCH_PATH)};
         for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
@@ -36,11 +37,12 @@ protected:
         if (::pipe(out) != 0) return {};
         const std::string folder = dir_.path().toStdString();
         const std::string log = Path("runs.log");
+        const std::string errors = Path("errors.log");
         const pid_t child = ::fork();
         if (child == 0) {
             ::dup2(out[1], STDOUT_FILENO);
-            const int null = ::open("/dev/null", O_WRONLY);
-            ::dup2(null, STDERR_FILENO);
+            const int errorFile = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(errorFile, STDERR_FILENO);
             ::close(out[0]);
             ::setenv("FAKECONV_LOG", log.c_str(), 1);
             if (::chdir(folder.c_str()) == 0) ::execv(argv[0], argv.data());
@@ -95,6 +97,17 @@ TEST_F(NamesTest, AFoundSourceNameThatIsNotUtf8IsRefusedAndTheOthersConvert) {
     EXPECT_EQ(jobs.find("bad"), std::string::npos);
     EXPECT_NE(jobs.find("good.flv"), std::string::npos);
     EXPECT_EQ(status, 1);
+
+    // An output folder whose name is not UTF-8: the job list, like the real
+    // run, makes nothing and names every file with the reason.
+    const std::string badFolder = Raw("od\xff");
+    EXPECT_EQ(RunRaw({"--print-jobs", "--converter", FAKECONV_PATH, "-o", badFolder, Path("in")}, status), "");
+    EXPECT_EQ(status, 1);
+    EXPECT_FALSE(fs::exists(badFolder));
+    const std::string errors = Bytes(Path("errors.log"));
+    EXPECT_NE(errors.find(Path("in/good.flv") + ": the output folder's name is not valid UTF-8"), std::string::npos)
+        << errors;
+    EXPECT_EQ(errors.find("Please add a file"), std::string::npos) << errors;
 }
 
 TEST_F(NamesTest, ControlCharactersInNamesAreEscapedSoEveryEventIsOneLine) {
