@@ -44,8 +44,8 @@ void AppendLaunchPaths(SourceListActions& actions, MessageSink& messages, const 
     const QStringList refused = actions.AppendLaunchPaths(paths);
     if (refused.isEmpty())
         return;
-    const QString text = QStringLiteral("These were not added:\n\n%1").arg(refused.join(QLatin1Char('\n')));
-    messages.ShowMessage(text.toStdString(), "Tavoclip", MessageIcon::Exclamation);
+    messages.ShowMessage(SourceListActions::RefusedLaunchPathsMessage(refused).toStdString(), "Tavoclip",
+                         MessageIcon::Exclamation);
 }
 
 }  // namespace

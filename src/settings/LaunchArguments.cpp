@@ -28,12 +28,13 @@ std::optional<quint32> ReadNumber(const QByteArray& in, qsizetype& at)
     return value;
 }
 
+// Empty when the folder has no path any more (it was removed).
 QByteArray WorkingFolder()
 {
     std::vector<char> buffer(4096);
     while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
         if (errno != ERANGE)
-            return QByteArrayLiteral("/");
+            return {};
         buffer.resize(buffer.size() * 2);
     }
     return QByteArray(buffer.data());
@@ -47,6 +48,12 @@ QList<QByteArray> LaunchArguments::Absolute(const QList<QByteArray>& arguments, 
     for (const QByteArray& argument : arguments) {
         if (argument.isEmpty())
             continue;
+        // Without a working folder a relative name names nothing for sure;
+        // it stays relative, and the list refuses it by name.
+        if (workingFolder.isEmpty() && !argument.startsWith('/')) {
+            result.append(argument);
+            continue;
+        }
         const QByteArray joined = argument.startsWith('/') ? argument : workingFolder + '/' + argument;
         QByteArray clean;
         for (const QByteArray& part : joined.split('/')) {

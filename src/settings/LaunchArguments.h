@@ -16,7 +16,8 @@ public:
     // Each argument made absolute against workingFolder; "." parts and
     // doubled or trailing separators dropped, ".." kept (a link may make
     // it mean something else than the text suggests). Empty arguments are
-    // skipped.
+    // skipped. With no working folder (empty: it was removed) relative
+    // arguments are kept as they are, never resolved against another folder.
     static QList<QByteArray> Absolute(const QList<QByteArray>& arguments, const QByteArray& workingFolder);
     // argv[1..] after Qt has taken its own options, against this process's
     // working folder.

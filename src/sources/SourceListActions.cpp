@@ -157,6 +157,12 @@ QStringList SourceListActions::AppendLaunchPaths(const QList<QByteArray>& paths)
             refused += Printable(bytes) + QStringLiteral(": the name is not valid UTF-8 text");
             continue;
         }
+        // A relative path would be looked up in this copy's working folder,
+        // not in the sender's, and might name another file.
+        if (!bytes.startsWith('/')) {
+            refused += path + QStringLiteral(": not a full path, so which file it names is not known here");
+            continue;
+        }
         std::error_code error;
         const std::filesystem::file_status status = std::filesystem::status(bytes.toStdString(), error);
         if (!std::filesystem::exists(status)) {
@@ -174,6 +180,29 @@ QStringList SourceListActions::AppendLaunchPaths(const QList<QByteArray>& paths)
         queue_.UpdateEmptyPrompt();
     }
     return refused;
+}
+
+QString SourceListActions::RefusedLaunchPathsMessage(const QStringList& refused)
+{
+    QStringList shown = refused.mid(0, kShownRefusals);
+    // A name of thousands of characters would stretch the box off the
+    // screen; its middle goes.
+    for (QString& line : shown) {
+        if (line.size() <= kShownRefusalCharacters)
+            continue;
+        // The cut never splits a character that takes two UTF-16 units.
+        qsizetype head = kShownRefusalCharacters / 2;
+        qsizetype tail = kShownRefusalCharacters / 2;
+        if (line[head - 1].isHighSurrogate())
+            --head;
+        if (line[line.size() - tail].isLowSurrogate())
+            --tail;
+        line = line.left(head) + QStringLiteral("…") + line.right(tail);
+    }
+    QString text = QStringLiteral("These were not added:\n\n") + shown.join(QLatin1Char('\n'));
+    if (refused.size() > shown.size())
+        text += QStringLiteral("\n\nand %1 more.").arg(refused.size() - shown.size());
+    return text;
 }
 
 }  // namespace tavoclip

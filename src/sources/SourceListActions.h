@@ -47,8 +47,16 @@ public:
     // appends them, anything else as a drop appends it. A name that is not
     // valid UTF-8 is refused rather than altered (the converter's command
     // line and the list are text), and so is a path that does not exist.
-    // Returns one line per refused path, for the caller to show.
+    // A relative path is refused too: it would be looked up here, not where
+    // it was typed. Returns one line per refused path, for the caller to
+    // show.
     QStringList AppendLaunchPaths(const QList<QByteArray>& paths);
+    // The refusals as one message a screen can hold, however many there
+    // are: the first kShownRefusals lines, each cut in the middle past
+    // kShownRefusalCharacters, then how many more were refused.
+    static QString RefusedLaunchPathsMessage(const QStringList& refused);
+    static constexpr qsizetype kShownRefusals = 10;
+    static constexpr qsizetype kShownRefusalCharacters = 200;
 
     // The folder of the file picked last, with its trailing separator; empty
     // until the first pick. Not kept between runs.

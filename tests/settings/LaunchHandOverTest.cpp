@@ -45,6 +45,9 @@ TEST(LaunchArgumentsTest, PathsAreMadeAbsoluteWithoutChangingTheirNames)
                                      "/home/user/videos/a:b\\c.mov"};
     EXPECT_EQ(absolute, expected);
     EXPECT_EQ(LaunchArguments::Absolute({"."}, "/"), QList<QByteArray>{"/"});
+    // A working folder that was removed has no path: relative names stay
+    // relative instead of landing in "/", and the list refuses them.
+    EXPECT_EQ(LaunchArguments::Absolute({"clip.flv", "/abs/x.avi"}, ""), (QList<QByteArray>{"clip.flv", "/abs/x.avi"}));
 }
 
 TEST(LaunchArgumentsTest, AMessageIsReadOnlyWhenWholeAndExactlyAsSent)

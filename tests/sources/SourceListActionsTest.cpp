@@ -368,14 +368,18 @@ TEST_F(SourceListActionsTest, LaunchPathsAreQueuedLikeDropsAndFolderImports)
     const QByteArray latin1 = files_.filePath("caf").toUtf8() + "\xe9.flv";
     ASSERT_TRUE(std::ofstream(latin1.toStdString()).good());
 
+    // "." names this process's own working folder, which exists: a relative
+    // path is refused all the same, as it may mean another folder where it
+    // was typed.
     const QStringList refused = actions_->AppendLaunchPaths(
-        {first.toUtf8(), latin1, files_.filePath("dir").toUtf8(), files_.filePath("gone.mp4").toUtf8(),
+        {first.toUtf8(), latin1, files_.filePath("dir").toUtf8(), files_.filePath("gone.mp4").toUtf8(), ".",
          last.toUtf8()});
 
     EXPECT_EQ(Queued(), Std({first, inner, last}));
-    ASSERT_EQ(refused.size(), 2);
+    ASSERT_EQ(refused.size(), 3);
     EXPECT_EQ(refused[0], files_.filePath("caf") + "\\xe9.flv: the name is not valid UTF-8 text");
     EXPECT_EQ(refused[1], files_.filePath("gone.mp4") + ": no such file or folder");
+    EXPECT_TRUE(refused[2].startsWith(".: not a full path")) << refused[2].toStdString();
     EXPECT_FALSE(PromptShown());
     EXPECT_EQ(lblText_->text(), SourceListActions::kDropPrompt);
     ExpectViewShowsQueue();
@@ -386,6 +390,25 @@ TEST_F(SourceListActionsTest, LaunchPathsAreQueuedLikeDropsAndFolderImports)
     EXPECT_EQ(actions_->AppendLaunchPaths({latin1}).size(), 1);
     EXPECT_TRUE(queue_.empty());
     EXPECT_TRUE(PromptShown());
+}
+
+// However many paths a launch refuses, the message keeps to ten lines of
+// bounded width, so its box and its OK button stay on the screen.
+TEST_F(SourceListActionsTest, TheRefusalMessageShowsTheFirstTenLinesEachOfBoundedWidth)
+{
+    QStringList many;
+    for (int i = 1; i <= 20000; ++i)
+        many += QStringLiteral("/v/%1.flv: no such file or folder").arg(i);
+    const QString cut = SourceListActions::RefusedLaunchPathsMessage(many);
+    EXPECT_EQ(cut, QStringLiteral("These were not added:\n\n") + many.mid(0, 10).join('\n') + "\n\nand 19990 more.");
+    EXPECT_EQ(SourceListActions::RefusedLaunchPathsMessage(many.mid(0, 10)).count('\n'), 11) << "no count for ten";
+
+    const QString longName = "/" + QString(3000, 'a') + QString::fromUtf8("\xf0\x9f\x98\x80") + QString(99, 'b');
+    const QStringList lines = SourceListActions::RefusedLaunchPathsMessage({longName}).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_LE(lines[2].size(), SourceListActions::kShownRefusalCharacters + 1);
+    EXPECT_TRUE(lines[2].startsWith("/aaa") && lines[2].endsWith("bbb")) << lines[2].toStdString();
+    EXPECT_FALSE(lines[2].toUtf8().contains("\xef\xbf\xbd")) << "a character was split";
 }
 
 }  // namespace
