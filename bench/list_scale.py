@@ -8,7 +8,10 @@ at most 2 s) and the time of one removal of the queue's head at 1,000,
 The list is shown in a window on Qt's offscreen platform unless
 QT_QPA_PLATFORM says otherwise (for example xcb under xvfb-run).
 
-Usage: bench/list_scale.py [BUILD_DIR] [--entries N]
+With --subfolders N the files are dealt out over N subfolders of the
+imported folder (every one of them is searched), else they lie in it.
+
+Usage: bench/list_scale.py [BUILD_DIR] [--entries N] [--subfolders N]
 """
 import argparse
 import os
@@ -21,6 +24,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build_dir", nargs="?", default=os.path.join(here, "..", "build"))
     parser.add_argument("--entries", type=int, default=100000)
+    parser.add_argument("--subfolders", type=int, default=0)
     args = parser.parse_args()
 
     subprocess.run(["cmake", "--build", args.build_dir, "--target", "tavoclip_list_bench", "-j2"],
@@ -28,7 +32,7 @@ def main():
     env = dict(os.environ)
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
     bench = os.path.join(args.build_dir, "tests", "sources", "tavoclip_list_bench")
-    return subprocess.run([bench, str(args.entries)], env=env).returncode
+    return subprocess.run([bench, str(args.entries), str(args.subfolders)], env=env).returncode
 
 
 if __name__ == "__main__":

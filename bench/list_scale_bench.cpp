@@ -4,9 +4,12 @@
 // several queue lengths. The window's events run where the actions let them
 // run. Prints one figure per line; bench/list_scale.py builds and runs it.
 //
-// Usage: tavoclip_list_bench [ENTRIES]
+// Usage: tavoclip_list_bench [ENTRIES [SUBFOLDERS]]
+// With SUBFOLDERS the files are dealt out over that many subfolders of the
+// imported folder (a folder search walks each one), else all lie in it.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -51,10 +54,15 @@ long ResidentKilobytes()
     return -1;
 }
 
-void MakeEmptyFiles(const QString& folder, int count)
+void MakeEmptyFiles(const QString& folder, int count, int subfolders)
 {
-    for (int i = 0; i < count; ++i)
-        std::ofstream((folder + QStringLiteral("/clip%1.flv").arg(i, 6, 10, QLatin1Char('0'))).toStdString());
+    for (int i = 0; i < subfolders; ++i)
+        QDir(folder).mkdir(QStringLiteral("sub%1").arg(i, 5, 10, QLatin1Char('0')));
+    for (int i = 0; i < count; ++i) {
+        const QString below =
+            subfolders > 0 ? QStringLiteral("/sub%1").arg(i % subfolders, 5, 10, QLatin1Char('0')) : QString();
+        std::ofstream((folder + below + QStringLiteral("/clip%1.flv").arg(i, 6, 10, QLatin1Char('0'))).toStdString());
+    }
 }
 
 // Microseconds per head removal, as the batch does it after each file: the
@@ -83,9 +91,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int subfolders = argc > 2 ? std::atoi(argv[2]) : 0;
 
     QTemporaryDir folder;
-    MakeEmptyFiles(folder.path(), entries);
+    MakeEmptyFiles(folder.path(), entries, subfolders);
 
     QTemporaryDir program;
     SettingsStore settings(program.path());
@@ -111,7 +120,7 @@ int main(int argc, char** argv)
     timer.start();
     window.imgToolbar_Click(6);
     pump.ProcessPendingEvents();  // the list's first paint with every row
-    std::printf("entries: %zu\n", queue.count());
+    std::printf("entries: %zu in %d subfolders\n", queue.count(), subfolders);
     std::printf("folder import: %.2f s (target <= 3 s)\n", timer.nsecsElapsed() / 1e9);
     std::printf("resident memory with the entries queued: %.1f MB (before the import %.1f MB; target <= 150 MB)\n",
                 ResidentKilobytes() / 1024.0, baseKilobytes / 1024.0);
