@@ -46,7 +46,8 @@ bool LengthHolds(const QNetworkReply& reply, qint64 bodyBytes)
     if (!fits)
         return false;
     const QByteArray coding = reply.rawHeader("Content-Encoding").trimmed().toLower();
-    return !coding.isEmpty() && coding != "identity" ? true : declared == bodyBytes;
+    const bool unpacked = !coding.isEmpty() && coding != "identity";
+    return unpacked || declared == bodyBytes;
 }
 
 // Qt takes a chunk size it cannot read (not hexadecimal, past 64 bits) for
