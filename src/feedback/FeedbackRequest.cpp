@@ -5,6 +5,7 @@
 #include <QNetworkRequest>
 
 #include <algorithm>
+#include <optional>
 
 namespace tavoclip {
 
@@ -34,20 +35,20 @@ bool LengthHolds(const QNetworkReply& reply, qint64 bodyBytes)
     const QList<QByteArray> values = DeclaredLengths(reply);
     if (values.isEmpty())
         return true;
+    std::optional<qint64> declared;
     for (const QByteArray& value : values) {
         const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](char c) {
             return c >= '0' && c <= '9';
         });
-        if (!digits || value != values.first())
+        bool fits = false;
+        const qint64 length = value.toLongLong(&fits);
+        if (!digits || !fits || (declared && *declared != length))
             return false;
+        declared = length;
     }
-    bool fits = false;
-    const qint64 declared = values.first().toLongLong(&fits);
-    if (!fits)
-        return false;
     const QByteArray coding = reply.rawHeader("Content-Encoding").trimmed().toLower();
     const bool unpacked = !coding.isEmpty() && coding != "identity";
-    return unpacked || declared == bodyBytes;
+    return unpacked || *declared == bodyBytes;
 }
 
 // Qt takes a chunk size it cannot read (not hexadecimal, past 64 bits) for

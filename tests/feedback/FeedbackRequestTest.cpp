@@ -136,7 +136,7 @@ TEST_F(FeedbackRequestNetwork, OnlyWholeWellFormed2xxAnswersCountAsSent)
                              "\xdd\x07\x00\x00\x00", 27);  // "Thanks!"
     const QList<Case> cases = {
         {"chunked", ok(chunked, "7\r\nThanks!\r\n0\r\n\r\n"), true},
-        {"one length repeated unchanged", ok("Content-Length: 7\r\nContent-Length: 7", "Thanks!"), true},
+        {"one length repeated unchanged", ok("Content-Length: 7\r\nContent-Length: 007", "Thanks!"), true},
         {"empty page", ok("Content-Length: 0", ""), true},
         {"gzip, length of the packed body", ok("Content-Encoding: gzip\r\nContent-Length: 27", gzipped), true},
         {"500", [](LocalHttpServer& s) { s.AnswerWith("HTTP/1.1 500 Internal Server Error", "oops"); }},
