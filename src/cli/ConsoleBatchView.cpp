@@ -23,7 +23,7 @@ ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal
 
 void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {
     EndRedrawnLine();
-    std::fprintf(err_, "%s: %s\n", EscapeForLine(title).c_str(), EscapeForLine(text).c_str());
+    std::fprintf(err_, "%s: %s\n", Shown(title).c_str(), Shown(text).c_str());
     std::fflush(err_);
 }
 
@@ -51,7 +51,7 @@ void ConsoleBatchView::FileStarting(std::size_t position, std::size_t total, con
     total_ = total;
     // The terminal line shows the name as the script lines do: raw, a line
     // break or an escape sequence in it would forge lines on the screen.
-    fileName_ = EscapeForLine(GetFileName(source, PathStyle::Posix));
+    fileName_ = Shown(GetFileName(source, PathStyle::Posix));
     printedCaption_.clear();
     inHand_[position] = {fileName_, 0, {}, {}};
     if (terminal_) {
@@ -67,9 +67,9 @@ void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
     inHand_.erase(outcome.position);
     EndRedrawnLine();
     if (outcome.converted) {
-        std::fprintf(out_, "DONE %s -> %s\n", EscapeForLine(outcome.source).c_str(), EscapeForLine(outcome.outputPath).c_str());
+        std::fprintf(out_, "DONE %s -> %s\n", Shown(outcome.source).c_str(), Shown(outcome.outputPath).c_str());
     } else {
-        std::fprintf(out_, "FAILED %s: %s\n", EscapeForLine(outcome.source).c_str(), EscapeForLine(outcome.reason).c_str());
+        std::fprintf(out_, "FAILED %s: %s\n", Shown(outcome.source).c_str(), Shown(outcome.reason).c_str());
     }
     std::fflush(out_);
     if (terminal_ && several_ && !inHand_.empty()) RedrawSeveral();
@@ -129,6 +129,12 @@ void ConsoleBatchView::RedrawSeveral() {
                  converted_ + failed_, total_, files.c_str());
     std::fflush(out_);
     lineOpen_ = true;
+}
+
+// Scripts get a name's bytes that are not UTF-8 as they are; a terminal
+// gets them escaped as well.
+std::string ConsoleBatchView::Shown(std::string_view text) const {
+    return EscapeForLine(text, terminal_ ? InvalidBytes::Escape : InvalidBytes::Keep);
 }
 
 void ConsoleBatchView::EndRedrawnLine() {

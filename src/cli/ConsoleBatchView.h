@@ -20,7 +20,8 @@ namespace tavoclip {
 // whole batch followed by the files in hand.
 // In these lines, on the terminal line and in messages, names and reasons
 // are escaped by EscapeForLine (\n, \t, \xHH, \uHHHH for C1 controls and
-// U+2028/U+2029, and \\ for the backslash), so every event stays one line.
+// U+2028/U+2029, and \\ for the backslash; on a terminal also bytes that
+// are not UTF-8, as \xHH), so every event stays one line.
 // Message boxes go to the error stream as "TITLE: TEXT".
 class ConsoleBatchView : public BatchView {
 public:
@@ -53,6 +54,7 @@ private:
     void Redraw();
     void RedrawSeveral();
     void EndRedrawnLine();
+    std::string Shown(std::string_view text) const;
 
     std::FILE* out_;
     std::FILE* err_;

@@ -40,7 +40,7 @@ void AppendCodePoint(std::string& out, char32_t code) {
 
 }  // namespace
 
-std::string EscapeForLine(std::string_view text) {
+std::string EscapeForLine(std::string_view text, InvalidBytes invalid) {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -48,6 +48,8 @@ std::string EscapeForLine(std::string_view text) {
         const std::size_t length = byte < 0x80 ? 1 : Utf8SequenceLength(text, i);
         if (byte < 0x80) {
             AppendAscii(result, byte);
+        } else if (length == 0 && invalid == InvalidBytes::Escape) {
+            result += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
         } else if (length == 0) {
             result += text[i];  // not UTF-8: kept, the name's own byte
         } else if (const char32_t code = LineBreakingCodePoint(text.substr(i, length)); code != 0) {

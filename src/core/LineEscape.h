@@ -12,9 +12,12 @@ namespace tavoclip {
 //   C0 controls and DEL as \xHH;
 //   the C1 controls U+0080 to U+009F (NEL among them) and the line and
 //   paragraph separators U+2028 and U+2029 as \uHHHH.
-// Everything else is kept byte for byte: ordinary non-ASCII letters, and
-// also bytes that are not UTF-8, which readers and terminals decoding UTF-8
-// take for neither a control nor a line end.
-std::string EscapeForLine(std::string_view text);
+// Everything else is kept byte for byte: ordinary non-ASCII letters, and by
+// default also bytes that are not UTF-8, which readers decoding UTF-8 take
+// for neither a control nor a line end, so a script sees the name's own
+// bytes. For a terminal they are written as \xHH: one set to an 8-bit
+// character set would take a byte such as 0x9b for a control.
+enum class InvalidBytes { Keep, Escape };
+std::string EscapeForLine(std::string_view text, InvalidBytes invalid = InvalidBytes::Keep);
 
 }  // namespace tavoclip

@@ -91,8 +91,8 @@ TEST_F(ConsoleBatchViewTest, ControlCharactersInNamesAndReasonsAreEscaped) {
 // On a terminal the redrawn line and the messages carry names escaped too:
 // an escape sequence or a line end there would forge lines on the screen.
 TEST_F(ConsoleBatchViewTest, TerminalLinesAndMessagesEscapeNamesForOneOrSeveralFiles) {
-    const std::string name = "x\x1b[2K\rDONE\xc2\x85SUMMARY\xe2\x80\xa8\xc3\xa9.flv";
-    const std::string shown = "x\\x1b[2K\\x0dDONE\\u0085SUMMARY\\u2028\xc3\xa9.flv";
+    const std::string name = "x\x1b[2K\rDONE\xc2\x85SUMMARY\xe2\x80\xa8\x9b\xc3\xa9.flv";
+    const std::string shown = "x\\x1b[2K\\x0dDONE\\u0085SUMMARY\\u2028\\x9b\xc3\xa9.flv";
     for (const bool several : {false, true}) {
         const std::size_t before = Contents(out_).size();
         ConsoleBatchView view = View(true);

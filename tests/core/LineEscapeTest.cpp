@@ -3,19 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace tavoclip {
 namespace {
 
 struct EscapeRow {
+    EscapeRow(std::string t, std::string e, std::string f = {})
+        : text(std::move(t)), escaped(std::move(e)), forTerminal(std::move(f)) {}
     std::string text;
     std::string escaped;
+    std::string forTerminal;  // when it differs
 };
 
 class LineEscapeTest : public ::testing::TestWithParam<EscapeRow> {};
 
 TEST_P(LineEscapeTest, NothingInANameCanBreakOrSteerItsLine) {
-    EXPECT_EQ(EscapeForLine(GetParam().text), GetParam().escaped);
+    const EscapeRow& row = GetParam();
+    EXPECT_EQ(EscapeForLine(row.text), row.escaped);
+    EXPECT_EQ(EscapeForLine(row.text, InvalidBytes::Escape), row.forTerminal.empty() ? row.escaped : row.forTerminal);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -32,8 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeRow{"\xc2\xa0\xc3\xa9t\xc3\xa9 \xe2\x80\xa7\xe2\x80\xaa \xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x98\x80",
                   "\xc2\xa0\xc3\xa9t\xc3\xa9 \xe2\x80\xa7\xe2\x80\xaa \xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x98\x80"},
         // Bytes that are not UTF-8 are the name's own and stay; a lone C1
-        // byte is no control to a UTF-8 reader.
-        EscapeRow{"bad\xff\x85.flv\xc2", "bad\xff\x85.flv\xc2"}));
+        // byte is no control to a UTF-8 reader, but may be to a terminal.
+        EscapeRow{"bad\xff\x9b.flv\xc2", "bad\xff\x9b.flv\xc2", "bad\\xff\\x9b.flv\\xc2"}));
 
 }  // namespace
 }  // namespace tavoclip
