@@ -139,7 +139,10 @@ std::string ConsoleBatchView::Shown(std::string_view text) const {
 
 void ConsoleBatchView::EndRedrawnLine() {
     if (!lineOpen_) return;
+    // Flushed at once: a message on the error stream comes next and must
+    // not land on the bar's line.
     std::fputs("\r\x1b[K", out_);
+    std::fflush(out_);
     lineOpen_ = false;
 }
 
