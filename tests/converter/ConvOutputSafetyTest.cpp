@@ -45,11 +45,28 @@ struct RawResult {
     }
 };
 
+// How conv is started besides its arguments.
+struct ConvSetup {
+    // Every write past this many bytes, in conv and its FFmpeg, fails as on
+    // a full disk (or kills the writer with SIGXFSZ when that is not
+    // ignored), without needing a small file system.
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+    bool sigxfszIgnored = false;  // as a shell leaves it: the default action
+    rlim_t dataLimit = RLIM_INFINITY;  // conv's heap and other private memory
+    std::vector<std::string> environment;  // NAME=VALUE set in addition
+};
+
 // Runs conv with arguments given as raw bytes (QProcess would turn bytes that
-// are not UTF-8 into other ones). fileSizeLimit, when set, makes every write
-// past that many bytes fail with EFBIG in conv and its FFmpeg, as a full disk
-// would, without needing a small file system.
-RawResult RunConvRaw(const std::vector<std::string>& arguments, rlim_t fileSizeLimit = RLIM_INFINITY) {
+// are not UTF-8 into other ones).
+RawResult RunConvRaw(const std::vector<std::string>& arguments, const ConvSetup& setup = {}) {
+    std::vector<std::string> environment = setup.environment;
+    for (char** variable = environ; *variable; ++variable) environment.emplace_back(*variable);
+    std::vector<char*> envp;
+    for (std::string& variable : environment) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+    std::vector<char*> argv{const_cast<char*>(CONV_PATH)};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) return {};
     const pid_t child = ::fork();
@@ -58,13 +75,12 @@ RawResult RunConvRaw(const std::vector<std::string>& arguments, rlim_t fileSizeL
         ::dup2(pipeFds[1], 2);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
-        ::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
-        const rlimit limit{fileSizeLimit, fileSizeLimit};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::vector<char*> argv{const_cast<char*>(CONV_PATH)};
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        ::execv(CONV_PATH, argv.data());
+        ::signal(SIGXFSZ, setup.sigxfszIgnored ? SIG_IGN : SIG_DFL);
+        const rlimit size{setup.fileSizeLimit, setup.fileSizeLimit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        const rlimit data{setup.dataLimit, setup.dataLimit};
+        ::setrlimit(RLIMIT_DATA, &data);
+        ::execve(CONV_PATH, argv.data(), envp.data());
         ::_exit(126);
     }
     ::close(pipeFds[1]);
@@ -218,16 +234,26 @@ TEST_F(ConvOutputSafetyTest, AKilledConvTakesItsFfmpegAlongAndLeavesNoSource) {
 // A write that fails half-way (a full disk, a size limit) must fail the file
 // with the system's reason as the last line, and leave nothing behind. FFmpeg
 // itself ends with status 0 when MP4's or MP3's trailer cannot be written.
+// Under a size limit set by a shell, SIGXFSZ would kill the writer (FFmpeg or
+// conv itself) without a word.
 TEST_F(ConvOutputSafetyTest, AFailedWriteEndsWithTheSystemsReason) {
     const std::vector<std::vector<std::string>> lines{
         {"-i", LongClip(), "-y", "-b", "320k", "-s", "320x240", "-ab", "128k", (Root() / "out.mp4").string()},
         {"-i", LongClip(), "-y", "-vn", "-ab", "128k", (Root() / "out.mp3").string()},
-        {"-i", LongClip(), "-y", "-vn", "-ar", "8000", "-ab", "12.2k", "-ac", "1", (Root() / "out.amr").string()}};
-    for (const std::vector<std::string>& arguments : lines) {
-        const RawResult result = RunConvRaw(arguments, 16 * 1024);
-        EXPECT_EQ(result.exitCode, 1) << result.output;
-        EXPECT_NE(result.lastLine().find("File too large"), std::string::npos) << result.output;
-        EXPECT_TRUE(Entries(Root()).empty()) << Entries(Root()).front();
+        {"-i", LongClip(), "-y", "-vn", "-ab", "128k", (Root() / "out.wav").string()},
+        {"-i", LongClip(), "-y", "-vn", "-ar", "8000", "-ab", "12.2k", "-ac", "1", (Root() / "out.amr").string()},
+        {"-i", LongClip(), "-y", "-b", "320k", "-s", "176x144", "-acodec", "libamr_nb", "-ac", "1", "-ar", "8000",
+         "-ab", "12.2k", (Root() / "out.3gp").string()}};
+    for (const bool sigxfszIgnored : {true, false}) {
+        for (const std::vector<std::string>& arguments : lines) {
+            ConvSetup setup;
+            setup.fileSizeLimit = 16 * 1024;
+            setup.sigxfszIgnored = sigxfszIgnored;
+            const RawResult result = RunConvRaw(arguments, setup);
+            EXPECT_EQ(result.exitCode, 1) << result.output;
+            EXPECT_NE(result.lastLine().find("File too large"), std::string::npos) << result.output;
+            EXPECT_TRUE(Entries(Root()).empty()) << Entries(Root()).front();
+        }
     }
 }
 
