@@ -2,6 +2,7 @@
 
 #include "FfmpegErrorCause.h"
 #include "PrepareChildProcess.h"
+#include "SourceConfinement.h"
 
 #include <algorithm>
 #include <thread>
@@ -89,6 +90,11 @@ void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended) {
         if (&process == encode_.get()) outputReport_.Add(isInfo, message.text);
         if (message.level != FfmpegMessage::Level::Error || message.text.find_first_not_of(' ') == std::string::npos)
             continue;
+        // The refusal names the whole whitelist, which tells the reader nothing.
+        if (auto refusal = SourceRefusal(message.text)) {
+            Fail("cannot read the source: " + *refusal);
+            continue;
+        }
         if (IsOutputWriteError(message.text)) outputWriteFailed_ = true;
         errorLines_.push_back(message.text);
         if (errorLines_.size() > kKeptErrorLines) errorLines_.erase(errorLines_.begin());

@@ -2,6 +2,7 @@
 
 #include "PrepareChildProcess.h"
 #include "ConversionPlan.h"
+#include "SourceConfinement.h"
 
 namespace tavoclip {
 
@@ -34,6 +35,7 @@ void SourceProbe::Start() {
         arguments << "-select_streams" << "a:0" << "-show_entries" << "packet=pts_time,duration_time"
                   << "-read_intervals" << QString("%1%+5").arg(*soundFrom_, 0, 'f', 3);
     }
+    for (const std::string& option : SourceInputOptions()) arguments << QString::fromStdString(option);
     process_.start(ffprobe_, arguments << QString::fromLocal8Bit(url_));
     process_.closeWriteChannel();
 }
@@ -42,7 +44,10 @@ void SourceProbe::Start() {
 // input"; the path is already known to the reader, the reason is what counts.
 ProbeResult SourceProbe::ReadResult() {
     if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != 0) {
-        QString text = QString::fromLocal8Bit(process_.readAllStandardError()).trimmed().section('\n', -1);
+        const QByteArray errors = process_.readAllStandardError();
+        for (const QByteArray& line : errors.split('\n'))
+            if (auto refusal = SourceRefusal(line.toStdString())) return {std::nullopt, std::move(*refusal)};
+        QString text = QString::fromLocal8Bit(errors).trimmed().section('\n', -1);
         const QString prefix = QString::fromLocal8Bit(url_) + ": ";
         if (text.startsWith(prefix)) text = text.mid(prefix.size());
         return {std::nullopt, text.isEmpty() ? std::string("ffprobe could not read it") : text.toStdString()};

@@ -257,6 +257,55 @@ TEST_F(ConvOutputSafetyTest, AFailedWriteEndsWithTheSystemsReason) {
     }
 }
 
+// A source that makes FFmpeg read other files would put them into the output:
+// a user who converts a crafted "holiday.mp4" and shares the result would
+// share their own private file. Each is refused before anything is written,
+// while a file whose name merely looks like one of FFmpeg's addresses is read
+// as the file it is.
+TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
+    const fs::path sources = Root() / "sources";
+    const fs::path outputs = Root() / "outputs";
+    fs::create_directory(sources);
+    fs::create_directory(outputs);
+    const fs::path secret = sources / "private.ts";
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:duration=2", "-f", "lavfi", "-i",
+                        "sine=duration=2", QString::fromStdString(secret.string())}));
+    const std::string hls = "#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nfile://" + secret.string() +
+                            "\n#EXT-X-ENDLIST\n";
+    const std::vector<std::pair<std::string, std::string>> crafted{
+        {"holiday.mp4", hls},
+        {"playlist.m3u8", hls},
+        {"list.mp4", "ffconcat version 1.0\nfile private.ts\n"},
+        {"manifest.mp4", "<?xml version=\"1.0\"?>\n<MPD xmlns=\"urn:mpeg:dash:schema:mpd:2011\" "
+                         "profiles=\"urn:mpeg:dash:profile:isoff-live:2011\" type=\"static\" "
+                         "mediaPresentationDuration=\"PT2S\"><Period><AdaptationSet><Representation id=\"1\" "
+                         "bandwidth=\"1000\"><BaseURL>private.ts</BaseURL></Representation></AdaptationSet>"
+                         "</Period></MPD>\n"},
+        {"frame%03d.png", ""}};  // a numbered sequence: frame001.png beside it
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48", "-frames:v", "1", "-update", "1",
+                        QString::fromStdString((sources / "frame001.png").string())}));
+    for (const auto& [name, text] : crafted) {
+        if (text.empty()) fs::copy_file(sources / "frame001.png", sources / name);
+        else std::ofstream(sources / name) << text;
+        const RawResult result =
+            RunConvRaw({"-i", (sources / name).string(), "-y", "-t", "1", "-b", "200k", "-s", "160x120",
+                        (outputs / "out.mp4").string()});
+        EXPECT_EQ(result.exitCode, 1) << name << "\n" << result.output;
+        EXPECT_NE(result.lastLine().find("conv reads only the file it is given"), std::string::npos)
+            << name << "\n" << result.output;
+        EXPECT_TRUE(Entries(outputs).empty()) << name;
+    }
+
+    for (const char* name : {"concat:private.ts|private.ts", "subfile:,,start,0,end,0,,:private.ts"}) {
+        fs::copy_file(LongClip(), sources / name);
+        const RawResult result = RunConvRaw({"-i", (sources / name).string(), "-y", "-t", "1", "-vn", "-ab", "64k",
+                                             (outputs / "plain.mp3").string()});
+        EXPECT_EQ(result.exitCode, 0) << name << "\n" << result.output;
+        EXPECT_EQ(Entries(outputs), std::vector<std::string>{"plain.mp3"}) << name;
+        fs::remove(outputs / "plain.mp3");
+    }
+}
+
 TEST_F(ConvOutputSafetyTest, AWrongOutputFolderIsNamedForWhatItIs) {
     std::ofstream(Root() / "plain") << "a file, not a folder";
     const RawResult file = RunConvRaw({"-i", LongClip(), "-y", "-vn", (Root() / "plain" / "a.mp3").string()});
