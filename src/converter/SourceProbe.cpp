@@ -5,6 +5,15 @@
 #include "SourceConfinement.h"
 
 namespace tavoclip {
+namespace {
+
+// ffprobe's account of a source is a few kilobytes; a broken ffprobe could
+// write without end while the timeout runs. Of its messages only the last
+// ones tell why it failed.
+constexpr qint64 kLongestDescription = 16 * 1024 * 1024;
+constexpr qsizetype kKeptMessageBytes = 64 * 1024;
+
+}  // namespace
 
 SourceProbe::SourceProbe(QString ffprobe, std::string sourcePath, std::function<void(ProbeResult)> onDone,
                          int timeoutMs)
@@ -22,6 +31,13 @@ void SourceProbe::Start() {
     QObject::connect(&process_, &QProcess::finished, [this] { Finish(ReadResult()); });
     QObject::connect(&process_, &QProcess::errorOccurred, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) Finish({std::nullopt, "could not start ffprobe: " + process_.errorString().toStdString()});
+    });
+    QObject::connect(&process_, &QProcess::readyReadStandardError, [this] { KeepMessages(); });
+    QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] {
+        if (process_.bytesAvailable() <= kLongestDescription) return;
+        process_.disconnect();
+        process_.kill();
+        Finish({std::nullopt, "ffprobe wrote far more than a description of it"});
     });
     timeout_.setSingleShot(true);
     QObject::connect(&timeout_, &QTimer::timeout, [this] {
@@ -44,7 +60,8 @@ void SourceProbe::Start() {
 // input"; the path is already known to the reader, the reason is what counts.
 ProbeResult SourceProbe::ReadResult() {
     if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != 0) {
-        const QByteArray errors = process_.readAllStandardError();
+        KeepMessages();
+        const QByteArray& errors = messages_;
         for (const QByteArray& line : errors.split('\n'))
             if (auto refusal = SourceRefusal(line.toStdString())) return {std::nullopt, std::move(*refusal)};
         QString text = QString::fromLocal8Bit(errors).trimmed().section('\n', -1);
@@ -55,6 +72,11 @@ ProbeResult SourceProbe::ReadResult() {
     auto info = ParseProbeOutput(process_.readAllStandardOutput());
     if (!info) return {std::nullopt, "ffprobe gave no readable description of it"};
     return {info, {}};
+}
+
+void SourceProbe::KeepMessages() {
+    messages_ += process_.readAllStandardError();
+    if (messages_.size() > kKeptMessageBytes) messages_.remove(0, messages_.size() - kKeptMessageBytes);
 }
 
 void SourceProbe::Finish(ProbeResult result) {

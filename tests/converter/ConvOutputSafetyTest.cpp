@@ -306,6 +306,35 @@ TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
     }
 }
 
+// An FFmpeg that hangs, or that writes without end and never advances, is
+// stopped once it has shown no progress for the limit (made short here), and
+// conv's memory stays bounded meanwhile: a flood of 300 MB without a line
+// break must not outgrow a 200 MB heap.
+TEST_F(ConvOutputSafetyTest, AnFfmpegThatMakesNoProgressIsStopped) {
+    const fs::path bin = Root() / "bin";
+    fs::create_directory(bin);
+    const fs::path outputs = Root() / "outputs";
+    fs::create_directory(outputs);
+    // Standard output carries the progress, or for AMR the sound itself.
+    const std::vector<std::pair<std::string, std::vector<std::string>>> standIns{
+        {"exec sleep 100000", {"out.mp4", "out.amr"}},
+        {"head -c 300000000 /dev/zero | tr '\\0' x >&2\nexec sleep 100000", {"out.mp4", "out.amr"}},
+        {"head -c 300000000 /dev/zero | tr '\\0' x\nexec sleep 100000", {"out.mp4"}}};
+    ConvSetup setup;
+    setup.dataLimit = 200 * 1024 * 1024;
+    setup.environment = {"TAVOCLIP_CONV_STALL_SECONDS=2", "PATH=" + bin.string() + ":" + std::getenv("PATH")};
+    for (const auto& [script, outputNames] : standIns) {
+        std::ofstream(bin / "ffmpeg") << "#!/bin/sh\n" << script << "\n";
+        fs::permissions(bin / "ffmpeg", fs::perms::owner_all);
+        for (const std::string& output : outputNames) {
+            const RawResult result = RunConvRaw({"-i", LongClip(), "-y", (outputs / output).string()}, setup);
+            EXPECT_EQ(result.exitCode, 1) << script << "\n" << result.output;
+            EXPECT_NE(result.lastLine().find("no progress for 2 s"), std::string::npos) << script << "\n" << result.output;
+            EXPECT_TRUE(Entries(outputs).empty()) << script;
+        }
+    }
+}
+
 TEST_F(ConvOutputSafetyTest, AWrongOutputFolderIsNamedForWhatItIs) {
     std::ofstream(Root() / "plain") << "a file, not a folder";
     const RawResult file = RunConvRaw({"-i", LongClip(), "-y", "-vn", (Root() / "plain" / "a.mp3").string()});
