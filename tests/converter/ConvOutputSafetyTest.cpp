@@ -335,6 +335,20 @@ TEST_F(ConvOutputSafetyTest, AnFfmpegThatMakesNoProgressIsStopped) {
     }
 }
 
+// The output folder removed while FFmpeg writes into it: the file is gone,
+// and the reason says why rather than "wrote nothing".
+TEST_F(ConvOutputSafetyTest, AnOutputFolderRemovedMidwayIsTheReason) {
+    fs::create_directory(Root() / "out");
+    QProcess conv;
+    StartLongConversion(conv, Root() / "out" / "long.mov");
+    fs::remove_all(Root() / "out");
+    ASSERT_TRUE(conv.waitForFinished(60000));
+    const std::string output = conv.readAll().toStdString();
+    EXPECT_EQ(conv.exitCode(), 1) << output;
+    EXPECT_NE(output.find("was removed or moved during the conversion"), std::string::npos) << output;
+    EXPECT_TRUE(Entries(Root()).empty());
+}
+
 TEST_F(ConvOutputSafetyTest, AWrongOutputFolderIsNamedForWhatItIs) {
     std::ofstream(Root() / "plain") << "a file, not a folder";
     const RawResult file = RunConvRaw({"-i", LongClip(), "-y", "-vn", (Root() / "plain" / "a.mp3").string()});
