@@ -14,7 +14,7 @@ namespace {
 // beside an .idx, the network session descriptions (sdp, rtp, rtsp, sap) and
 // the capture devices. A format missing here, such as one a newer FFmpeg
 // adds, is refused: the error stays on the safe side.
-constexpr std::array<std::string_view, 26> kReadableFormats{
+constexpr std::array<std::string_view, 21> kReadableFormats{
     "3dostr,4xm,aa,aac,aax,ac3,ace,acm,act,adf,adp,ads,adx,aea,afc,aiff,aix,alaw,alias_pix,alp,amr,amrnb,",
     "amrwb,anm,apc,ape,apm,apng,aptx,aptx_hd,aqtitle,argo_asf,argo_brp,argo_cvg,asf,asf_o,ass,ast,au,av1,",
     "avi,avr,avs,avs2,avs3,bethsoftvid,bfi,bfstm,bin,bink,binka,bit,bitpacked,bmp_pipe,bmv,boa,brender_pix,",
@@ -70,21 +70,12 @@ std::vector<std::string> SourceInputOptions() {
 }
 
 std::optional<std::string> SourceRefusal(std::string_view message) {
-    if (message.find("Format not on whitelist") != std::string_view::npos) {
-        const std::string_view format = ContextName(message);
-        for (const RefusedKind& kind : kRefusedKinds)
-            if (kind.format == format) return "it is " + std::string(kind.description) + std::string(kOnlyTheNamedFile);
-        return "it is a kind of file conv does not read (FFmpeg's format \"" + std::string(format) +
-               "\", which may open other files or devices)";
-    }
-    // "Protocol 'http' not on whitelist 'file'!": the source names an address.
-    constexpr std::string_view kProtocol = "Protocol '";
-    const std::size_t protocol = message.find(kProtocol);
-    if (protocol == std::string_view::npos || message.find("not on whitelist") == std::string_view::npos)
-        return std::nullopt;
-    const std::size_t start = protocol + kProtocol.size();
-    const std::string_view name = message.substr(start, message.find('\'', start) - start);
-    return "it refers to a " + std::string(name) + " address: conv reads only the file it is given";
+    if (message.find("Format not on whitelist") == std::string_view::npos) return std::nullopt;
+    const std::string_view format = ContextName(message);
+    for (const RefusedKind& kind : kRefusedKinds)
+        if (kind.format == format) return "it is " + std::string(kind.description) + std::string(kOnlyTheNamedFile);
+    return "it is a kind of file (FFmpeg's format \"" + std::string(format) +
+           "\") that may open other files, addresses or devices: conv reads only the file it is given";
 }
 
 }  // namespace tavoclip

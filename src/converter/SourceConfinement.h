@@ -20,9 +20,10 @@ namespace tavoclip {
 // for ffprobe): a protocol whitelist and a format whitelist.
 std::vector<std::string> SourceInputOptions();
 
-// When an FFmpeg or ffprobe error message reports that the confinement
-// refused the source (a format or protocol not on the whitelist), the reason
-// for the user; nullopt for any other message.
+// When an FFmpeg or ffprobe error message reports that the source's format
+// is not on the whitelist, the reason for the user; nullopt for any other
+// message. (No format on the whitelist opens another address, so a refused
+// protocol is not looked for.)
 std::optional<std::string> SourceRefusal(std::string_view message);
 
 }  // namespace tavoclip
