@@ -38,21 +38,21 @@ constexpr std::array<std::string_view, 21> kReadableFormats{
     "yuv4mpegpipe"};
 
 struct RefusedKind {
-    std::string_view format;       // FFmpeg's name, as it prefixes its message
-    std::string_view description;  // what the user would call such a file
+    std::string_view format;  // FFmpeg's name, as it prefixes its message
+    std::string_view why;     // what such a source would make FFmpeg do
 };
 
 constexpr std::array<RefusedKind, 7> kRefusedKinds{{
-    {"hls", "an HLS playlist"},
-    {"dash", "a DASH manifest"},
-    {"concat", "an FFmpeg concat list"},
-    {"imf", "an IMF composition"},
-    {"image2", "a numbered image sequence or file name pattern"},
-    {"mlv", "a Magic Lantern video split over several files"},
-    {"vobsub", "a VobSub index"},
+    {"hls", "it is an HLS playlist, which makes FFmpeg read the files it lists"},
+    {"dash", "it is a DASH manifest, which makes FFmpeg read the files it lists"},
+    {"concat", "it is an FFmpeg concat list, which makes FFmpeg read the files it lists"},
+    {"imf", "it is an IMF composition, which makes FFmpeg read the files it lists"},
+    {"image2", "FFmpeg would read it as an image sequence, which takes in other files by a numbered or wildcard name"},
+    {"mlv", "it is a Magic Lantern video, which makes FFmpeg read the parts beside it"},
+    {"vobsub", "it is a VobSub index, which makes FFmpeg read the subtitle file beside it"},
 }};
 
-constexpr std::string_view kOnlyTheNamedFile = ", which makes FFmpeg read other files: conv reads only the file it is given";
+constexpr std::string_view kOnlyTheNamedFile = ": conv reads only the file it is given";
 
 // "hls" out of "[hls @ 0x55c9234c3980] Format not on whitelist ...".
 std::string_view ContextName(std::string_view message) {
@@ -73,9 +73,9 @@ std::optional<std::string> SourceRefusal(std::string_view message) {
     if (message.find("Format not on whitelist") == std::string_view::npos) return std::nullopt;
     const std::string_view format = ContextName(message);
     for (const RefusedKind& kind : kRefusedKinds)
-        if (kind.format == format) return "it is " + std::string(kind.description) + std::string(kOnlyTheNamedFile);
+        if (kind.format == format) return std::string(kind.why) + std::string(kOnlyTheNamedFile);
     return "it is a kind of file (FFmpeg's format \"" + std::string(format) +
-           "\") that may open other files, addresses or devices: conv reads only the file it is given";
+           "\") that may open other files, addresses or devices" + std::string(kOnlyTheNamedFile);
 }
 
 }  // namespace tavoclip
