@@ -107,6 +107,20 @@ std::optional<SoundSpan> FindSoundSpan(const QString& ffprobe, const std::string
     return SoundSpan{probe->info->audio->startSeconds, probe->info->audio->endSeconds};
 }
 
+// Why the output cannot be put in place when its folder, or conv's private
+// folder in it, went away during the conversion; empty while both are there.
+// FFmpeg writes on into a removed folder without noticing.
+std::string OutputFolderGone(const std::string& output, const TemporaryOutput& temporary) {
+    std::error_code error;
+    const fs::path folder = FolderOf(output);
+    if (!fs::is_directory(folder, error))
+        return "the output folder " + Quoted(folder.string()) + " was removed or moved during the conversion: " +
+               std::make_error_code(std::errc::no_such_file_or_directory).message();
+    if (temporary.Removed())
+        return "conv's temporary folder in " + Quoted(folder.string()) + " was removed during the conversion";
+    return {};
+}
+
 }  // namespace
 
 ConvExit ConvProgram::Failure(const std::string& reason, ConvExit status) {
@@ -241,6 +255,10 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
 
 ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
                              TemporaryOutput& temporary) {
+    if (const std::string gone = OutputFolderGone(request.outputPath, temporary); !gone.empty()) {
+        console_.Error(Quoted(request.sourcePath) + " was not converted");
+        return Failure(gone);  // the cause, last
+    }
     if (!result.succeeded) {
         // FFmpeg knows the output by its temporary name, which means nothing
         // to the reader.

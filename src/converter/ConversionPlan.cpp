@@ -7,6 +7,7 @@
 #include <span>
 
 #include "SoundFilter.h"
+#include "SourceConfinement.h"
 
 namespace tavoclip {
 namespace {
@@ -113,6 +114,8 @@ void PlanBuilder::AddInput(std::vector<std::string>& args) const {
     // -ss before -i seeks the input itself (fast), and FFmpeg then decodes
     // exactly from the start point; -t after -i counts output time.
     if (request_.startSeconds) args.insert(args.end(), {"-ss", std::to_string(*request_.startSeconds)});
+    const std::vector<std::string> confined = SourceInputOptions();
+    args.insert(args.end(), confined.begin(), confined.end());
     args.insert(args.end(), {"-i", FfmpegFileUrl(request_.sourcePath)});
 }
 

@@ -2,6 +2,7 @@
 
 #include "FfmpegErrorCause.h"
 #include "PrepareChildProcess.h"
+#include "SourceConfinement.h"
 
 #include <algorithm>
 #include <thread>
@@ -11,6 +12,10 @@ namespace tavoclip {
 namespace {
 
 constexpr std::size_t kKeptErrorLines = 20;
+
+// -progress lines are short ("out_time_us=12345678"); more than this without
+// a line break is not progress output and is dropped.
+constexpr qsizetype kLongestProgressLine = 4096;
 
 QStringList ToQStringList(const std::vector<std::string>& arguments) {
     QStringList list;
@@ -28,7 +33,11 @@ bool Running(const QProcess* process) { return process && process->state() != QP
 
 ConversionRun::ConversionRun(const FfmpegTools& tools, const ConversionPlan& plan, QIODevice* amrFile,
                              std::function<void(RunResult)> onDone)
-    : tools_(tools), plan_(plan), amrFile_(amrFile), onDone_(std::move(onDone)) {}
+    : tools_(tools),
+      plan_(plan),
+      amrFile_(amrFile),
+      onDone_(std::move(onDone)),
+      watchdog_(ProgressWatchdog::LimitFromEnvironment(), [this] { Stalled(); }) {}
 
 ConversionRun::~ConversionRun() {
     for (QProcess* process : {encode_.get(), pcm_.get()}) {
@@ -41,6 +50,7 @@ ConversionRun::~ConversionRun() {
 }
 
 void ConversionRun::Start() {
+    watchdog_.Start();
     if (plan_.amrMode) {
         encoder_ = std::make_unique<SegmentedAmrEncoder>(plan_.amrMode->mode, std::thread::hardware_concurrency());
         if (!encoder_->valid()) {
@@ -89,6 +99,11 @@ void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended) {
         if (&process == encode_.get()) outputReport_.Add(isInfo, message.text);
         if (message.level != FfmpegMessage::Level::Error || message.text.find_first_not_of(' ') == std::string::npos)
             continue;
+        // The refusal names the whole whitelist, which tells the reader nothing.
+        if (auto refusal = SourceRefusal(message.text)) {
+            Fail("cannot read the source: " + *refusal);
+            continue;
+        }
         if (IsOutputWriteError(message.text)) outputWriteFailed_ = true;
         errorLines_.push_back(message.text);
         if (errorLines_.size() > kKeptErrorLines) errorLines_.erase(errorLines_.begin());
@@ -122,7 +137,9 @@ void ConversionRun::WriteAmr(const std::string& amr) {
 }
 
 void ConversionRun::ReadPcm() {
-    WriteAmr(encoder_->Encode(pcm_->readAllStandardOutput().toStdString()));
+    const QByteArray pcm = pcm_->readAllStandardOutput();
+    if (!pcm.isEmpty()) watchdog_.Advanced();
+    WriteAmr(encoder_->Encode(pcm.toStdString()));
     if (!encode_) seconds_ = static_cast<double>(encoder_->samplesEncoded()) / AmrNbEncoder::kSampleRate;
 }
 
@@ -140,23 +157,44 @@ void ConversionRun::FinishPcm() {
     EndWhenAllFinished();
 }
 
-// FFmpeg's -progress output: key=value lines, out_time_us in microseconds.
+// FFmpeg's -progress output: key=value lines.
 void ConversionRun::ReadProgress() {
     progressBuffer_ += encode_->readAllStandardOutput();
     qsizetype end;
     while ((end = progressBuffer_.indexOf('\n')) >= 0) {
-        const QByteArray line = progressBuffer_.left(end).trimmed();
+        ReadProgressLine(progressBuffer_.left(end).trimmed());
         progressBuffer_.remove(0, end + 1);
-        bool ok = false;
-        if (line.startsWith("frame=")) {
-            const qlonglong frames = line.mid(6).toLongLong(&ok);
-            if (ok && frames >= 0) frames_ = frames;
-        }
-        if (!line.startsWith("out_time_us=")) continue;
-        const qlonglong micro = line.mid(12).toLongLong(&ok);
-        if (ok && micro >= 0) seconds_ = static_cast<double>(micro) / 1e6;
+    }
+    if (progressBuffer_.size() > kLongestProgressLine) progressBuffer_.clear();
+}
+
+// Any of frames, bytes written or output time (in microseconds) that grows is
+// progress; a line that repeats the last values is not.
+void ConversionRun::ReadProgressLine(const QByteArray& line) {
+    const qsizetype equals = line.indexOf('=');
+    if (equals < 0) return;
+    const QByteArray key = line.left(equals);
+    bool ok = false;
+    const qlonglong value = line.mid(equals + 1).toLongLong(&ok);
+    if (!ok || value < 0) return;
+    if (key == "frame") {
+        if (value > frames_) watchdog_.Advanced();
+        frames_ = value;
+    } else if (key == "total_size") {
+        if (value > bytesWritten_) watchdog_.Advanced();
+        bytesWritten_ = value;
+    } else if (key == "out_time_us") {
+        seconds_ = static_cast<double>(value) / 1e6;
+        if (seconds_ > longestSeconds_) watchdog_.Advanced();
         longestSeconds_ = std::max(longestSeconds_, seconds_);
     }
+}
+
+// The processes are stopped; their ends finish the run with this reason.
+void ConversionRun::Stalled() {
+    Fail("ffmpeg showed no progress for " + watchdog_.LimitText() + " and was stopped");
+    for (QProcess* process : {encode_.get(), pcm_.get()})
+        if (Running(process)) process->kill();
 }
 
 void ConversionRun::EncodeFinished() {
@@ -172,6 +210,7 @@ void ConversionRun::EncodeFinished() {
 void ConversionRun::EndWhenAllFinished() {
     if (ended_ || Running(encode_.get()) || Running(pcm_.get())) return;
     ended_ = true;
+    watchdog_.Stop();
     onDone_(failure_.empty() ? RunResult{true, errorLines_, {}, Written()}
                              : RunResult{false, errorLines_, failure_, Written()});
 }

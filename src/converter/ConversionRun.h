@@ -16,6 +16,7 @@
 #include "InputReport.h"
 #include "OutputCheck.h"
 #include "OutputReport.h"
+#include "ProgressWatchdog.h"
 
 namespace tavoclip {
 
@@ -30,7 +31,8 @@ struct RunResult {
 // encoder where the plan asks for it. amrFile receives the AMR stream of an
 // .amr output (nullptr otherwise). onDone is called once, from the event
 // loop, when every process has ended; destroying the run stops what still
-// runs without calling it.
+// runs without calling it. FFmpeg processes that show no progress for the
+// ProgressWatchdog's limit are stopped, and the run fails saying so.
 class ConversionRun {
 public:
     ConversionRun(const FfmpegTools& tools, const ConversionPlan& plan, QIODevice* amrFile,
@@ -57,6 +59,8 @@ private:
     void ReadPcm();
     void FinishPcm();
     void ReadProgress();
+    void ReadProgressLine(const QByteArray& line);
+    void Stalled();
     void EncodeFinished();
     void ReadLog(QProcess& process, FfmpegLog& log, bool ended);
     void Describe();
@@ -78,13 +82,15 @@ private:
     QProcess* sourceReader_ = nullptr;  // the process whose log describes the source
     InputReport report_;
     OutputReport outputReport_;  // the encoding FFmpeg's account of its output
-    QByteArray progressBuffer_;
+    ProgressWatchdog watchdog_;
+    QByteArray progressBuffer_;  // a line of -progress output cut between reads
     std::vector<std::string> errorLines_;
     std::string failure_;
     double seconds_ = 0;
     bool outputWriteFailed_ = false;  // FFmpeg said so, whatever its exit status
     double longestSeconds_ = 0;  // FFmpeg 5.1 may end its progress with a time of 0
     long long frames_ = 0;
+    long long bytesWritten_ = 0;  // FFmpeg's total_size
     bool ended_ = false;
 };
 

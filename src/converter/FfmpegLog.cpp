@@ -49,19 +49,32 @@ FfmpegMessage FfmpegLog::ReadLine(std::string_view line) {
 }
 
 std::vector<FfmpegMessage> FfmpegLog::Add(std::string_view chunk) {
-    partial_ += chunk;
     std::vector<FfmpegMessage> messages;
-    std::size_t start = 0;
-    for (std::size_t end; (end = partial_.find('\n', start)) != std::string::npos; start = end + 1)
-        messages.push_back(ReadLine(std::string_view(partial_).substr(start, end - start)));
-    partial_.erase(0, start);
-    return messages;
+    for (;;) {
+        const std::size_t newline = chunk.find('\n');
+        const std::string_view piece = chunk.substr(0, newline);
+        if (!droppingRest_) {
+            const std::size_t room = kLongestLine - partial_.size();
+            partial_ += piece.substr(0, room);
+            if (piece.size() > room) {
+                messages.push_back(ReadLine(partial_));
+                partial_.clear();
+                droppingRest_ = true;
+            }
+        }
+        if (newline == std::string_view::npos) return messages;
+        if (!droppingRest_) messages.push_back(ReadLine(partial_));
+        partial_.clear();
+        droppingRest_ = false;
+        chunk.remove_prefix(newline + 1);
+    }
 }
 
 std::vector<FfmpegMessage> FfmpegLog::Finish() {
     std::vector<FfmpegMessage> messages;
     if (!partial_.empty()) messages.push_back(ReadLine(partial_));
     partial_.clear();
+    droppingRest_ = false;
     return messages;
 }
 

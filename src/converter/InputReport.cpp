@@ -9,6 +9,11 @@ namespace {
 constexpr std::string_view kStreamStart = "  Stream #0:";
 constexpr std::string_view kDurationStart = "  Duration: ";
 
+// FFmpeg opens at most 1000 streams of a source by default; a description
+// longer than this comes from no real FFmpeg, and keeping it all would let
+// such a program grow conv's memory without end.
+constexpr std::size_t kMostLines = 10000;
+
 // Two frame rates this close are one rate printed twice: FFmpeg rounds both
 // to hundredths.
 constexpr double kSameRate = 0.015;
@@ -159,12 +164,18 @@ void InputReport::Add(bool isInfo, std::string_view text) {
         ended_ = true;
         return;
     }
-    if (text.starts_with(kStreamStart) || text.starts_with(kDurationStart) || text.starts_with("  Program "))
-        lines_.emplace_back(text);
+    if (!text.starts_with(kStreamStart) && !text.starts_with(kDurationStart) && !text.starts_with("  Program "))
+        return;
+    if (lines_.size() == kMostLines) {
+        tooLong_ = true;
+        ended_ = true;
+        return;
+    }
+    lines_.emplace_back(text);
 }
 
 std::optional<SourceInfo> InputReport::Read() const {
-    if (!started_ || !ended_) return std::nullopt;
+    if (!started_ || !ended_ || tooLong_) return std::nullopt;
     SourceInfo info;
     bool hasDuration = false;
     for (const std::string& line : lines_) {

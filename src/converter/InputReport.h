@@ -35,6 +35,7 @@ public:
 private:
     bool started_ = false;
     bool ended_ = false;
+    bool tooLong_ = false;  // past kMostLines: not read for sure
     std::vector<std::string> lines_;
 };
 

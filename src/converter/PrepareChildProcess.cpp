@@ -18,6 +18,9 @@ void PrepareChildProcess(QProcess& process) {
         InterruptSignals::UnblockInChild();
         // conv ignores SIGPIPE (see main); FFmpeg gets the usual behaviour back.
         std::signal(SIGPIPE, SIG_DFL);
+        // As in conv (see main): a write past a file-size limit fails with a
+        // cause FFmpeg prints instead of killing it.
+        std::signal(SIGXFSZ, SIG_IGN);
         // SIGKILL, not SIGTERM: FFmpeg would finish its file on SIGTERM, for
         // no one, as conv is gone and cannot remove it.
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);

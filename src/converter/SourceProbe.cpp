@@ -2,8 +2,18 @@
 
 #include "PrepareChildProcess.h"
 #include "ConversionPlan.h"
+#include "SourceConfinement.h"
 
 namespace tavoclip {
+namespace {
+
+// ffprobe's account of a source is a few kilobytes; a broken ffprobe could
+// write without end while the timeout runs. Of its messages only the last
+// ones tell why it failed.
+constexpr qint64 kLongestDescription = 16 * 1024 * 1024;
+constexpr qsizetype kKeptMessageBytes = 64 * 1024;
+
+}  // namespace
 
 SourceProbe::SourceProbe(QString ffprobe, std::string sourcePath, std::function<void(ProbeResult)> onDone,
                          int timeoutMs)
@@ -22,6 +32,13 @@ void SourceProbe::Start() {
     QObject::connect(&process_, &QProcess::errorOccurred, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) Finish({std::nullopt, "could not start ffprobe: " + process_.errorString().toStdString()});
     });
+    QObject::connect(&process_, &QProcess::readyReadStandardError, [this] { KeepMessages(); });
+    QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] {
+        if (process_.bytesAvailable() <= kLongestDescription) return;
+        process_.disconnect();
+        process_.kill();
+        Finish({std::nullopt, "ffprobe wrote far more than a description of it"});
+    });
     timeout_.setSingleShot(true);
     QObject::connect(&timeout_, &QTimer::timeout, [this] {
         process_.disconnect();
@@ -34,6 +51,7 @@ void SourceProbe::Start() {
         arguments << "-select_streams" << "a:0" << "-show_entries" << "packet=pts_time,duration_time"
                   << "-read_intervals" << QString("%1%+5").arg(*soundFrom_, 0, 'f', 3);
     }
+    for (const std::string& option : SourceInputOptions()) arguments << QString::fromStdString(option);
     process_.start(ffprobe_, arguments << QString::fromLocal8Bit(url_));
     process_.closeWriteChannel();
 }
@@ -42,7 +60,11 @@ void SourceProbe::Start() {
 // input"; the path is already known to the reader, the reason is what counts.
 ProbeResult SourceProbe::ReadResult() {
     if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != 0) {
-        QString text = QString::fromLocal8Bit(process_.readAllStandardError()).trimmed().section('\n', -1);
+        KeepMessages();
+        const QByteArray& errors = messages_;
+        for (const QByteArray& line : errors.split('\n'))
+            if (auto refusal = SourceRefusal(line.toStdString())) return {std::nullopt, std::move(*refusal)};
+        QString text = QString::fromLocal8Bit(errors).trimmed().section('\n', -1);
         const QString prefix = QString::fromLocal8Bit(url_) + ": ";
         if (text.startsWith(prefix)) text = text.mid(prefix.size());
         return {std::nullopt, text.isEmpty() ? std::string("ffprobe could not read it") : text.toStdString()};
@@ -50,6 +72,11 @@ ProbeResult SourceProbe::ReadResult() {
     auto info = ParseProbeOutput(process_.readAllStandardOutput());
     if (!info) return {std::nullopt, "ffprobe gave no readable description of it"};
     return {info, {}};
+}
+
+void SourceProbe::KeepMessages() {
+    messages_ += process_.readAllStandardError();
+    if (messages_.size() > kKeptMessageBytes) messages_.remove(0, messages_.size() - kKeptMessageBytes);
 }
 
 void SourceProbe::Finish(ProbeResult result) {

@@ -37,12 +37,14 @@ public:
 private:
     void Finish(ProbeResult result);
     ProbeResult ReadResult();
+    void KeepMessages();
 
     QString ffprobe_;
     std::string url_;
     std::function<void(ProbeResult)> onDone_;
     int timeoutMs_;
     QProcess process_;
+    QByteArray messages_;  // the end of ffprobe's error messages
     QTimer timeout_;
     std::optional<double> soundFrom_;
     bool done_ = false;

@@ -126,6 +126,11 @@ long long TemporaryOutput::Size() const {
     return S_ISREG(info.st_mode) ? static_cast<long long>(info.st_size) : 0;
 }
 
+bool TemporaryOutput::Removed() const {
+    struct stat info {};
+    return folderFd_ >= 0 && ::fstat(folderFd_, &info) == 0 && info.st_nlink == 0;
+}
+
 std::string TemporaryOutput::Commit() {
     if (!Close()) return "could not write the output: " + error_;
     struct stat existing {};

@@ -57,6 +57,10 @@ public:
     // The written size in bytes (0 when missing).
     long long Size() const;
 
+    // Whether the private folder has been removed since Create (with the
+    // output folder holding it, say): what was written there is gone.
+    bool Removed() const;
+
     // Renames the file over the final name, giving it the permissions an
     // ordinary new file (or the replaced output) has, and removes the
     // private folder. Empty on success, else the reason.

@@ -20,6 +20,11 @@ int main(int argc, char* argv[]) {
     // The file in hand is still finished and renamed into place: a write to
     // the broken pipe fails quietly instead of killing conv half-way.
     std::signal(SIGPIPE, SIG_IGN);
+    // Under a file-size limit (ulimit -f) a write past it would kill conv, or
+    // its FFmpeg, with SIGXFSZ: no cause is told and conv's temporary folder
+    // stays behind. Ignored, the write fails with EFBIG ("File too large"),
+    // which conv reports, and it cleans up. The children inherit the setting.
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
     // The raw bytes of each argument: paths reach the file system unchanged.

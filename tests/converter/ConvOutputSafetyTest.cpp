@@ -45,11 +45,28 @@ struct RawResult {
     }
 };
 
+// How conv is started besides its arguments.
+struct ConvSetup {
+    // Every write past this many bytes, in conv and its FFmpeg, fails as on
+    // a full disk (or kills the writer with SIGXFSZ when that is not
+    // ignored), without needing a small file system.
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+    bool sigxfszIgnored = false;  // as a shell leaves it: the default action
+    rlim_t dataLimit = RLIM_INFINITY;  // conv's heap and other private memory
+    std::vector<std::string> environment;  // NAME=VALUE set in addition
+};
+
 // Runs conv with arguments given as raw bytes (QProcess would turn bytes that
-// are not UTF-8 into other ones). fileSizeLimit, when set, makes every write
-// past that many bytes fail with EFBIG in conv and its FFmpeg, as a full disk
-// would, without needing a small file system.
-RawResult RunConvRaw(const std::vector<std::string>& arguments, rlim_t fileSizeLimit = RLIM_INFINITY) {
+// are not UTF-8 into other ones).
+RawResult RunConvRaw(const std::vector<std::string>& arguments, const ConvSetup& setup = {}) {
+    std::vector<std::string> environment = setup.environment;
+    for (char** variable = environ; *variable; ++variable) environment.emplace_back(*variable);
+    std::vector<char*> envp;
+    for (std::string& variable : environment) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+    std::vector<char*> argv{const_cast<char*>(CONV_PATH)};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) return {};
     const pid_t child = ::fork();
@@ -58,13 +75,12 @@ RawResult RunConvRaw(const std::vector<std::string>& arguments, rlim_t fileSizeL
         ::dup2(pipeFds[1], 2);
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
-        ::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
-        const rlimit limit{fileSizeLimit, fileSizeLimit};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::vector<char*> argv{const_cast<char*>(CONV_PATH)};
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        ::execv(CONV_PATH, argv.data());
+        ::signal(SIGXFSZ, setup.sigxfszIgnored ? SIG_IGN : SIG_DFL);
+        const rlimit size{setup.fileSizeLimit, setup.fileSizeLimit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        const rlimit data{setup.dataLimit, setup.dataLimit};
+        ::setrlimit(RLIMIT_DATA, &data);
+        ::execve(CONV_PATH, argv.data(), envp.data());
         ::_exit(126);
     }
     ::close(pipeFds[1]);
@@ -218,17 +234,129 @@ TEST_F(ConvOutputSafetyTest, AKilledConvTakesItsFfmpegAlongAndLeavesNoSource) {
 // A write that fails half-way (a full disk, a size limit) must fail the file
 // with the system's reason as the last line, and leave nothing behind. FFmpeg
 // itself ends with status 0 when MP4's or MP3's trailer cannot be written.
+// Under a size limit set by a shell, SIGXFSZ would kill the writer (FFmpeg or
+// conv itself) without a word.
 TEST_F(ConvOutputSafetyTest, AFailedWriteEndsWithTheSystemsReason) {
     const std::vector<std::vector<std::string>> lines{
         {"-i", LongClip(), "-y", "-b", "320k", "-s", "320x240", "-ab", "128k", (Root() / "out.mp4").string()},
         {"-i", LongClip(), "-y", "-vn", "-ab", "128k", (Root() / "out.mp3").string()},
-        {"-i", LongClip(), "-y", "-vn", "-ar", "8000", "-ab", "12.2k", "-ac", "1", (Root() / "out.amr").string()}};
-    for (const std::vector<std::string>& arguments : lines) {
-        const RawResult result = RunConvRaw(arguments, 16 * 1024);
-        EXPECT_EQ(result.exitCode, 1) << result.output;
-        EXPECT_NE(result.lastLine().find("File too large"), std::string::npos) << result.output;
-        EXPECT_TRUE(Entries(Root()).empty()) << Entries(Root()).front();
+        {"-i", LongClip(), "-y", "-vn", "-ab", "128k", (Root() / "out.wav").string()},
+        {"-i", LongClip(), "-y", "-vn", "-ar", "8000", "-ab", "12.2k", "-ac", "1", (Root() / "out.amr").string()},
+        {"-i", LongClip(), "-y", "-b", "320k", "-s", "176x144", "-acodec", "libamr_nb", "-ac", "1", "-ar", "8000",
+         "-ab", "12.2k", (Root() / "out.3gp").string()}};
+    for (const bool sigxfszIgnored : {true, false}) {
+        for (const std::vector<std::string>& arguments : lines) {
+            ConvSetup setup;
+            setup.fileSizeLimit = 16 * 1024;
+            setup.sigxfszIgnored = sigxfszIgnored;
+            const RawResult result = RunConvRaw(arguments, setup);
+            EXPECT_EQ(result.exitCode, 1) << result.output;
+            EXPECT_NE(result.lastLine().find("File too large"), std::string::npos) << result.output;
+            EXPECT_TRUE(Entries(Root()).empty()) << Entries(Root()).front();
+        }
     }
+}
+
+// A source that makes FFmpeg read other files would put them into the output:
+// a user who converts a crafted "holiday.mp4" and shares the result would
+// share their own private file. Each is refused before anything is written,
+// while a file whose name merely looks like one of FFmpeg's addresses is read
+// as the file it is.
+TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
+    const fs::path sources = Root() / "sources";
+    const fs::path outputs = Root() / "outputs";
+    fs::create_directory(sources);
+    fs::create_directory(outputs);
+    const fs::path secret = sources / "private.ts";
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:duration=2", "-f", "lavfi", "-i",
+                        "sine=duration=2", QString::fromStdString(secret.string())}));
+    const std::string hls = "#EXTM3U\n#EXT-X-TARGETDURATION:2\n#EXTINF:2,\nfile://" + secret.string() +
+                            "\n#EXT-X-ENDLIST\n";
+    const std::vector<std::pair<std::string, std::string>> crafted{
+        {"holiday.mp4", hls},
+        {"playlist.m3u8", hls},
+        {"list.mp4", "ffconcat version 1.0\nfile private.ts\n"},
+        {"manifest.mp4", "<?xml version=\"1.0\"?>\n<MPD xmlns=\"urn:mpeg:dash:schema:mpd:2011\" "
+                         "profiles=\"urn:mpeg:dash:profile:isoff-live:2011\" type=\"static\" "
+                         "mediaPresentationDuration=\"PT2S\"><Period><AdaptationSet><Representation id=\"1\" "
+                         "bandwidth=\"1000\"><BaseURL>private.ts</BaseURL></Representation></AdaptationSet>"
+                         "</Period></MPD>\n"},
+        {"frame%03d.png", ""}};  // a numbered sequence: frame001.png beside it
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48", "-frames:v", "1", "-update", "1",
+                        QString::fromStdString((sources / "frame001.png").string())}));
+    for (const auto& [name, text] : crafted) {
+        if (text.empty()) fs::copy_file(sources / "frame001.png", sources / name);
+        else std::ofstream(sources / name) << text;
+        const RawResult result =
+            RunConvRaw({"-i", (sources / name).string(), "-y", "-t", "1", "-b", "200k", "-s", "160x120",
+                        (outputs / "out.mp4").string()});
+        EXPECT_EQ(result.exitCode, 1) << name << "\n" << result.output;
+        EXPECT_NE(result.lastLine().find("conv reads only the file it is given"), std::string::npos)
+            << name << "\n" << result.output;
+        EXPECT_TRUE(Entries(outputs).empty()) << name;
+    }
+
+    for (const char* name : {"concat:private.ts|private.ts", "subfile:,,start,0,end,0,,:private.ts"}) {
+        fs::copy_file(LongClip(), sources / name);
+        const RawResult result = RunConvRaw({"-i", (sources / name).string(), "-y", "-t", "1", "-vn", "-ab", "64k",
+                                             (outputs / "plain.mp3").string()});
+        EXPECT_EQ(result.exitCode, 0) << name << "\n" << result.output;
+        EXPECT_EQ(Entries(outputs), std::vector<std::string>{"plain.mp3"}) << name;
+        fs::remove(outputs / "plain.mp3");
+    }
+}
+
+// An FFmpeg that hangs, or that writes without end and never advances, is
+// stopped once it has shown no progress for the limit (made short here), and
+// conv's memory stays bounded meanwhile: a flood of 300 MB without a line
+// break must not outgrow a 200 MB heap. One that advances slowly, for longer
+// than the limit in all, is left to finish (and then fails for what it wrote).
+TEST_F(ConvOutputSafetyTest, AnFfmpegThatMakesNoProgressIsStopped) {
+    const fs::path bin = Root() / "bin";
+    fs::create_directory(bin);
+    const fs::path outputs = Root() / "outputs";
+    fs::create_directory(outputs);
+    struct StandIn {
+        std::string script;
+        std::vector<std::string> outputs;
+        bool stopped;
+    };
+    // Standard output carries the progress, or for AMR the sound itself.
+    const std::string slowly = "i=0\nwhile [ $i -lt 30 ]; do i=$((i+1)); ";
+    const std::vector<StandIn> standIns{
+        {"exec sleep 100000", {"out.mp4", "out.amr"}, true},
+        {"head -c 300000000 /dev/zero | tr '\\0' x >&2\nexec sleep 100000", {"out.mp4", "out.amr"}, true},
+        {"head -c 300000000 /dev/zero | tr '\\0' x\nexec sleep 100000", {"out.mp4"}, true},
+        {slowly + "echo frame=$i; echo progress=continue; sleep 0.2; done", {"out.mp4"}, false},
+        {slowly + "printf xxxxxxxx; sleep 0.2; done", {"out.amr"}, false}};
+    ConvSetup setup;
+    setup.dataLimit = 200 * 1024 * 1024;
+    setup.environment = {"TAVOCLIP_CONV_STALL_SECONDS=2", "PATH=" + bin.string() + ":" + std::getenv("PATH")};
+    for (const StandIn& standIn : standIns) {
+        std::ofstream(bin / "ffmpeg") << "#!/bin/sh\n" << standIn.script << "\n";
+        fs::permissions(bin / "ffmpeg", fs::perms::owner_all);
+        for (const std::string& output : standIn.outputs) {
+            const RawResult result = RunConvRaw({"-i", LongClip(), "-y", (outputs / output).string()}, setup);
+            EXPECT_EQ(result.exitCode, 1) << standIn.script << "\n" << result.output;
+            EXPECT_EQ(result.lastLine().find("no progress for 2 s") != std::string::npos, standIn.stopped)
+                << standIn.script << "\n" << result.output;
+            EXPECT_TRUE(Entries(outputs).empty()) << standIn.script;
+        }
+    }
+}
+
+// The output folder removed while FFmpeg writes into it: the file is gone,
+// and the reason says why rather than "wrote nothing".
+TEST_F(ConvOutputSafetyTest, AnOutputFolderRemovedMidwayIsTheReason) {
+    fs::create_directory(Root() / "out");
+    QProcess conv;
+    StartLongConversion(conv, Root() / "out" / "long.mov");
+    fs::remove_all(Root() / "out");
+    ASSERT_TRUE(conv.waitForFinished(60000));
+    const std::string output = conv.readAll().toStdString();
+    EXPECT_EQ(conv.exitCode(), 1) << output;
+    EXPECT_NE(output.find("was removed or moved during the conversion"), std::string::npos) << output;
+    EXPECT_TRUE(Entries(Root()).empty());
 }
 
 TEST_F(ConvOutputSafetyTest, AWrongOutputFolderIsNamedForWhatItIs) {

@@ -51,3 +51,18 @@ TEST(FfmpegLogTest, BracketsInTheMessageAreNotALevel) {
     EXPECT_EQ(messages[1].level, Level::Info);
     EXPECT_EQ(messages[1].text, "[error] in a title");
 }
+
+// An FFmpeg that writes without line breaks must not make the log grow
+// without end: the line is kept up to the limit, the rest up to its line
+// break dropped, and the next line read as usual.
+TEST(FfmpegLogTest, ALineLongerThanTheLimitIsCut) {
+    const std::string text = "[error] " + std::string(3 * FfmpegLog::kLongestLine, 'x') + "\n[error] next\nlast";
+    for (const std::size_t pieceSize : {std::size_t{1}, std::size_t{4096}, text.size()}) {
+        const auto messages = ReadWhole(text, pieceSize);
+        ASSERT_EQ(messages.size(), 3u) << pieceSize;
+        EXPECT_EQ(messages[0].text, std::string(FfmpegLog::kLongestLine - 8, 'x')) << pieceSize;
+        EXPECT_EQ(messages[0].level, Level::Error);
+        EXPECT_EQ(messages[1].text, "next");
+        EXPECT_EQ(messages[2].text, "last");
+    }
+}
