@@ -45,9 +45,6 @@ class CaseFolding(Operations):
     def readdir(self, path, fh):
         return ['.', '..'] + self._call(os.listdir, self._real(path))
 
-    def readlink(self, path):
-        return self._call(os.readlink, self._real(path))
-
     def mkdir(self, path, mode):
         return self._call(os.mkdir, self._real(path), mode)
 
@@ -57,9 +54,6 @@ class CaseFolding(Operations):
     def unlink(self, path):
         return self._call(os.unlink, self._real(path))
 
-    def symlink(self, target, source):
-        return self._call(os.symlink, source, self._real(target))
-
     def link(self, target, source):
         return self._call(os.link, self._real(source), self._real(target))
 
@@ -68,12 +62,6 @@ class CaseFolding(Operations):
 
     def chmod(self, path, mode):
         return self._call(os.chmod, self._real(path), mode)
-
-    def chown(self, path, uid, gid):
-        return self._call(os.lchown, self._real(path), uid, gid)
-
-    def utimens(self, path, times=None):
-        return self._call(os.utime, self._real(path), times)
 
     def truncate(self, path, length, fh=None):
         return self._call(os.truncate, self._real(path), length)
@@ -90,20 +78,9 @@ class CaseFolding(Operations):
     def write(self, path, data, offset, fh):
         return self._call(os.pwrite, fh, data, offset)
 
-    def flush(self, path, fh):
-        return 0
-
-    def fsync(self, path, datasync, fh):
-        return self._call(os.fsync, fh)
-
     def release(self, path, fh):
         return self._call(os.close, fh)
 
-    def statfs(self, path):
-        st = os.statvfs(self._real(path))
-        keys = ('f_bavail', 'f_bfree', 'f_blocks', 'f_bsize', 'f_favail', 'f_ffree', 'f_files', 'f_flag',
-                'f_frsize', 'f_namemax')
-        return {key: getattr(st, key) for key in keys}
 
 
 if __name__ == '__main__':
