@@ -23,8 +23,11 @@ namespace {
 constexpr int kMostNamesTried = 10000;
 
 // Whether errno says the file system does not offer the call, rather than
-// that the name is taken or the folder refuses.
-bool Unsupported(int error) { return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EPERM; }
+// that the name is taken. Some FUSE file systems answer a call they lack
+// with EROFS; a folder that is really read-only refuses the last way too.
+bool Unsupported(int error) {
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EPERM || error == EROFS;
+}
 
 // What a file created by open() would get: 0666 without the process umask.
 mode_t NewFilePermissions() {
