@@ -52,15 +52,12 @@ std::optional<std::pair<std::uintmax_t, std::uintmax_t>> IdentityOf(const std::s
 #endif
 }
 
-// Whether anything at all has the name, a dangling link included.
-bool NameExists(const std::string& path) {
-#ifdef _WIN32
+// Whether anything at all has the name, a dangling link included; with
+// replacing, only what no file may replace: a folder.
+bool NameTaken(const std::string& path, bool replacing) {
     std::error_code error;
-    return fs::exists(fs::symlink_status(fs::path(path), error));
-#else
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
-#endif
+    const fs::file_status status = fs::symlink_status(fs::path(path), error);
+    return replacing ? fs::is_directory(status) : fs::exists(status);
 }
 
 }  // namespace
@@ -127,7 +124,7 @@ std::string OutputNameReservations::OutputKey(const std::string& path) const {
 bool OutputNameReservations::IsTaken(const std::string& path) const {
     if (sourceSpellings_.contains(Spelling(path))) return true;
     if (reservedOutputs_.contains(OutputKey(path))) return true;
-    if (!replaceExisting_ && NameExists(path)) return true;
+    if (NameTaken(path, replaceExisting_)) return true;
     const auto identity = IdentityOf(path);
     if (!identity) return false;
     for (const std::string& source : sourcesWithoutIdentity_) {

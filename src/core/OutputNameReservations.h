@@ -22,7 +22,8 @@ namespace tavoclip {
 //     it, and without regard to letter case in a folder that compares names
 //     that way (FolderIgnoresCase); or
 //   - any name already in the folder (a file, a folder, a link, even a
-//     dangling one), unless the batch was told to replace existing files.
+//     dangling one); when the batch was told to replace existing files,
+//     only a folder.
 // The converter decides the name again as it puts the file into place, so
 // a file that appears meanwhile is not replaced either; these are the names
 // it uses when nothing else writes into the folder.

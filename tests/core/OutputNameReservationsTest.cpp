@@ -48,8 +48,10 @@ TEST_F(OutputNameReservationsTest, AnOutputOfTheBatchIsTakenAndAnExistingNameUnl
     Touch("out/old.mp3");
     fs::create_directory_symlink(root_ / "out", root_ / "other");
     fs::create_symlink(root_ / "nowhere", root_ / "out/dangling.mp3");
+    fs::create_directory(root_ / "out/folder.mp3");
     for (const bool replacing : {false, true}) {
         OutputNameReservations names(replacing);
+        EXPECT_EQ(names.Reserve(P("out/folder.mp3")), P("out/folder (2).mp3")) << "no file replaces a folder";
         EXPECT_EQ(names.Reserve(P("out/old.mp3")), P(replacing ? "out/old.mp3" : "out/old (2).mp3"));
         EXPECT_EQ(names.Reserve(P("out/dangling.mp3")), P(replacing ? "out/dangling.mp3" : "out/dangling (2).mp3"));
         EXPECT_EQ(names.Reserve(P("out/clip.mp3")), P("out/clip.mp3"));
