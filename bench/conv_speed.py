@@ -82,7 +82,7 @@ def main():
         for name, conv_options, ffmpeg_options, extension in CASES:
             conv_ext = ".amr" if name == "AMR" else extension
             conv, plain = median_times(
-                [conv_program, "-i", source] + conv_options.split() + [os.path.join(work, "conv" + conv_ext)],
+                [conv_program, "-i", source] + conv_options.split() + ["-overwrite", os.path.join(work, "conv" + conv_ext)],
                 ["ffmpeg", "-nostdin", "-v", "error", "-y", "-i", source] + ffmpeg_options.split()
                 + [os.path.join(work, "plain" + extension)])
             target = 1.25 if name in ("AMR", "3GP") else 1.05

@@ -97,7 +97,7 @@ def check(job):
     source_path, has_video, has_audio, fmt, values, output = job
     name, ext, template, video_codecs, audio_codec, _ = fmt
     options = template.format(V=values["V"], Z=values["Z"], A=values["A"]).split()
-    run = subprocess.run([CONV, "-i", source_path] + options + [output], capture_output=True, text=True)
+    run = subprocess.run([CONV, "-i", source_path] + options + ["-overwrite", output], capture_output=True, text=True)
     last = (run.stdout + run.stderr).strip().splitlines()[-1:] or [""]
     if video_codecs is None and not has_audio:
         ok = run.returncode == 1 and "no audio" in last[0] and not os.path.exists(output)

@@ -271,7 +271,7 @@ def output_rate(stream):
 def convert(folder, source, fmt):
     name, ext, options = fmt[0], fmt[1], fmt[2]
     out = os.path.join(folder, "out", os.path.splitext(source["name"])[0] + "_" + name + ext)
-    args = [CONV, "-i", os.path.join(folder, source["name"])] + options.split() + [out]
+    args = [CONV, "-i", os.path.join(folder, source["name"])] + options.split() + ["-overwrite", out]
     run = subprocess.run(args, capture_output=True, text=True)
     lines = (run.stdout + run.stderr).strip().splitlines()
     if not source["sound"] and fmt[3] is None:

@@ -4,7 +4,7 @@ tavoclip_packages=(
   g++ cmake ninja-build pkg-config libgtest-dev
   qt6-base-dev libgl-dev
   ffmpeg libopencore-amrnb-dev libcanberra-dev
-  xvfb xauth x11-utils xdotool openbox desktop-file-utils fonts-dejavu-core python3
+  xvfb xauth x11-utils xdotool openbox desktop-file-utils fonts-dejavu-core python3 python3-fusepy fuse3
   appstream dpkg-dev file parallel
   openbox dbus dbus-x11
 )

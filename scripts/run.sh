@@ -31,7 +31,8 @@ fi
 
 failed=0
 for format in 0 1 2 3 4 5 6 7 8 9; do
-  "$build/tavoclip-batch" --format "$format" --output "$outputs" "$clip" || failed=1
+  # Each run replaces the samples of the run before.
+  "$build/tavoclip-batch" --overwrite --format "$format" --output "$outputs" "$clip" || failed=1
 done
 echo
 echo "The outputs are in $outputs:"

@@ -9,6 +9,7 @@
 #include "BatchProgressRelay.h"
 #include "BringToFront.h"
 #include "COMDLG.h"
+#include "ConfFile.h"
 #include "CanberraSoundPlayer.h"
 #include "DOSOutputs.h"
 #include "DesktopFolderOpener.h"
@@ -141,6 +142,14 @@ int main(int argc, char** argv)
                                            BatchServices{pump, directories, folders, sounds},
                                            BatchProgram{programFolder.toStdString(), {}, PathStyle::Posix});
     driver->SetDefaultOutputFolder(mainWindow.DefaultOutputFolder().toStdString());
+    // The folder structure choice lives in tavoclip.conf and is saved as soon
+    // as it changes; the window never replaces an existing file.
+    const ConfFile conf(settings.Paths().SettingsFolder());
+    driver->SetOutputPlacement({false, conf.KeepFolders()});
+    operations.SetKeepFoldersChoice(conf.KeepFolders(), [&conf, &driver](bool on) {
+        conf.SetKeepFolders(on);
+        driver->SetOutputPlacement({false, on});
+    });
 
     mainWindow.Form_Load();
     mainWindow.show();

@@ -55,6 +55,10 @@ void AddOptions(QCommandLineParser& parser) {
         {{"n", "dry-run"}, "Print each converter command line; run nothing."},
         {{"j", "jobs"}, "Convert up to N files at once; 0 means one per core (default 1).", "N"},
         {"print-jobs", "Print one POSIX shell command per file, for running elsewhere; run nothing."},
+        {"overwrite", "Replace a file already in the output folder instead of writing NAME (2).EXT beside it "
+                      "(never a source, never another output of the same run)."},
+        {"keep-folders", "Put the files found in a folder below the output folder at the same path they have "
+                         "below that folder."},
         {"list", "List the formats and the values each option takes."},
     });
 }
@@ -166,6 +170,8 @@ bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser) {
     if (parser.isSet("sound") && !parser.isSet("no-sound")) request_.options.completionSoundIndex = 0;
     request_.dryRun = parser.isSet("dry-run");
     request_.printJobs = parser.isSet("print-jobs");
+    request_.overwrite = parser.isSet("overwrite");
+    request_.keepFolders = parser.isSet("keep-folders");
     return !parser.isSet("jobs") || TakeJobs(parser.value("jobs").toStdString());
 }
 

@@ -26,6 +26,8 @@ struct BatchRequest {
     bool dryRun = false;
     bool printJobs = false;    // print a shell command per file; run nothing
     int jobs = 1;              // conversions at once; 0 on the command line means one per core
+    bool overwrite = false;    // replace files already in the output folder
+    bool keepFolders = false;  // files of a folder go below the output folder as they lay below it
 };
 
 // Reads the headless command's arguments. Choosing a format applies the

@@ -18,6 +18,7 @@
 #include "FileSystemDirectoryMaker.h"
 #include "LineEscape.h"
 #include "NullFolderOpener.h"
+#include "OutputPlacement.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
 #include "ShellQuote.h"
@@ -52,7 +53,17 @@ void FillQueue(const std::vector<std::string>& paths, SourceQueue& queue) {
         }
         std::vector<std::string> found;
         SearchFiles(path, found);
-        for (std::string& file : found) queue.AppendSource(std::move(file));
+        for (std::string& file : found) queue.AppendSource(std::move(file), path);
+    }
+}
+
+// The subfolders that kept folder structure needs, made as a real run
+// would make them, so the lines can run on any machine that sees the folder.
+void MakeKeptFolders(const std::vector<ConverterCommand>& commands, const std::string& outputFolder,
+                     DirectoryMaker& directories) {
+    for (const ConverterCommand& command : commands) {
+        const std::string folder = std::filesystem::path(command.outputPath).parent_path().string();
+        for (const std::string& level : FoldersBelow(outputFolder, folder, kPathStyle)) directories.MakeDirectory(level);
     }
 }
 
@@ -130,6 +141,7 @@ int HeadlessBatch::Run(const QStringList& arguments) {
     CanberraSoundPlayer sounds;
     BatchDriver driver(view, queue, runnerPointers, tracker, request.options, BatchServices{pump, directories, folders, sounds},
                        BatchProgram{programFolder, request.converter, kPathStyle});
+    driver.SetOutputPlacement({request.overwrite, request.keepFolders});
 
     if (request.printJobs) {
         if (queue.empty()) {
@@ -142,7 +154,9 @@ int HeadlessBatch::Run(const QStringList& arguments) {
         // A file left out of the list is said on the error output, and the
         // status says it too, so a pipeline does not take the list as whole.
         const int refused = ReportRefusals(driver, queue, view);
-        return std::max(PrintJobs(driver.PlannedCommands()), refused);
+        const std::vector<ConverterCommand> commands = driver.PlannedCommands();
+        MakeKeptFolders(commands, outputFolder, directories);
+        return std::max(PrintJobs(commands), refused);
     }
     if (request.dryRun) return DryRun(out_, driver, queue, view);
     driver.SetStartPause(0);

@@ -10,7 +10,7 @@
 namespace tavoclip {
 namespace {
 
-constexpr std::array<std::string_view, 2> kFlags{"-y", "-vn"};
+constexpr std::array<std::string_view, 3> kFlags{"-y", "-vn", "-overwrite"};
 constexpr std::array<std::string_view, 11> kValueOptions{
     "-i", "-ss", "-t", "-b", "-ab", "-s", "-vcodec", "-acodec", "-ar", "-ac", "-f"};
 
@@ -86,6 +86,7 @@ std::string ParseOptions(ConvRequest& request, std::span<const std::string> opti
         const std::string& name = options[i];
         if (name == "-y") { request.overwrite = true; continue; }
         if (name == "-vn") { request.noVideo = true; continue; }
+        if (name == "-overwrite") { request.replaceExisting = true; continue; }
         if (name == "-f") return "unknown option '-f': the output's extension picks its format";
         if (!IsOptionName(name)) {
             return name.starts_with('-') ? "unknown option " + Quoted(name)

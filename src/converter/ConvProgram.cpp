@@ -15,6 +15,7 @@
 #include "OutputContainer.h"
 #include "SourceProbe.h"
 #include "TemporaryOutput.h"
+#include "WrittenOutputLine.h"
 
 namespace tavoclip {
 namespace fs = std::filesystem;
@@ -172,9 +173,12 @@ std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
     if (fs::equivalent(source, output, error))
         return Failure("the output " + Quoted(output) + " is the source itself: refusing to overwrite it",
                        ConvExit::SameFile);
-    if (fs::is_directory(outputStatus)) return Failure("the output " + Quoted(output) + " is a folder");
-    if (!request.overwrite)
-        return Failure("the output " + Quoted(output) + " already exists (add -y to replace it)", ConvExit::OutputExists);
+    if (!request.overwrite && !request.replaceExisting)
+        return Failure("the output " + Quoted(output) +
+                           " already exists (add -y to write under the next free name, or -overwrite to replace it)",
+                       ConvExit::OutputExists);
+    if (request.replaceExisting && fs::is_directory(outputStatus))
+        return Failure("the output " + Quoted(output) + " is a folder");
     return std::nullopt;
 }
 
@@ -277,11 +281,12 @@ ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& e
         console_.Error(Quoted(request.sourcePath) + " was not converted");
         return Failure(wrong);  // the cause, last
     }
-    if (const std::string error = temporary.Commit(); !error.empty()) return Failure(error);
+    if (const std::string error = temporary.Commit(request.replaceExisting); !error.empty()) return Failure(error);
     // FFmpeg reads past damage in a source; the output may then be shorter.
     if (!result.errorLines.empty())
         console_.Note("the source has damaged parts, the output may miss them: " + result.errorLines.back());
-    console_.Note("wrote " + request.outputPath);
+    // The batch reads this line for the name the output really got.
+    console_.Note(WrittenOutputText(temporary.committedPath()));
     return ConvExit::Converted;
 }
 

@@ -19,7 +19,8 @@ struct ConvRequest {
     std::string outputPath;
     std::optional<double> startSeconds;
     std::optional<double> lengthSeconds;
-    bool overwrite = false;
+    bool overwrite = false;        // -y: an existing output is no reason to stop
+    bool replaceExisting = false;  // -overwrite: an existing output is replaced, not kept
     bool noVideo = false;
     std::optional<std::int64_t> videoBitrate;  // bits per second
     std::optional<std::int64_t> audioBitrate;  // bits per second

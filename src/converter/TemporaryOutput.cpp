@@ -13,10 +13,21 @@
 #include <unistd.h>
 
 #include "ConverterTemporaryName.h"
+#include "OutputNameReservations.h"
 
 namespace tavoclip {
 namespace fs = std::filesystem;
 namespace {
+
+// How many numbered names a commit tries before it gives up.
+constexpr int kMostNamesTried = 10000;
+
+// Whether errno says the file system does not offer the call, rather than
+// that the name is taken. Some FUSE file systems answer a call they lack
+// with EROFS; a folder that is really read-only refuses the last way too.
+bool Unsupported(int error) {
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EPERM || error == EROFS;
+}
 
 // What a file created by open() would get: 0666 without the process umask.
 mode_t NewFilePermissions() {
@@ -131,26 +142,63 @@ bool TemporaryOutput::Removed() const {
     return folderFd_ >= 0 && ::fstat(folderFd_, &info) == 0 && info.st_nlink == 0;
 }
 
-std::string TemporaryOutput::Commit() {
+std::string TemporaryOutput::Commit(bool replace) {
     if (!Close()) return "could not write the output: " + error_;
-    struct stat existing {};
-    const mode_t mode = ::stat(finalPath_.c_str(), &existing) == 0 ? (existing.st_mode & 0777) : NewFilePermissions();
     // The mode is set on the file itself, opened inside the private folder,
-    // never through a name another user could have replaced.
+    // never through a name another user could have replaced; and it never
+    // comes from whatever sits at the final name (a link there would lend
+    // its target's mode).
     const int fd = ::openat(folderFd_, fileName_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0 || ::fchmod(fd, mode) != 0) {
+    if (fd < 0 || ::fchmod(fd, NewFilePermissions()) != 0) {
         Fail("could not give the output its permissions: ");
         if (fd >= 0) ::close(fd);
         return error_;
     }
     ::close(fd);
-    // rename() replaces a link at the final name rather than writing through it.
-    if (::renameat(folderFd_, fileName_.c_str(), AT_FDCWD, finalPath_.c_str()) != 0) {
-        Fail("could not move the finished output into place: ");
-        return error_;
+    std::string target = finalPath_;
+    if (replace) {
+        // rename() replaces a link at the final name rather than writing through it.
+        if (::renameat(folderFd_, fileName_.c_str(), AT_FDCWD, target.c_str()) != 0) {
+            Fail("could not move the finished output into place: ");
+            return error_;
+        }
+    } else {
+        int error = PlaceWithoutReplacing(target);
+        for (int tried = 1; error == EEXIST && tried < kMostNamesTried; ++tried) {
+            target = NextNumberedName(target);
+            error = PlaceWithoutReplacing(target);
+        }
+        if (error != 0) {
+            errno = error;
+            Fail("could not move the finished output into place: ");
+            return error_;
+        }
     }
+    committedPath_ = target;
     RemoveFolder();
     return {};
+}
+
+// Gives the file the name target only if nothing has it: 0, or the errno
+// (EEXIST when the name is taken). renameat2's RENAME_NOREPLACE does it in
+// one step; a file system without it still makes hard links atomically (the
+// private name then goes); one with neither gets the name claimed by an
+// exclusive create, which the file then replaces.
+int TemporaryOutput::PlaceWithoutReplacing(const std::string& target) {
+    if (::renameat2(folderFd_, fileName_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (!Unsupported(errno)) return errno;
+    if (::linkat(folderFd_, fileName_.c_str(), AT_FDCWD, target.c_str(), 0) == 0) {
+        ::unlinkat(folderFd_, fileName_.c_str(), 0);
+        return 0;
+    }
+    if (!Unsupported(errno)) return errno;
+    const int claim = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (claim < 0) return errno;
+    ::close(claim);
+    if (::renameat(folderFd_, fileName_.c_str(), AT_FDCWD, target.c_str()) == 0) return 0;
+    const int error = errno;
+    ::unlink(target.c_str());
+    return error;
 }
 
 // Empties the private folder through its descriptor, then removes it by name

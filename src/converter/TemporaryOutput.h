@@ -9,8 +9,8 @@ namespace tavoclip {
 
 // Where a conversion writes before it succeeds: a private folder (mode 0700,
 // made with mkdtemp beside the final output, named with
-// kConverterTemporaryPrefix) holding one file. Commit renames the file over
-// the final name; otherwise the folder and its file are removed. So a failed
+// kConverterTemporaryPrefix) holding one file. Commit moves the file to the
+// final name; otherwise the folder and its file are removed. So a failed
 // or interrupted conversion never leaves a truncated output under the final
 // name and never destroys an earlier output.
 //
@@ -61,15 +61,25 @@ public:
     // output folder holding it, say): what was written there is gone.
     bool Removed() const;
 
-    // Renames the file over the final name, giving it the permissions an
-    // ordinary new file (or the replaced output) has, and removes the
-    // private folder. Empty on success, else the reason.
-    std::string Commit();
+    // Moves the file to the final name with the permissions an ordinary new
+    // file gets from the umask, and removes the private folder. Without
+    // replace, a name that is taken when the file arrives (by anything, a
+    // link included) is kept, and the file takes the first free name
+    // "NAME (n).EXT" after it, each tried in one atomic step, so two
+    // converters finishing at once never take the same name. With replace,
+    // whatever is at the final name is replaced, a link itself and never
+    // what it points to. Empty on success, else the reason.
+    std::string Commit(bool replace);
+
+    // The name the file went to, once committed.
+    const std::string& committedPath() const { return committedPath_; }
 
 private:
     bool Fail(const std::string& what);
     void RemoveFolder();
+    int PlaceWithoutReplacing(const std::string& target);
 
+    std::string committedPath_;
     std::string finalPath_;
     std::string fileName_;   // the file's name inside the private folder
     std::string folderPath_; // the private folder's name in the output folder

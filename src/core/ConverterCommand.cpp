@@ -113,4 +113,11 @@ void SetOutputPath(ConverterCommand& command, const std::string& outputPath) {
     command.outputPath = outputPath;
 }
 
+void AllowReplacing(ConverterCommand& command) {
+    if (command.empty()) return;
+    const std::string end = Quoted(command.outputPath);
+    if (command.text.ends_with(end)) command.text.insert(command.text.size() - end.size(), "-overwrite ");
+    command.arguments.insert(command.arguments.end() - 1, "-overwrite");
+}
+
 }  // namespace tavoclip

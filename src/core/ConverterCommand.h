@@ -43,6 +43,10 @@ ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathSty
 // quoted path that ends the text, and outputPath all change together.
 void SetOutputPath(ConverterCommand& command, const std::string& outputPath);
 
+// Adds the converter's "-overwrite" before the output path: an output
+// already at that name is then replaced instead of kept.
+void AllowReplacing(ConverterCommand& command);
+
 // The path after its last separator (the whole path when there is none).
 std::string GetFileName(std::string_view path, PathStyle style);
 

@@ -29,9 +29,9 @@ std::string FormatLabel(std::string_view path) {
     return label;
 }
 
-void SourceQueue::AppendSource(std::string path) {
+void SourceQueue::AppendSource(std::string path, std::string root) {
     std::string label = FormatLabel(path);
-    entries_.push_back({std::move(path), std::move(label)});
+    entries_.push_back({std::move(path), std::move(label), std::move(root)});
     for (SourceQueueListener* listener : listeners_) listener->SourceAppended(entries_.size() - 1);
 }
 

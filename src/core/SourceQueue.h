@@ -12,6 +12,9 @@ namespace tavoclip {
 struct SourceEntry {
     std::string path;         // exactly as delivered: not normalised, not checked
     std::string formatLabel;  // display only: the path's last three characters
+    // The added folder whose search found the file, exactly as searched;
+    // empty for a file added on its own.
+    std::string root;
     bool operator==(const SourceEntry&) const = default;
 };
 
@@ -40,7 +43,7 @@ public:
 
     // Admits any path: no filter by type, no duplicate check. Does not update
     // the prompt; the calling action does that once at its end.
-    void AppendSource(std::string path);
+    void AppendSource(std::string path, std::string root = {});
     void RemoveFirstSource();
     // row counts from 1, as the list shows it; 0 or past the end removes nothing.
     void RemoveSourceAt(std::size_t row);

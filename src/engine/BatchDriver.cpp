@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "Utf8Text.h"
+#include "WrittenOutputLine.h"
 
 namespace tavoclip {
 namespace {
@@ -127,7 +128,7 @@ void BatchDriver::ConvertNext() {
         RefuseHead(refusal);
         return;
     }
-    const ConverterCommand command = ReserveCommand(queue_.head());
+    const ConverterCommand command = ReserveCommand(queue_.at(0));
     currentSource_ = queue_.head();
     currentOutput_ = command.outputPath;
     ++startedCount_;
@@ -255,7 +256,7 @@ bool BatchDriver::StartInSlot(Slot& slot, std::size_t queueIndex) {
     }
     if (queueIndex >= queue_.count()) return false;
     const std::string source = queue_.at(queueIndex).path;
-    const ConverterCommand command = ReserveCommand(source);
+    const ConverterCommand command = ReserveCommand(queue_.at(queueIndex));
     ++startedCount_;
     slot.source = source;
     slot.output = command.outputPath;
@@ -362,12 +363,12 @@ void BatchDriver::EnableAllControls() {
     for (int index = 0; index < kMenuCount; ++index) view_.SetControlEnabled("imgMenu", index, true);
 }
 
-ConverterCommand BatchDriver::CommandFor(const std::string& source) const {
+ConverterCommand BatchDriver::CommandFor(const SourceEntry& source) const {
     const BatchSelections selections = view_.CurrentSelections();
     ConversionRequest request;
     request.programFolder = program_.programFolder;
-    request.sourcePath = source;
-    request.outputFolder = OutputFolder();
+    request.sourcePath = source.path;
+    request.outputFolder = OutputFolderFor(OutputFolder(), source, placement_.keepFolders, program_.pathStyle);
     request.formatIndex = selections.formatIndex;
     request.videoBitrate = selections.videoBitrate;
     request.screenSize = selections.screenSize;
@@ -379,12 +380,17 @@ ConverterCommand BatchDriver::CommandFor(const std::string& source) const {
                                           program_.pathStyle);
         command.arguments.front() = program_.converterOverride;
     }
+    if (placement_.replaceExisting) AllowReplacing(command);
     return command;
 }
 
-ConverterCommand BatchDriver::ReserveCommand(const std::string& source) {
+ConverterCommand BatchDriver::ReserveCommand(const SourceEntry& source) {
     ConverterCommand command = CommandFor(source);
-    if (!command.empty()) SetOutputPath(command, names_.Reserve(command.outputPath));
+    if (command.empty()) return command;
+    const std::string folder = OutputFolderFor(OutputFolder(), source, placement_.keepFolders, program_.pathStyle);
+    for (const std::string& level : FoldersBelow(OutputFolder(), folder, program_.pathStyle))
+        services_.directories.MakeDirectory(level);
+    SetOutputPath(command, names_.Reserve(command.outputPath));
     return command;
 }
 
@@ -393,7 +399,7 @@ std::vector<ConverterCommand> BatchDriver::PlannedCommands() const {
     std::vector<ConverterCommand> commands;
     for (std::size_t i = 0; i < queue_.count(); ++i) {
         if (!RefusalFor(queue_.at(i).path).empty()) continue;
-        ConverterCommand command = CommandFor(queue_.at(i).path);
+        ConverterCommand command = CommandFor(queue_.at(i));
         if (!command.empty()) SetOutputPath(command, names.Reserve(command.outputPath));
         commands.push_back(std::move(command));
     }
@@ -401,7 +407,7 @@ std::vector<ConverterCommand> BatchDriver::PlannedCommands() const {
 }
 
 OutputNameReservations BatchDriver::ReservationsForQueue() const {
-    OutputNameReservations names;
+    OutputNameReservations names(placement_.replaceExisting);
     for (std::size_t i = 0; i < queue_.count(); ++i) names.AddSource(queue_.at(i).path);
     return names;
 }
@@ -414,8 +420,11 @@ void BatchDriver::SourceAppended(std::size_t index) {
 
 // A file counts as converted when its converter exited with status 0 and
 // left a non-empty output file.
-FileOutcome BatchDriver::JudgeFile(const std::string& source, const std::string& output,
+FileOutcome BatchDriver::JudgeFile(const std::string& source, const std::string& planned,
                                    const DOSOutputs& runner) const {
+    // The converter names the file it wrote when a name taken meanwhile
+    // made it take the next one.
+    const std::string output = FindWrittenOutput(runner.Outputs()).value_or(planned);
     FileOutcome outcome{source, output, false, {}};
     const int status = runner.ExitStatus();
     if (status == -1) {

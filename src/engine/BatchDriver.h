@@ -16,6 +16,7 @@
 #include "FolderOpener.h"
 #include "OutputFormat.h"
 #include "OutputNameReservations.h"
+#include "OutputPlacement.h"
 #include "ProgressTracker.h"
 #include "SoundPlayer.h"
 #include "SourceQueue.h"
@@ -57,8 +58,11 @@ struct BatchFailure {
 //
 // Output names: every path that enters the queue during a batch counts as
 // one of its sources, and each file's output name is reserved when it starts
-// (ReserveCommand), so no output replaces a source or an earlier output of
-// the same batch; a taken name becomes "NAME (2).EXT" and so on.
+// (ReserveCommand), so no output replaces a source, an earlier output of the
+// same batch or (unless told to replace) any file already in the folder; a
+// taken name becomes "NAME (2).EXT" and so on. The converter decides the
+// name again as it puts the file into place and says which it used; that is
+// the output a file's outcome names.
 class BatchDriver : public QObject, private SourceQueueListener {
     Q_OBJECT
 
@@ -98,15 +102,19 @@ public:
     // Where outputs go while the folder text is empty (the window's default
     // output folder); never the file system's root.
     void SetDefaultOutputFolder(std::string folder) { defaultOutputFolder_ = std::move(folder); }
+    // Replacing existing files and keeping the folder structure; read at
+    // every step, like the selections.
+    void SetOutputPlacement(OutputPlacement placement) { placement_ = placement; }
 
     // The converter command for one source with the output name the
     // described rule gives (base name and the format's extension), from the
     // selections as they are now. Reserves nothing.
-    ConverterCommand CommandFor(const std::string& source) const;
+    ConverterCommand CommandFor(const SourceEntry& source) const;
     // CommandFor with its output moved to the first name that is free in
     // this batch, which is then reserved for it. Call it once per file, when
     // the file starts; the command's outputPath is the file to be written.
-    ConverterCommand ReserveCommand(const std::string& source);
+    // Makes the subfolders the output needs (kept folder structure).
+    ConverterCommand ReserveCommand(const SourceEntry& source);
     // What the batch would run for the queue as it stands, in queue order,
     // with the names a batch started now would give; files the batch would
     // refuse are left out. The dry run prints these. Reserves nothing.
@@ -163,6 +171,7 @@ private:
     BatchServices services_;
     BatchProgram program_;
     std::string defaultOutputFolder_;
+    OutputPlacement placement_;
     QTimer timer1_;
 
     // Sources and outputs of the batch under way; replaced at every Start.

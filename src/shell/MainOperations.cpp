@@ -44,4 +44,11 @@ void MainOperations::StartBatch()
         startBatch_();
 }
 
+void MainOperations::SetKeepFolders(bool on)
+{
+    keepFolders_ = on;
+    if (keepFoldersChanged_)
+        keepFoldersChanged_(on);
+}
+
 }  // namespace tavoclip

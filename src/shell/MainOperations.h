@@ -18,6 +18,12 @@ public:
     // The list actions work on the window's controls, so they are made after
     // the window; set them before showing it.
     void SetSourceActions(SourceListActions* actions) { sources_ = actions; }
+    // The folder structure choice as saved, and where a change of it goes.
+    void SetKeepFoldersChoice(bool on, std::function<void(bool)> changed)
+    {
+        keepFolders_ = on;
+        keepFoldersChanged_ = std::move(changed);
+    }
     void SetFormOpeners(std::function<void()> showOptions, std::function<void()> showFeedback)
     {
         showOptions_ = std::move(showOptions);
@@ -32,12 +38,16 @@ public:
     void ShowFeedback() override { if (showFeedback_) showFeedback_(); }
     void BrowseOutputFolder() override;
     void StartBatch() override;
+    bool KeepFolders() const override { return keepFolders_; }
+    void SetKeepFolders(bool on) override;
 
 private:
     std::function<void()> startBatch_;
     std::function<void()> showOptions_;
     std::function<void()> showFeedback_;
     SourceListActions* sources_ = nullptr;
+    bool keepFolders_ = false;
+    std::function<void(bool)> keepFoldersChanged_;
 };
 
 }  // namespace tavoclip

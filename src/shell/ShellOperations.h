@@ -18,6 +18,10 @@ public:
     virtual void ShowFeedback() = 0;        // frmSuggest, modal
     virtual void BrowseOutputFolder() = 0;  // imgBrowse_Click
     virtual void StartBatch() = 0;          // imgStart_Click
+    // The Options menu's "Keep Folder Structure": its state, and a change
+    // of it, which applies from the next file on and is saved at once.
+    virtual bool KeepFolders() const = 0;
+    virtual void SetKeepFolders(bool on) = 0;
 };
 
 }  // namespace tavoclip

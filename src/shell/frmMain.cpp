@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include <QAction>
+
 #include <algorithm>
 
 #include <QCloseEvent>
@@ -411,6 +413,8 @@ void frmMain::txtAction_Change()
         imgHelp_Click();
     if (txtAction_->text() == QLatin1String("menuOption"))
         imgToolbar_Click(2);
+    if (txtAction_->text() == QLatin1String("menuKeepFolders"))
+        parts_.operations.SetKeepFolders(Menus().menuKeepFolders().isChecked());
     // Empty again, so the same word written twice dispatches twice. The
     // change this makes comes back here once and matches nothing.
     txtAction_->setText(QString());
@@ -472,8 +476,10 @@ void frmMain::Form_Unload()
 
 frmMenu& frmMain::Menus()
 {
-    if (!menu_)
+    if (!menu_) {
         menu_ = std::make_unique<frmMenu>(*txtAction_, [this] { parts_.operations.RemoveAll(); });
+        menu_->menuKeepFolders().setChecked(parts_.operations.KeepFolders());
+    }
     return *menu_;
 }
 

@@ -22,6 +22,10 @@ frmMenu::frmMenu(QLineEdit& txtAction, std::function<void()> removeAll, QWidget*
     menuOptions_ = NewMenu(QStringLiteral("menuOptions"), QStringLiteral("Options"));
     AddCommandItem(*menuOptions_, QStringLiteral("menuOption"), QStringLiteral("Options(&O)"),
                    QStringLiteral("menuOption"));
+    // Checked before its word is written, so the dispatch reads the new state.
+    menuKeepFolders_ = AddCommandItem(*menuOptions_, QStringLiteral("menuKeepFolders"),
+                                      QStringLiteral("Keep Folder Structure"), QStringLiteral("menuKeepFolders"));
+    menuKeepFolders_->setCheckable(true);
 
     menuAbout_ = NewMenu(QStringLiteral("menuAbout"), QStringLiteral("About"));
     AddCommandItem(*menuAbout_, QStringLiteral("menuHelp"), QStringLiteral("Help(&H)"), QStringLiteral("menuHelp"));
@@ -42,11 +46,12 @@ QMenu* frmMenu::NewMenu(const QString& name, const QString& caption)
     return menu;
 }
 
-void frmMenu::AddCommandItem(QMenu& menu, const QString& name, const QString& caption, const QString& word)
+QAction* frmMenu::AddCommandItem(QMenu& menu, const QString& name, const QString& caption, const QString& word)
 {
     QAction* item = menu.addAction(caption);
     item->setObjectName(name);
     connect(item, &QAction::triggered, this, [this, word] { txtAction_.setText(word); });
+    return item;
 }
 
 }  // namespace tavoclip

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QAction;
 class QLineEdit;
 class QMenu;
 
@@ -22,16 +23,19 @@ public:
     QMenu& menuOptions() { return *menuOptions_; }
     QMenu& menuAbout() { return *menuAbout_; }
     QMenu& menuRemove() { return *menuRemove_; }
+    // The checkable "Keep Folder Structure" item of the Options menu.
+    QAction& menuKeepFolders() { return *menuKeepFolders_; }
 
 private:
     QMenu* NewMenu(const QString& name, const QString& caption);
-    void AddCommandItem(QMenu& menu, const QString& name, const QString& caption, const QString& word);
+    QAction* AddCommandItem(QMenu& menu, const QString& name, const QString& caption, const QString& word);
 
     QLineEdit& txtAction_;
     QMenu* menuFile_;
     QMenu* menuOptions_;
     QMenu* menuAbout_;
     QMenu* menuRemove_;
+    QAction* menuKeepFolders_;
 };
 
 }  // namespace tavoclip

@@ -107,10 +107,13 @@ void SourceListActions::ImportFolder(const QString& folder)
     if (!folder.isEmpty()) {
         // Every path is collected before any is queued, so the queue grows
         // in one pass; the window's events run after each listing entry.
+        // Each file keeps the folder it was found in, for an output placed
+        // at the same path below the output folder.
+        const std::string root = folder.toStdString();
         std::vector<std::string> found;
-        SearchFiles(folder.toStdString(), found, [this] { pump_.ProcessPendingEvents(); });
+        SearchFiles(root, found, [this] { pump_.ProcessPendingEvents(); });
         for (std::string& path : found)
-            queue_.AppendSource(std::move(path));
+            queue_.AppendSource(std::move(path), root);
     }
     controls_.lblText->setText(kDropPrompt);
     queue_.UpdateEmptyPrompt();

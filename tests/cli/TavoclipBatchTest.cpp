@@ -108,5 +108,47 @@ TEST_F(TavoclipBatchTest, RealConverterConvertsAClipToAllTenFormats) {
     }
 }
 
+// --keep-folders: a folder's files land below the output folder at their
+// path below the folder, its subfolders made with the names they have; a
+// file named on its own lands in the output folder. Off, everything lands
+// in the output folder. --print-jobs plans the same and makes the folders.
+struct KeepFoldersRow {
+    const char* what;
+    QStringList options;
+    std::vector<std::string> outputs;  // below out/, in queue order
+};
+
+class KeepFoldersTest : public BatchProgramFixture, public ::testing::WithParamInterface<KeepFoldersRow> {};
+
+TEST_P(KeepFoldersTest, PlacesEachOutput) {
+    const KeepFoldersRow& row = GetParam();
+    for (const char* name : {"Trip/top.flv", "Trip/Day 1/clip.flv", "Trip/Day 1/Ré #x/deep.flv", "lone.flv"})
+        Write(name, "print Duration: 00:00:01.00, \n");
+    const QStringList common = QStringList{"--converter", FAKECONV_PATH, "-f", "MP3", "-o", Q("out")} + row.options;
+    const QStringList sources = {Q("Trip"), Q("lone.flv")};
+    const RunResult jobs = Run(common + QStringList{"--print-jobs"} + sources);
+    const RunResult run = Run(common + sources);
+
+    EXPECT_EQ(run.status, 0) << run.errors;
+    std::vector<std::string> done;
+    std::vector<std::string> planned;
+    for (const std::string& line : run.lines)
+        if (line.starts_with("DONE ")) done.push_back(line.substr(line.find(" -> ") + 4));
+    for (const std::string& line : jobs.lines) planned.push_back(line.substr(line.rfind(" '") + 2, line.size() - line.rfind(" '") - 3));
+    std::vector<std::string> expected;
+    for (const std::string& output : row.outputs) expected.push_back(Path("out/" + output));
+    EXPECT_EQ(done, expected);
+    EXPECT_EQ(planned, expected);
+    for (const std::string& output : expected) EXPECT_TRUE(fs::is_regular_file(output)) << output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KeepFoldersTest,
+    ::testing::Values(KeepFoldersRow{"Off", {}, {"top.mp3", "clip.mp3", "deep.mp3", "lone.mp3"}},
+                      KeepFoldersRow{"On",
+                                     {"--keep-folders"},
+                                     {"top.mp3", "Day 1/clip.mp3", "Day 1/Ré #x/deep.mp3", "lone.mp3"}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
 }  // namespace
 }  // namespace tavoclip

@@ -210,6 +210,34 @@ TEST_F(ConvOutputSafetyTest, ALinkPlantedForTheTemporaryIsNeverWrittenThrough) {
     }
 }
 
+// Two converters given one name: the one that puts its file into place
+// second finds the name taken and takes the next free one, and each says
+// which name it wrote. The first is held (SIGSTOP, its gate) once FFmpeg
+// runs, so the second commits first although both passed their checks while
+// the name was free.
+TEST_F(ConvOutputSafetyTest, TwoConvertersGivenOneNameKeepBothOutputs) {
+    const fs::path output = Root() / "long.mov";
+    QProcess first;
+    StartLongConversion(first, output);
+    ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGSTOP), 0);
+    ASSERT_FALSE(fs::exists(output)) << "the first converter ended before it could be held";
+    QProcess second;
+    StartLongConversion(second, output);
+    ASSERT_TRUE(second.waitForFinished(60000));
+    ::kill(static_cast<pid_t>(first.processId()), SIGCONT);
+    ASSERT_TRUE(first.waitForFinished(60000));
+
+    const std::string firstSaid = first.readAll().toStdString();
+    const std::string secondSaid = second.readAll().toStdString();
+    EXPECT_EQ(first.exitCode(), 0) << firstSaid;
+    EXPECT_EQ(second.exitCode(), 0) << secondSaid;
+    EXPECT_NE(secondSaid.find("conv: wrote " + output.string() + "\n"), std::string::npos) << secondSaid;
+    EXPECT_NE(firstSaid.find("conv: wrote " + (Root() / "long (2).mov").string() + "\n"), std::string::npos)
+        << firstSaid;
+    EXPECT_EQ(Entries(Root()), (std::vector<std::string>{"long (2).mov", "long.mov"}));
+    for (const char* name : {"long.mov", "long (2).mov"}) EXPECT_GT(fs::file_size(Root() / name), 1000u) << name;
+}
+
 // A conv killed with SIGKILL cannot clean up: its FFmpeg must still end, and
 // what it leaves must not become a source of the next folder import.
 TEST_F(ConvOutputSafetyTest, AKilledConvTakesItsFfmpegAlongAndLeavesNoSource) {

@@ -366,7 +366,13 @@ TEST_F(ConvProgramTest, AFailedConversionKeepsTheEarlierOutput) {
     EXPECT_EQ(ReadAll(Out("keep.mp3")), "earlier output");
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{"keep.mp3"});
 
-    const ConvResult overwrite = RunConv({"-i", Clip("flash.flv"), "-y", "-vn", "-ab", "128k", Out("keep.mp3")});
+    // -y writes beside the earlier output; only -overwrite replaces it.
+    const ConvResult beside = RunConv({"-i", Clip("flash.flv"), "-y", "-vn", "-ab", "128k", Out("keep.mp3")});
+    EXPECT_EQ(beside.exitCode, 0) << beside.output.toStdString();
+    EXPECT_TRUE(beside.lastLine().endsWith("wrote " + Out("keep (2).mp3"))) << beside.output.toStdString();
+    EXPECT_EQ(ReadAll(Out("keep.mp3")), "earlier output");
+    const ConvResult overwrite =
+        RunConv({"-i", Clip("flash.flv"), "-y", "-overwrite", "-vn", "-ab", "128k", Out("keep.mp3")});
     EXPECT_EQ(overwrite.exitCode, 0) << overwrite.output.toStdString();
     EXPECT_EQ(StreamOf(Probe(Out("keep.mp3")), "audio")["codec_name"], "mp3");
 }

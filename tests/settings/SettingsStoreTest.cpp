@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ConfFile.h"
 #include "SettingsStore.h"
 
 using namespace tavoclip;
@@ -80,4 +81,28 @@ TEST(SettingsStoreTest, OddFilesLoadWithoutACrash)
     const auto huge = store.LoadMainSettings();
     ASSERT_TRUE(huge);
     EXPECT_EQ(huge->videoBitrateIndex, 2);
+}
+
+// The folder structure choice goes to tavoclip.conf alone: the two described
+// files keep their bytes, a fresh store reads the choice back, and a folder
+// that does not exist yet is made by the first save.
+TEST(ConfFileTest, KeepsItsChoicesApartFromTheDescribedFiles)
+{
+    QTemporaryDir folder;
+    const SettingsStore store(folder.path());
+    ASSERT_TRUE(store.SaveMainSettings(MainSettings{}));
+    ASSERT_TRUE(store.SaveOptions(ConversionOptions{}));
+    const QByteArray setup = Read(store.setupPath());
+    const QByteArray options = Read(store.optionsPath());
+    for (const QString& settingsFolder : {folder.path(), folder.path() + "/new/tavoclip"}) {
+        EXPECT_FALSE(ConfFile(settingsFolder).KeepFolders()) << "off until chosen";
+        for (const bool on : {true, false}) {
+            ASSERT_TRUE(ConfFile(settingsFolder).SetKeepFolders(on));
+            EXPECT_EQ(ConfFile(settingsFolder).KeepFolders(), on);
+        }
+    }
+    ASSERT_TRUE(ConfFile(folder.path()).SetKeepFolders(true));
+    EXPECT_TRUE(Read(folder.path() + "/tavoclip.conf").contains("[Batch]\nKeepFolders=true"));
+    EXPECT_EQ(Read(store.setupPath()), setup);
+    EXPECT_EQ(Read(store.optionsPath()), options);
 }

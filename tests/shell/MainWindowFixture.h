@@ -39,6 +39,13 @@ public:
         if (onStartBatch)
             onStartBatch();
     }
+    bool keepFolders = false;
+    bool KeepFolders() const override { return keepFolders; }
+    void SetKeepFolders(bool on) override
+    {
+        keepFolders = on;
+        calls.push_back(on ? "KeepFolders on" : "KeepFolders off");
+    }
 };
 
 // Popups do not block: the test says beforehand which item (by objectName)

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -129,6 +130,24 @@ TEST_F(MainWindowTest, MenuItemsDispatchThroughTheCommandChannel)
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(cleanups, 1);
     EXPECT_FALSE(ReadProgramFile("setup.ini").empty());
+}
+
+// The item shows the saved choice when the menu first opens, and each pick
+// flips it through the command channel.
+TEST_F(MainWindowTest, KeepFolderStructureIsACheckableOptionsItem)
+{
+    operations.keepFolders = true;
+    desktop.pick = "menuKeepFolders";
+    for (int pick = 0; pick < 3; ++pick)
+        Click(Spot("imgMenu1"));
+    EXPECT_EQ(operations.calls, (Calls{"KeepFolders off", "KeepFolders on", "KeepFolders off"}));
+    QAction* item = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmMenu")
+            item = top->findChild<QAction*>("menuKeepFolders");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Keep Folder Structure");
+    EXPECT_FALSE(item->isChecked());
 }
 
 TEST_F(MainWindowTest, CommandWordsAreExactAndRunEveryTime)

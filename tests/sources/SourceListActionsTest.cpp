@@ -227,6 +227,8 @@ TEST_F(SourceListActionsTest, AFolderImportQueuesEveryFileBelowItInSearchOrder)
     EXPECT_GT(pump_.calls, 0);
     EXPECT_EQ(Queued(), Std({a, hidden, a, b, c})) << "own files first, then each subfolder; no link followed";
     EXPECT_EQ(queue_.at(3).formatLabel, "TXT");
+    EXPECT_EQ(queue_.at(0).root, "");
+    EXPECT_EQ(queue_.at(4).root, root.toStdString());
     EXPECT_EQ(lblText_->text(), SourceListActions::kDropPrompt);
     EXPECT_FALSE(PromptShown());
     ExpectViewShowsQueue();
@@ -376,6 +378,10 @@ TEST_F(SourceListActionsTest, LaunchPathsAreQueuedLikeDropsAndFolderImports)
          last.toUtf8()});
 
     EXPECT_EQ(Queued(), Std({first, inner, last}));
+    // A folder's files remember the folder (for a kept folder structure); a
+    // file named on its own has none.
+    EXPECT_EQ(queue_.at(0).root, "");
+    EXPECT_EQ(queue_.at(1).root, files_.filePath("dir").toStdString());
     ASSERT_EQ(refused.size(), 3);
     EXPECT_EQ(refused[0], files_.filePath("caf") + "\\xe9.flv: the name is not valid UTF-8 text");
     EXPECT_EQ(refused[1], files_.filePath("gone.mp4") + ": no such file or folder");
