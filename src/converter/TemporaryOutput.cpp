@@ -94,9 +94,13 @@ bool TemporaryOutput::Create() {
     if (folderFd_ < 0) return Fail("the temporary folder could not be opened: ");
     struct stat info {};
     // Between mkdtemp and open the name could have been given to another
-    // folder; only one that is ours and private to us is used.
+    // folder; only one that is ours is used. Another user cannot make a
+    // folder owned by us, so the owner tells. The mode is not asked for:
+    // FAT, exFAT and SMB folders show the mount's mode (0755 and the like)
+    // whatever mkdtemp asked, and a USB stick must stay a usable output
+    // folder; where modes are kept, mkdtemp made it 0700.
     if (::fstat(folderFd_, &info) != 0) return Fail("");
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077) != 0) {
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) {
         ::close(folderFd_);
         folderFd_ = -1;
         error_ = "the temporary folder " + folderPath_ + " was replaced by another";
