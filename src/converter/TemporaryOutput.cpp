@@ -152,8 +152,10 @@ std::string TemporaryOutput::Commit(bool replace) {
     // never through a name another user could have replaced; and it never
     // comes from whatever sits at the final name (a link there would lend
     // its target's mode).
+    // FAT and exFAT give every file the mount's mode and refuse another
+    // (EPERM): there the file keeps the mode the folder imposes.
     const int fd = ::openat(folderFd_, fileName_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0 || ::fchmod(fd, NewFilePermissions()) != 0) {
+    if (fd < 0 || (::fchmod(fd, NewFilePermissions()) != 0 && errno != EPERM)) {
         Fail("could not give the output its permissions: ");
         if (fd >= 0) ::close(fd);
         return error_;

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Converting into a folder that compares names without regard to case (a
-# FUSE passthrough that folds case, as FAT, exFAT and SMB shares do): two
+# FUSE passthrough that folds case and shows fixed modes it will not change,
+# as FAT, exFAT and SMB shares do): every file converts there, two
 # sources whose names differ only in case give two outputs, a file already
 # there under another case is kept, and the dry run plans the names the real
 # run writes.

@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 """A FUSE passthrough that compares names without regard to letter case, as
-FAT, exFAT and SMB shares do: casefold_fs.py BACKING MOUNTPOINT. A name is
+FAT, exFAT and SMB shares do: casefold_fs.py BACKING MOUNTPOINT. Like a FAT
+stick mounted for its user, it shows every folder and file with the mount's
+mode (0755) and refuses to change it (EPERM). A name is
 looked up in its folder as it is spelled, else by any entry that differs
 from it in case only; a new entry keeps the spelling it was created with.
 Runs in the foreground until unmounted (fusermount3 -u MOUNTPOINT)."""
 import errno
 import os
+import stat
 import sys
 
 try:
@@ -39,8 +42,10 @@ class CaseFolding(Operations):
 
     def getattr(self, path, fh=None):
         st = self._call(os.lstat, self._real(path))
-        keys = ('st_mode', 'st_nlink', 'st_uid', 'st_gid', 'st_size', 'st_atime', 'st_mtime', 'st_ctime', 'st_ino')
-        return {key: getattr(st, key) for key in keys}
+        keys = ('st_nlink', 'st_uid', 'st_gid', 'st_size', 'st_atime', 'st_mtime', 'st_ctime', 'st_ino')
+        attributes = {key: getattr(st, key) for key in keys}
+        attributes['st_mode'] = stat.S_IFMT(st.st_mode) | 0o755
+        return attributes
 
     def readdir(self, path, fh):
         return ['.', '..'] + self._call(os.listdir, self._real(path))
@@ -61,7 +66,10 @@ class CaseFolding(Operations):
         return self._call(os.rename, self._real(old), self._real(new))
 
     def chmod(self, path, mode):
-        return self._call(os.chmod, self._real(path), mode)
+        raise FuseOSError(errno.EPERM)
+
+    def utimens(self, path, times=None):
+        return self._call(lambda real: os.utime(real, times, follow_symlinks=False), self._real(path))
 
     def truncate(self, path, length, fh=None):
         return self._call(os.truncate, self._real(path), length)
