@@ -2,11 +2,9 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "BatchDriver.h"
-#include "BatchProgressRelay.h"
 #include "BringToFront.h"
 #include "COMDLG.h"
 #include "CanberraSoundPlayer.h"
@@ -95,19 +93,12 @@ int main(int argc, char** argv)
         TempFileCleanup(TempFileCleanup::DefaultPaths(), [] { QCoreApplication::processEvents(); }).Run();
     };
 
-    frmMain* window = nullptr;
     MainWindowParts parts{programFolder, QStringLiteral(TAVOCLIP_VERSION), settings, options, queue, operations,
                           desktop, messages, removeTempFiles,
-                          [&window] {
-                              // During a batch the window's handlers run nested inside
-                              // the runner's wait, which never returns to the event
-                              // loop in time: leave at once. The converter goes on.
-                              if (window != nullptr && window->BatchRunning())
-                                  std::quick_exit(0);
-                              QCoreApplication::quit();
-                          }};
+                          // A converter still running goes on by itself and
+                          // finishes its file.
+                          [] { QCoreApplication::quit(); }};
     frmMain mainWindow(std::move(parts));
-    window = &mainWindow;
     messages.SetParent(&mainWindow);
     desktop.SetDialogParent(&mainWindow);
     QtFileDialogs fileDialogs;
@@ -128,21 +119,24 @@ int main(int argc, char** argv)
         });
 
     QtProcessLauncher launcher;
-    DOSOutputs runner(launcher, pump, mainWindow, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
-    ProgressTracker tracker;
+    DOSOutputs runner(launcher, mainWindow);
     FileSystemDirectoryMaker directories;
     DesktopFolderOpener folders;
     CanberraSoundPlayer sounds;
     // Docks know the program by its desktop file's name.
     LauncherEntry launcherEntry(QStringLiteral(TAVOCLIP_DESKTOP_ID));
     DockProgress dockProgress(queue, launcherEntry);
-    BatchProgressRelay batchView(mainWindow, dockProgress);
-    driver = std::make_unique<BatchDriver>(batchView, queue, runner, tracker, options,
+    driver = std::make_unique<BatchDriver>(mainWindow, queue, std::vector<DOSOutputs*>{&runner}, options,
                                            BatchServices{pump, directories, folders, sounds},
-                                           BatchProgram{programFolder.toStdString(), {}, PathStyle::Posix});
+                                           BatchProgram{programFolder.toStdString(), {}});
     driver->SetDefaultOutputFolder(mainWindow.DefaultOutputFolder().toStdString());
+    mainWindow.Follow(*driver);
+    dockProgress.Follow(*driver);
+    QObject::connect(&mainWindow, &frmMain::batchSettingsChanged, driver.get(),
+                     [&] { driver->SetSettings(mainWindow.CurrentBatchSettings()); });
 
     mainWindow.Form_Load();
+    driver->SetSettings(mainWindow.CurrentBatchSettings());
     mainWindow.show();
 
     LaunchArgumentServer handOver(LaunchArgumentServer::DefaultPath(), [&](const QList<QByteArray>& paths) {

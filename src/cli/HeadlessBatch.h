@@ -8,7 +8,12 @@
 
 #include "ConverterCommand.h"
 
+
 namespace tavoclip {
+
+class BatchDriver;
+class ConsoleBatchView;
+struct BatchRequest;
 
 // tavoclip-batch: the window's batch without the window. The same queue,
 // command builder, runner, progress tracker and batch driver, wired to a
@@ -22,6 +27,8 @@ public:
     int Run(const QStringList& arguments);
 
 private:
+    int Convert(const BatchRequest& request);
+    int RunBatch(BatchDriver& driver, const ConsoleBatchView& view) const;
     int PrintJobs(const std::vector<ConverterCommand>& commands) const;
 
     std::FILE* out_;

@@ -18,6 +18,7 @@
 #include <QStyle>
 
 #include "ApplyColorKey.h"
+#include "BatchDriver.h"
 #include "HotSpot.h"
 #include "LinkLabel.h"
 #include "MainButtonNames.h"
@@ -166,6 +167,8 @@ void frmMain::BuildLists()
     for (QComboBox* list : {cmbOF_, cmbBR_, cmbR_, cmbChannel_})
         list->setCurrentIndex(-1);
     connect(cmbOF_, &QComboBox::currentIndexChanged, this, [this] { cmbOF_Click(); });
+    for (QComboBox* list : {cmbOF_, cmbBR_, cmbR_, cmbChannel_})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::batchSettingsChanged);
 
     txtPath_ = new QLineEdit(this);
     txtPath_->setObjectName(QStringLiteral("txtPath"));
@@ -173,6 +176,7 @@ void frmMain::BuildLists()
     txtPath_->setFont(TahomaFont(8.25));
     txtPath_->setToolTip(QStringLiteral("Select a Folder to Output"));
     KeepPointer(*txtPath_);
+    connect(txtPath_, &QLineEdit::textChanged, this, &frmMain::batchSettingsChanged);
 }
 
 void frmMain::BuildHotSpots()
@@ -382,13 +386,13 @@ void frmMain::imgMenu_Click(int index)
 
 void frmMain::imgToolbar_Click(int index)
 {
-    switch (index) {
-    case 0: parts_.operations.AddFiles(); break;
-    case 6: parts_.operations.AddFolder(); break;
-    case 1: parts_.desktop.PopupMenu(Menus().menuRemove(), QCursor::pos()); break;
-    case 2: parts_.operations.ShowOptions(); break;
-    case 3: imgHelp_Click(); break;
-    case 4: imgExit_Click(); break;
+    switch (static_cast<ml::Toolbar>(index)) {
+    case ml::Toolbar::AddFiles: parts_.operations.AddFiles(); break;
+    case ml::Toolbar::AddFolder: parts_.operations.AddFolder(); break;
+    case ml::Toolbar::Remove: parts_.desktop.PopupMenu(Menus().menuRemove(), QCursor::pos()); break;
+    case ml::Toolbar::Options: parts_.operations.ShowOptions(); break;
+    case ml::Toolbar::Help: imgHelp_Click(); break;
+    case ml::Toolbar::Exit: imgExit_Click(); break;
     default: break;
     }
 }
@@ -404,13 +408,13 @@ void frmMain::txtAction_Change()
     if (txtAction_->text() == QLatin1String("AddaFile"))
         parts_.operations.AddFiles();
     if (txtAction_->text() == QLatin1String("menuAddaFolder"))
-        imgToolbar_Click(6);
+        imgToolbar_Click(ml::Toolbar::AddFolder);
     if (txtAction_->text() == QLatin1String("menuExit"))
         imgExit_Click();
     if (txtAction_->text() == QLatin1String("menuHelp"))
         imgHelp_Click();
     if (txtAction_->text() == QLatin1String("menuOption"))
-        imgToolbar_Click(2);
+        imgToolbar_Click(ml::Toolbar::Options);
     // Empty again, so the same word written twice dispatches twice. The
     // change this makes comes back here once and matches nothing.
     txtAction_->setText(QString());
@@ -477,11 +481,6 @@ frmMenu& frmMain::Menus()
     return *menu_;
 }
 
-bool frmMain::BatchRunning() const
-{
-    return !spots_.imgConvert->isEnabled();
-}
-
 void frmMain::paintEvent(QPaintEvent*)
 {
     if (skinPixmap_.isNull())
@@ -511,18 +510,44 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event)
     drag_.Release(*event);
 }
 
-QWidget* frmMain::FindBatchControl(std::string_view name, int index) const
+void frmMain::BatchStarted()
 {
-    QString objectName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    if (index != kNoIndex)
-        objectName += QString::number(index);
-    return findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly);
+    batchRunning_ = true;
+    SetBatchControlsEnabled(false);
 }
 
-void frmMain::SetControlEnabled(std::string_view name, int index, bool enabled)
+// imgAdd, imgRemove, imgStart and imgBrowse come back too, whether or not
+// anything disabled them.
+void frmMain::BatchEnded()
 {
-    if (QWidget* control = FindBatchControl(name, index))
-        control->setEnabled(enabled);
+    batchRunning_ = false;
+    for (QWidget* control : std::initializer_list<QWidget*>{imgAdd_, imgRemove_, imgStart_, spots_.imgBrowse})
+        control->setEnabled(true);
+    SetBatchControlsEnabled(true);
+}
+
+void frmMain::SetBatchControlsEnabled(bool enabled)
+{
+    for (HotSpot* button : spots_.imgToolbar)
+        if (button != nullptr)
+            button->setEnabled(enabled);
+    for (HotSpot* word : spots_.imgMenu)
+        word->setEnabled(enabled);
+    spots_.imgConvert->setEnabled(enabled);
+    spots_.lblFeed->setEnabled(enabled);
+}
+
+void frmMain::Follow(const BatchDriver& driver)
+{
+    connect(&driver, &BatchDriver::fileProgress, this, [this](std::size_t, double share, const std::string& caption) {
+        SetProgressBarWidth(static_cast<float>(share * ml::kProgressBar.width));
+        SetProgressCaption(caption);
+    });
+    connect(&driver, &BatchDriver::progressCleared, this, [this](const std::string& caption) {
+        SetProgressBarWidth(0);
+        if (!caption.empty())
+            SetProgressCaption(caption);
+    });
 }
 
 void frmMain::SetProgressBarWidth(float twips)
@@ -551,15 +576,11 @@ void frmMain::SetOutputFolderText(const QString& folder)
     txtPath_->setText(folder);
 }
 
-std::string frmMain::OutputFolderText() const
+BatchSettings frmMain::CurrentBatchSettings() const
 {
-    return EncodeRawText(txtPath_->text());
-}
-
-BatchSelections frmMain::CurrentSelections() const
-{
-    return {cmbOF_->currentIndex(), cmbBR_->currentText().toStdString(), cmbR_->currentText().toStdString(),
-            cmbChannel_->currentText().toStdString()};
+    return {{cmbOF_->currentIndex(), cmbBR_->currentText().toStdString(), cmbR_->currentText().toStdString(),
+             cmbChannel_->currentText().toStdString()},
+            EncodeRawText(txtPath_->text())};
 }
 
 void frmMain::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon)

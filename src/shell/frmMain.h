@@ -20,12 +20,12 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 
 namespace tavoclip {
 
 class HotSpot;
 class LinkLabel;
+class BatchDriver;
 class SettingsStore;
 class ShellDesktop;
 class ShellOperations;
@@ -51,9 +51,10 @@ struct MainWindowParts {
 
 // The skinned main window: it places the controls over the skin, lights the
 // hot spots, routes every button, menu word and command word to its
-// operation, and shows the batch that the driver runs through BatchView.
-// Every control's objectName is its design name; members of a control array
-// carry their index ("imgToolbar6", "imgMenu0").
+// operation, and shows the batch that the driver runs (Follow). Which
+// controls a batch greys is decided here (BatchStarted). Every control's
+// objectName is its design name; members of a control array carry their
+// index ("imgToolbar6", "imgMenu0").
 class frmMain : public QWidget, public BatchView {
     Q_OBJECT
 public:
@@ -72,6 +73,7 @@ public:
     void imgMin_Click();
     void imgMenu_Click(int index);
     void imgToolbar_Click(int index);
+    void imgToolbar_Click(main_layout::Toolbar button) { imgToolbar_Click(static_cast<int>(button)); }
     void txtAction_Change();
     void lblWeb_Click();
     void cmbOF_Click();
@@ -89,17 +91,29 @@ public:
 
     // frmMenu is created on first use and then kept, hidden.
     frmMenu& Menus();
-    // A batch runs while its controls are disabled; there is no other record.
-    bool BatchRunning() const;
+    // Between BatchStarted and BatchEnded.
+    bool BatchRunning() const { return batchRunning_; }
     const QImage& skin() const { return skin_; }
 
-    // BatchView
-    void SetControlEnabled(std::string_view name, int index, bool enabled) override;
-    void SetProgressBarWidth(float twips) override;
-    void SetProgressCaption(const std::string& caption) override;
-    std::string OutputFolderText() const override;
-    BatchSelections CurrentSelections() const override;
+    // The selections and the folder text, as the batch converts with them.
+    BatchSettings CurrentBatchSettings() const;
+    // Shows the driver's progress from now on.
+    void Follow(const BatchDriver& driver);
+    // imgPB's width in twips (full bar 5415, drawn to the trough's laid-out
+    // width) and lblPB's caption.
+    void SetProgressBarWidth(float twips);
+    void SetProgressCaption(const std::string& caption);
+
+    // BatchView: a batch greys the toolbar, the menu words, Convert and the
+    // Feedback link; the lists, the folder chooser, the list view and the
+    // window's own buttons stay usable.
+    void BatchStarted() override;
+    void BatchEnded() override;
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+
+signals:
+    // A selection or the folder text changed: CurrentBatchSettings differs.
+    void batchSettingsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -120,9 +134,8 @@ private:
     int TwipsToPixels(double twips) const;
     void SelectIndex(QComboBox& list, std::optional<int> index);
     void RefillAudioList(AudioList list);
-    void PopupAt(QMenu& menu, const main_layout::TwipsRect& below);
     void Form_Unload();
-    QWidget* FindBatchControl(std::string_view name, int index) const;
+    void SetBatchControlsEnabled(bool enabled);
 
     MainWindowParts parts_;
     double twipsPerPixel_ = 15.0;
@@ -135,6 +148,7 @@ private:
     std::unique_ptr<frmMenu> menu_;
     std::optional<AudioList> audioList_;
     bool unloading_ = false;
+    bool batchRunning_ = false;
     BackgroundDrag drag_;
 
     SourceListView* LV_ = nullptr;

@@ -1,6 +1,8 @@
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <csignal>
+#include <fstream>
 
 #include "BatchDriver.h"
 #include "DOSOutputs.h"
@@ -8,6 +10,7 @@
 #include "MainWindowFixture.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
+#include "RunUntil.h"
 
 using namespace tavoclip;
 using namespace tavoclip::testing;
@@ -49,19 +52,19 @@ protected:
         converter = folder.path() + "/fake-conv";
         WriteProgramFile("fake-conv", kFakeConverter);
         QFile::setPermissions(converter, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        driver = std::make_unique<BatchDriver>(Window(), queue, runner, tracker, options,
+        driver = std::make_unique<BatchDriver>(Window(), queue, std::vector<DOSOutputs*>{runner.get()}, options,
                                                BatchServices{pump, directories, folders, sounds},
-                                               BatchProgram{folder.path().toStdString(), converter.toStdString(),
-                                                            PathStyle::Posix});
+                                               BatchProgram{folder.path().toStdString(), converter.toStdString()});
+        Window().Follow(*driver);
+        QObject::connect(&Window(), &frmMain::batchSettingsChanged, driver.get(),
+                         [this] { driver->SetSettings(Window().CurrentBatchSettings()); });
+        driver->SetSettings(Window().CurrentBatchSettings());
         operations.onStartBatch = [this] { driver->Start(); };
     }
 
     bool WaitForCaption(const QString& caption)
     {
-        const QDeadlineTimer deadline(20000);
-        while (Control<QLabel>("lblPB").text() != caption && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return Control<QLabel>("lblPB").text() == caption;
+        return RunUntil([&] { return Control<QLabel>("lblPB").text() == caption; });
     }
 
     void ExpectBatchControlsEnabled(bool enabled)
@@ -74,8 +77,7 @@ protected:
     QString converter;
     QtProcessLauncher launcher;
     QtEventPump pump;
-    DOSOutputs runner{launcher, pump, messages, "tavoclip"};
-    ProgressTracker tracker;
+    std::unique_ptr<DOSOutputs> runner = std::make_unique<DOSOutputs>(launcher, messages);
     FileSystemDirectoryMaker directories;
     RecordingFolders folders;
     RecordingSounds sounds;
@@ -134,4 +136,36 @@ TEST_F(MainWindowBatchTest, ProgressBarStaysInsideItsTrough)
     EXPECT_EQ(Control<QLabel>("imgPB").width(), 361);
     window.SetProgressCaption("45.6%");
     EXPECT_EQ(Control<QLabel>("lblPB").text(), "45.6%");
+}
+
+// Exit during a batch ends the program at once, through the ordinary way
+// out; the converter is not stopped and finishes its file.
+TEST_F(MainWindowBatchTest, ExitDuringABatchEndsTheProgramAndLeavesTheConverterRunning)
+{
+    const QString gate = folder.path() + "/gate";
+    const QString pidFile = folder.path() + "/pid";
+    WriteProgramFile("fake-conv", QStringLiteral("#!/bin/sh\nfor last; do :; done\necho $$ > \"%1\"\n"
+                                                 "while [ ! -e \"%2\" ]; do sleep 0.01; done\n"
+                                                 "echo converted > \"$last\"\n")
+                                      .arg(pidFile, gate)
+                                      .toUtf8());
+    queue.AppendSource((folder.path() + "/clip.flv").toStdString());
+    Click(Spot("imgConvert"));
+    const auto pid = [&] {
+        std::ifstream file(pidFile.toStdString());
+        std::string line;
+        return std::getline(file, line) && file.good() ? std::stoi(line) : 0;
+    };
+    ASSERT_TRUE(RunUntil([&] { return pid() != 0; }));
+    EXPECT_TRUE(Window().BatchRunning());
+
+    Click(Spot("imgExit"));
+    EXPECT_EQ(endings, 1);
+    EXPECT_EQ(cleanups, 1);
+    // What main does once its event loop has returned: everything goes.
+    driver.reset();
+    runner.reset();
+    EXPECT_EQ(::kill(pid(), 0), 0) << "the converter was stopped";
+    ASSERT_TRUE(QFile(gate).open(QIODevice::WriteOnly));
+    EXPECT_TRUE(RunUntil([&] { return QFileInfo(folder.path() + "/output/clip.mpg").isFile(); }));
 }

@@ -5,6 +5,8 @@
 //   print TEXT     TEXT and a line end, flushed at once
 //   bytes N        N bytes in one write
 //   sleep MS       pause
+//   waitfor PATH   wait until PATH exists: a gate the test opens
+//   pid PATH       write the process id to PATH
 //   exit N         end with status N (after writing the output)
 //   nooutput       do not write the output file
 //   crash          end by abort()
@@ -20,6 +22,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +68,10 @@ int main(int argc, char** argv) {
             std::cout << std::string(std::stoul(rest), 'x') << std::flush;
         } else if (step == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(rest)));
+        } else if (step == "waitfor") {
+            while (!std::ifstream(rest).good()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        } else if (step == "pid") {
+            std::ofstream(rest) << ::getpid() << "\n";
         } else if (step == "exit") {
             status = std::stoi(rest);
         } else if (step == "nooutput") {
