@@ -10,6 +10,7 @@
 #include "BackgroundDrag.h"
 #include "BatchView.h"
 #include "HoverPictures.h"
+#include "MainBatchDisplay.h"
 #include "MainLayout.h"
 #include "OutputFormat.h"
 #include "PictureStore.h"
@@ -25,6 +26,7 @@ namespace tavoclip {
 
 class HotSpot;
 class LinkLabel;
+class MainSelections;
 class BatchDriver;
 class SettingsStore;
 class ShellDesktop;
@@ -92,23 +94,21 @@ public:
     // frmMenu is created on first use and then kept, hidden.
     frmMenu& Menus();
     // Between BatchStarted and BatchEnded.
-    bool BatchRunning() const { return batchRunning_; }
+    bool BatchRunning() const { return batch_->running(); }
     const QImage& skin() const { return skin_; }
 
     // The selections and the folder text, as the batch converts with them.
     BatchSettings CurrentBatchSettings() const;
     // Shows the driver's progress from now on.
-    void Follow(const BatchDriver& driver);
+    void Follow(const BatchDriver& driver) { batch_->Follow(driver); }
     // imgPB's width in twips (full bar 5415, drawn to the trough's laid-out
     // width) and lblPB's caption.
-    void SetProgressBarWidth(float twips);
-    void SetProgressCaption(const std::string& caption);
+    void SetProgressBarWidth(float twips) { batch_->SetBarWidth(twips); }
+    void SetProgressCaption(const std::string& caption) { batch_->SetCaption(caption); }
 
-    // BatchView: a batch greys the toolbar, the menu words, Convert and the
-    // Feedback link; the lists, the folder chooser, the list view and the
-    // window's own buttons stay usable.
-    void BatchStarted() override;
-    void BatchEnded() override;
+    // BatchView: which controls a batch greys is MainBatchDisplay's.
+    void BatchStarted() override { batch_->Started(); }
+    void BatchEnded() override { batch_->Ended(); }
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
 
 signals:
@@ -129,13 +129,9 @@ private:
     void BuildLabels();
     void ConnectHotSpots();
     void ConnectDropDowns();
-    HotSpot* NewHotSpot(const QString& name, const main_layout::TwipsRect& rect);
     void Place(QWidget& control, const main_layout::TwipsRect& rect) const;
     int TwipsToPixels(double twips) const;
-    void SelectIndex(QComboBox& list, std::optional<int> index);
-    void RefillAudioList(AudioList list);
     void Form_Unload();
-    void SetBatchControlsEnabled(bool enabled);
 
     MainWindowParts parts_;
     double twipsPerPixel_ = 15.0;
@@ -144,21 +140,16 @@ private:
     PictureStore pictures_;
     MainHotSpots spots_;
     std::unique_ptr<HoverPictures> hover_;
+    std::unique_ptr<MainBatchDisplay> batch_;
     std::unique_ptr<SourceListModel> model_;
     std::unique_ptr<frmMenu> menu_;
-    std::optional<AudioList> audioList_;
     bool unloading_ = false;
-    bool batchRunning_ = false;
     BackgroundDrag drag_;
 
     SourceListView* LV_ = nullptr;
     QWidget* picText_ = nullptr;
     QLabel* lblText_ = nullptr;
-    QComboBox* cmbOF_ = nullptr;
-    QComboBox* cmbBR_ = nullptr;
-    QComboBox* cmbR_ = nullptr;
-    QComboBox* cmbChannel_ = nullptr;
-    QLineEdit* txtPath_ = nullptr;
+    MainSelections* selections_ = nullptr;  // a child of the window
     QLineEdit* txtAction_ = nullptr;
     QLabel* imgPB_ = nullptr;
     QLabel* lblPB_ = nullptr;
