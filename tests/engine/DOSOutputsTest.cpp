@@ -78,7 +78,7 @@ TEST_P(DOSOutputsOutputTest, EveryByteArrivesInSmallChunksBeforeOneCommandOver) 
     EXPECT_EQ(recorded_.chunksAtOver, recorded_.chunks.size());
     EXPECT_EQ(runner_.ExitStatus(), GetParam().status);
     EXPECT_FALSE(runner_.Running());
-    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Children, DOSOutputsOutputTest,
@@ -94,7 +94,7 @@ TEST_F(DOSOutputsTest, StartFailuresShowAStopMessageAndRaiseNothing) {
     EXPECT_FALSE(runner_.StartCommand({"/nonexistent/conv", "-i", "x"}));
     EXPECT_FALSE(runner_.StartCommand({}));
     DrainEvents();
-    EXPECT_EQ(messages_.messages,
+    EXPECT_EQ(messages_.shown,
               (std::vector<ShownMessage>{{"File or command not found", "Tavoclip", MessageIcon::Stop},
                                          {"Command Line empty", "Tavoclip", MessageIcon::Stop}}));
     EXPECT_EQ(recorded_.overs, 1);  // only the run that started

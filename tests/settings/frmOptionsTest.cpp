@@ -22,6 +22,7 @@
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
 #include "RecordingBatchView.h"
+#include "RecordingMessageSink.h"
 #include "RunUntil.h"
 #include "SettingsStore.h"
 #include "SourceQueue.h"
@@ -30,21 +31,6 @@
 using namespace tavoclip;
 
 namespace {
-
-struct Message {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-};
-
-class RecordingMessages : public MessageSink {
-public:
-    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override
-    {
-        shown.push_back({text, title, icon});
-    }
-    std::vector<Message> shown;
-};
 
 void MovePointer(QWidget& widget, QPoint at)
 {
@@ -81,7 +67,7 @@ protected:
     QTemporaryDir folder_;
     SettingsStore store_{folder_.path()};
     ConversionOptions options_;
-    RecordingMessages messages_;
+    RecordingMessageSink messages_;
 };
 
 }  // namespace

@@ -10,28 +10,13 @@
 #include "MainWindowFixture.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
+#include "RecordingBatchView.h"
 #include "RunUntil.h"
 
 using namespace tavoclip;
 using namespace tavoclip::testing;
 
 namespace {
-
-class RecordingFolders final : public FolderOpener {
-public:
-    std::vector<std::string> opened;
-    bool OpenFolder(const std::string& path) override
-    {
-        opened.push_back(path);
-        return true;
-    }
-};
-
-class RecordingSounds final : public SoundPlayer {
-public:
-    std::vector<std::string> played;
-    void PlayAndWait(const std::string& file) override { played.push_back(file); }
-};
 
 // A stand-in converter: prints a duration and one progress line the way the
 // converter does, and writes a small output file at the last argument.
@@ -53,7 +38,7 @@ protected:
         WriteProgramFile("fake-conv", kFakeConverter);
         QFile::setPermissions(converter, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         driver = std::make_unique<BatchDriver>(Window(), queue, std::vector<DOSOutputs*>{runner.get()}, options,
-                                               BatchServices{pump, directories, folders, sounds},
+                                               BatchServices{pump, directories, desktopLog, desktopLog},
                                                BatchProgram{folder.path().toStdString(), converter.toStdString()});
         Window().Follow(*driver);
         QObject::connect(&Window(), &frmMain::batchSettingsChanged, driver.get(),
@@ -79,8 +64,7 @@ protected:
     QtEventPump pump;
     std::unique_ptr<DOSOutputs> runner = std::make_unique<DOSOutputs>(launcher, messages);
     FileSystemDirectoryMaker directories;
-    RecordingFolders folders;
-    RecordingSounds sounds;
+    RecordingBatchView desktopLog;  // the folder opened and the sound played
     std::unique_ptr<BatchDriver> driver;
 };
 
@@ -107,8 +91,8 @@ TEST_F(MainWindowBatchTest, OneFileBatchEndsWithDoneTheFolderAndTheSound)
 
     ASSERT_TRUE(WaitForCaption("Done."));
     const std::string outputFolder = (folder.path() + "/output").toStdString();
-    EXPECT_EQ(folders.opened, std::vector<std::string>{outputFolder});
-    EXPECT_EQ(sounds.played, std::vector<std::string>{(folder.path() + "/sound.wav").toStdString()});
+    EXPECT_EQ(desktopLog.log, (std::vector<std::string>{"open " + outputFolder,
+                                                        "sound " + (folder.path() + "/sound.wav").toStdString()}));
     ExpectBatchControlsEnabled(true);
     EXPECT_EQ(Control<QLabel>("imgPB").width(), 0);
     EXPECT_EQ(queue.count(), 0u);
@@ -123,8 +107,8 @@ TEST_F(MainWindowBatchTest, SoundOffPlaysNothing)
     queue.AppendSource((folder.path() + "/clip.flv").toStdString());
     Click(Spot("imgConvert"));
     ASSERT_TRUE(WaitForCaption("Done."));
-    EXPECT_TRUE(sounds.played.empty());
-    EXPECT_EQ(folders.opened.size(), 1u);
+    EXPECT_EQ(desktopLog.Count("sound "), 0u);
+    EXPECT_EQ(desktopLog.Count("open "), 1u);
 }
 
 TEST_F(MainWindowBatchTest, ProgressBarStaysInsideItsTrough)
