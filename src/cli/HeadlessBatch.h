@@ -8,7 +8,6 @@
 
 #include "ConverterCommand.h"
 
-
 namespace tavoclip {
 
 class BatchDriver;
@@ -16,8 +15,7 @@ class ConsoleBatchView;
 struct BatchRequest;
 
 // tavoclip-batch: the window's batch without the window. The same queue,
-// command builder, runner, progress tracker and batch driver, wired to a
-// console view. Needs a running QCoreApplication.
+// command builder, runners and batch driver, wired to a console view. Needs a running QCoreApplication.
 class HeadlessBatch {
 public:
     HeadlessBatch(std::FILE* out, std::FILE* err, bool terminal);
