@@ -53,10 +53,10 @@ struct MainWindowParts {
 
 // The skinned main window: it places the controls over the skin, lights the
 // hot spots, routes every button, menu word and command word to its
-// operation, and shows the batch that the driver runs (Follow). Which
-// controls a batch greys is decided here (BatchStarted). Every control's
-// objectName is its design name; members of a control array carry their
-// index ("imgToolbar6", "imgMenu0").
+// operation, and shows the batch that the driver runs (Follow); which
+// controls a batch greys is the window's own choice (MainBatchDisplay).
+// Every control's objectName is its design name; members of a control array
+// carry their index ("imgToolbar6", "imgMenu0").
 class frmMain : public QWidget, public BatchView {
     Q_OBJECT
 public:
