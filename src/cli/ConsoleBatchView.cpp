@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "BatchDriver.h"
 #include "LineEscape.h"
-#include "ProgressTracker.h"
 
 namespace tavoclip {
 namespace {
@@ -12,14 +12,24 @@ constexpr int kBarCharacters = 24;
 
 }  // namespace
 
-ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, BatchSelections selections,
-                                   std::string outputFolder, std::function<void()> onEnded)
-    : out_(out),
-      err_(err),
-      terminal_(terminal),
-      selections_(std::move(selections)),
-      outputFolder_(std::move(outputFolder)),
-      onEnded_(std::move(onEnded)) {}
+ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, std::function<void()> onEnded)
+    : out_(out), err_(err), terminal_(terminal), onEnded_(std::move(onEnded)) {}
+
+void ConsoleBatchView::Follow(const BatchDriver& driver) {
+    QObject::connect(&driver, &BatchDriver::fileStarted, &driver,
+                     [this](std::size_t position, std::size_t total, const ConverterCommand&,
+                            const std::string& source) { FileStarted(position, total, source); });
+    QObject::connect(&driver, &BatchDriver::fileProgress, &driver,
+                     [this](std::size_t position, double share, const std::string& caption) {
+                         FileProgress(position, share, caption);
+                     });
+    QObject::connect(&driver, &BatchDriver::fileEnded, &driver,
+                     [this](const FileOutcome& outcome) { FileEnded(outcome); });
+    QObject::connect(&driver, &BatchDriver::progressCleared, &driver,
+                     [this](const std::string& caption) { ProgressCleared(caption); });
+    QObject::connect(&driver, &BatchDriver::batchEnded, &driver,
+                     [this](bool stopped, std::size_t notConverted) { Summary(stopped, notConverted); });
+}
 
 void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {
     EndRedrawnLine();
@@ -27,26 +37,7 @@ void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& t
     std::fflush(err_);
 }
 
-void ConsoleBatchView::SetProgressBarWidth(float twips) {
-    barTwips_ = twips;
-    if (terminal_) Redraw();
-}
-
-// Scripts get each new percentage once per file; "Done." at the end of the
-// batch is the summary's business.
-void ConsoleBatchView::SetProgressCaption(const std::string& caption) {
-    caption_ = caption;
-    if (terminal_) {
-        Redraw();
-    } else if (caption.ends_with('%') && caption != printedCaption_) {
-        printedCaption_ = caption;
-        std::fprintf(out_, "PROGRESS %s\n", caption.c_str());
-        std::fflush(out_);
-    }
-}
-
-void ConsoleBatchView::FileStarting(std::size_t position, std::size_t total, const ConverterCommand&,
-                                    const std::string& source) {
+void ConsoleBatchView::FileStarted(std::size_t position, std::size_t total, const std::string& source) {
     position_ = position;
     total_ = total;
     // The terminal line shows the name as the script lines do: raw, a line
@@ -75,25 +66,45 @@ void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
     if (terminal_ && several_ && !inHand_.empty()) RedrawSeveral();
 }
 
-void ConsoleBatchView::FileProgress(std::size_t position, float barTwips, const std::string& caption) {
-    several_ = true;
+// Scripts get each new percentage once per file. One file at a time prints
+// the caption alone, as the window shows it; several at once name the file.
+void ConsoleBatchView::FileProgress(std::size_t position, double share, const std::string& caption) {
+    if (!several_) {
+        share_ = static_cast<float>(share);
+        caption_ = caption;
+        terminal_ ? Redraw() : PrintProgress(caption, printedCaption_, {});
+        return;
+    }
     const auto found = inHand_.find(position);
     if (found == inHand_.end()) return;
     InHand& file = found->second;
-    file.share = std::clamp(barTwips / ProgressTracker::kFullBarTwips, 0.0f, 1.0f);
+    file.share = static_cast<float>(share);
     file.caption = caption;
     if (terminal_) {
         RedrawSeveral();
-    } else if (caption.ends_with('%') && caption != file.printedCaption) {
-        file.printedCaption = caption;
-        std::fprintf(out_, "PROGRESS %zu/%zu %s\n", position, total_, caption.c_str());
-        std::fflush(out_);
+    } else {
+        PrintProgress(caption, file.printedCaption, std::to_string(position) + "/" + std::to_string(total_) + " ");
     }
+}
+
+void ConsoleBatchView::PrintProgress(const std::string& caption, std::string& printed, const std::string& prefix) {
+    if (!caption.ends_with('%') || caption == printed) return;
+    printed = caption;
+    std::fprintf(out_, "PROGRESS %s%s\n", prefix.c_str(), caption.c_str());
+    std::fflush(out_);
+}
+
+// "Done." at the end of the batch is the summary's business on a script's
+// lines; a terminal shows it until the summary.
+void ConsoleBatchView::ProgressCleared(const std::string& caption) {
+    share_ = 0;
+    if (!caption.empty()) caption_ = caption;
+    if (terminal_) Redraw();
 }
 
 // The third count appears only when files were left unconverted, so the
 // line of a batch that ran to its end keeps its long-standing form.
-void ConsoleBatchView::BatchEnded(bool stopped, std::size_t notConverted) {
+void ConsoleBatchView::Summary(bool stopped, std::size_t notConverted) {
     stopped_ = stopped;
     EndRedrawnLine();
     std::fprintf(out_, "SUMMARY %zu converted, %zu failed", converted_, failed_);
@@ -104,8 +115,7 @@ void ConsoleBatchView::BatchEnded(bool stopped, std::size_t notConverted) {
 }
 
 void ConsoleBatchView::Redraw() {
-    const float share = std::clamp(barTwips_ / ProgressTracker::kFullBarTwips, 0.0f, 1.0f);
-    const int filled = static_cast<int>(share * kBarCharacters + 0.5f);
+    const int filled = static_cast<int>(share_ * kBarCharacters + 0.5f);
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
     std::fprintf(out_, "\r\x1b[K[%s] %-6s file %zu of %zu: %s", bar.c_str(), caption_.c_str(), position_, total_,
                  fileName_.c_str());

@@ -9,6 +9,8 @@
 
 namespace tavoclip {
 
+class BatchDriver;
+
 // The batch driver's view in a console. On a terminal it keeps one redrawn
 // line: a bar, the caption the window would show, file k of n and its name.
 // Elsewhere it prints one line per event for scripts:
@@ -25,20 +27,17 @@ namespace tavoclip {
 // Message boxes go to the error stream as "TITLE: TEXT".
 class ConsoleBatchView : public BatchView {
 public:
-    ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, BatchSelections selections,
-                     std::string outputFolder, std::function<void()> onEnded);
+    ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, std::function<void()> onEnded);
 
-    void SetControlEnabled(std::string_view, int, bool) override {}
+    // Takes the driver's file and batch events from now on.
+    void Follow(const BatchDriver& driver);
+
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-    void SetProgressBarWidth(float twips) override;
-    void SetProgressCaption(const std::string& caption) override;
-    std::string OutputFolderText() const override { return outputFolder_; }
-    BatchSelections CurrentSelections() const override { return selections_; }
-    void FileStarting(std::size_t position, std::size_t total, const ConverterCommand& command,
-                      const std::string& source) override;
-    void FileEnded(const FileOutcome& outcome) override;
-    void BatchEnded(bool stopped, std::size_t notConverted) override;
-    void FileProgress(std::size_t position, float barTwips, const std::string& caption) override;
+    void FileStarted(std::size_t position, std::size_t total, const std::string& source);
+    void FileProgress(std::size_t position, double share, const std::string& caption);
+    void FileEnded(const FileOutcome& outcome);
+    void ProgressCleared(const std::string& caption);
+    void Summary(bool stopped, std::size_t notConverted);
 
     // Several files will convert at once: the terminal line shows them all
     // from the first file on.
@@ -55,15 +54,14 @@ private:
     void RedrawSeveral();
     void EndRedrawnLine();
     std::string Shown(std::string_view text) const;
+    void PrintProgress(const std::string& caption, std::string& printed, const std::string& prefix);
 
     std::FILE* out_;
     std::FILE* err_;
     bool terminal_;
-    BatchSelections selections_;
-    std::string outputFolder_;
     std::function<void()> onEnded_;
 
-    float barTwips_ = 0;
+    float share_ = 0;
     std::string caption_;
     std::string printedCaption_;
     std::string fileName_;

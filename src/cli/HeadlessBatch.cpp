@@ -29,14 +29,9 @@ namespace tavoclip {
 namespace {
 
 constexpr int kSignalStatusBase = 128;
-
-#ifdef _WIN32
-constexpr PathStyle kPathStyle = PathStyle::Windows;
-#else
 constexpr PathStyle kPathStyle = PathStyle::Posix;
-#endif
 
-std::string NativePath(const QString& path) { return QDir::toNativeSeparators(path).toLocal8Bit().toStdString(); }
+std::string LocalPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
 
 bool IsFolder(const std::string& path) {
     std::error_code error;
@@ -113,35 +108,34 @@ int HeadlessBatch::Run(const QStringList& arguments) {
         case BatchAction::Convert:
             break;
     }
-    const BatchRequest& request = commandLine.request();
-    // Qt gives folders with "/" everywhere; the command builder joins with
-    // the platform's own separator.
-    const std::string programFolder = NativePath(QCoreApplication::applicationDirPath());
-    const std::string outputFolder = request.outputFolder.empty() ? NativePath(QDir::currentPath()) : request.outputFolder;
+    return Convert(commandLine.request());
+}
 
+// The window's engine with a console view: one runner per file that may
+// convert at once, never more than there are files.
+int HeadlessBatch::Convert(const BatchRequest& request) {
+    const std::string outputFolder = request.outputFolder.empty() ? LocalPath(QDir::currentPath()) : request.outputFolder;
     SourceQueue queue;
     FillQueue(request.paths, queue);
-    ConsoleBatchView view(out_, err_, terminal_, request.selections, outputFolder, [] { QCoreApplication::exit(); });
+    ConsoleBatchView view(out_, err_, terminal_, [] { QCoreApplication::exit(); });
     QtProcessLauncher launcher(LaunchOptions{.endWithParent = true});
-    QtEventPump pump;
-    // One runner per file that may convert at once; never more than files.
     const std::size_t jobs = std::clamp<std::size_t>(static_cast<std::size_t>(request.jobs), 1,
                                                      std::max<std::size_t>(1, queue.count()));
     std::vector<std::unique_ptr<DOSOutputs>> runners;
     std::vector<DOSOutputs*> runnerPointers;
     for (std::size_t i = 0; i < jobs; ++i) {
-        runners.push_back(std::make_unique<DOSOutputs>(
-            launcher, pump, view, QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString()));
-        runnerPointers.push_back(runners.back().get());
+        runnerPointers.push_back(runners.emplace_back(std::make_unique<DOSOutputs>(launcher, view)).get());
     }
     if (jobs > 1) view.ShowSeveralFiles();
-    ProgressTracker tracker;
+    QtEventPump pump;
     FileSystemDirectoryMaker directories;
     NullFolderOpener folders;
     CanberraSoundPlayer sounds;
-    BatchDriver driver(view, queue, runnerPointers, tracker, request.options, BatchServices{pump, directories, folders, sounds},
-                       BatchProgram{programFolder, request.converter, kPathStyle});
+    BatchDriver driver(view, queue, runnerPointers, request.options, BatchServices{pump, directories, folders, sounds},
+                       BatchProgram{LocalPath(QCoreApplication::applicationDirPath()), request.converter});
     driver.SetOutputPlacement({request.overwrite, request.keepFolders});
+    driver.SetSettings({request.selections, outputFolder});
+    view.Follow(driver);
 
     if (request.printJobs) {
         if (queue.empty()) {
@@ -159,16 +153,21 @@ int HeadlessBatch::Run(const QStringList& arguments) {
         return std::max(PrintJobs(commands), refused);
     }
     if (request.dryRun) return DryRun(out_, driver, queue, view);
+    return RunBatch(driver, view);
+}
+
+// Runs the batch to its summary; a stop signal ends it early with the
+// shell's usual status for that signal.
+int HeadlessBatch::RunBatch(BatchDriver& driver, const ConsoleBatchView& view) const {
     driver.SetStartPause(0);
     driver.Start();
-    if (!driver.timerActive()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
+    if (!driver.running()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
     int stopSignal = 0;
     const StopSignals stopSignals([&](int signal) {
         if (stopSignal == 0) stopSignal = signal;
         driver.Stop();
     });
     QCoreApplication::exec();
-    // Stopped by a signal: the shell's usual status for it.
     if (view.stopped() && stopSignal != 0) return kSignalStatusBase + stopSignal;
     return view.exitStatus();
 }

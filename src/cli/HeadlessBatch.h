@@ -10,9 +10,12 @@
 
 namespace tavoclip {
 
+class BatchDriver;
+class ConsoleBatchView;
+struct BatchRequest;
+
 // tavoclip-batch: the window's batch without the window. The same queue,
-// command builder, runner, progress tracker and batch driver, wired to a
-// console view. Needs a running QCoreApplication.
+// command builder, runners and batch driver, wired to a console view. Needs a running QCoreApplication.
 class HeadlessBatch {
 public:
     HeadlessBatch(std::FILE* out, std::FILE* err, bool terminal);
@@ -22,6 +25,8 @@ public:
     int Run(const QStringList& arguments);
 
 private:
+    int Convert(const BatchRequest& request);
+    int RunBatch(BatchDriver& driver, const ConsoleBatchView& view) const;
     int PrintJobs(const std::vector<ConverterCommand>& commands) const;
 
     std::FILE* out_;

@@ -1,16 +1,12 @@
 #include "StopSignals.h"
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
-#endif
 
 namespace tavoclip {
-
-#ifndef _WIN32
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
@@ -51,13 +47,5 @@ void StopSignals::Read() {
         if (onSignal_) onSignal_(number);
     }
 }
-
-#else
-
-StopSignals::StopSignals(std::function<void(int)> onSignal) : onSignal_(std::move(onSignal)) {}
-StopSignals::~StopSignals() = default;
-void StopSignals::Read() {}
-
-#endif
 
 }  // namespace tavoclip

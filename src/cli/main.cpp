@@ -5,13 +5,7 @@
 #include "HeadlessBatch.h"
 #include "RawText.h"
 
-#ifdef _WIN32
-#include <io.h>
-#define isatty _isatty
-#define fileno _fileno
-#else
 #include <unistd.h>
-#endif
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

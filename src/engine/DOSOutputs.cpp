@@ -2,47 +2,27 @@
 
 #include <optional>
 
-#include "WindowsCommandLine.h"
-#include "clsWaitableTimer.h"
-
 namespace tavoclip {
 namespace {
 const std::string kTitle = "Tavoclip";
 }
 
-DOSOutputs::DOSOutputs(ProcessLauncher& launcher, EventPump& pump, MessageSink& messages,
-                       std::string executableName, QObject* parent)
-    : QObject(parent),
-      launcher_(launcher),
-      pump_(pump),
-      messages_(messages),
-      executableName_(std::move(executableName)) {}
-
-std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
-    if (!commandLine.empty()) commandLine_ = commandLine;
-    return ExecuteCommand(SplitWindowsCommandLine(commandLine_));
-}
-
-std::string DOSOutputs::ExecuteCommand(const std::vector<std::string>& arguments) {
-    std::unique_ptr<ChildProcess> child = Launch(arguments);
-    if (!child) return {};
-    outputs_.clear();
-    exitStatus_ = -1;
-    polled_ = child.get();
-    PollUntilEnded(*child);
-    polled_ = nullptr;
-    exitStatus_ = child->ExitStatus();
-    child.reset();  // closes the pipe before the owner hears of the end
-    emit CommandOver();
-    return outputs_;
-}
+DOSOutputs::DOSOutputs(ProcessLauncher& launcher, MessageSink& messages, QObject* parent)
+    : QObject(parent), launcher_(launcher), messages_(messages) {}
 
 bool DOSOutputs::StartCommand(const std::vector<std::string>& arguments) {
-    child_ = Launch(arguments);
-    if (!child_) return false;
+    if (arguments.empty()) {
+        ShowStop("Command Line empty");
+        return false;
+    }
+    LaunchResult launch = launcher_.Launch(arguments);
+    if (launch.failure != LaunchFailure::None || !launch.child) {
+        ShowStop("File or command not found");
+        return false;
+    }
+    child_ = std::move(launch.child);
     outputs_.clear();
     exitStatus_ = -1;
-    fullPauses_ = 0;
     child_->SetActivityHandler([this] { ScheduleService(); });
     ScheduleService();  // the child may have written or ended already
     return true;
@@ -62,76 +42,43 @@ void DOSOutputs::ScheduleService() {
         Qt::QueuedConnection);
 }
 
+// Drains what has been gathered so far (the pipe refills only while the
+// event loop runs, so this ends), then reports the end once the child has
+// ended with nothing left unread, or a read has failed.
 void DOSOutputs::Service() {
     if (!child_) return;
     while (child_->BytesWaiting() != 0) {
-        if (!ReadChunk(*child_)) {
-            EndStartedChild();
+        if (!ReadChunk()) {
+            EndChild();
             return;
         }
     }
-    if (child_->HasEnded()) EndStartedChild();
+    if (child_->HasEnded()) EndChild();
 }
 
-void DOSOutputs::EndStartedChild() {
+void DOSOutputs::EndChild() {
     exitStatus_ = child_->ExitStatus();
     child_->SetActivityHandler({});
-    child_.reset();
+    child_.reset();  // closes the pipe before the owner hears of the end
     emit CommandOver();
 }
 
-std::unique_ptr<ChildProcess> DOSOutputs::Launch(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) {
-        ShowStop("Command Line empty");
-        return nullptr;
-    }
-    LaunchResult launch = launcher_.Launch(arguments);
-    if (launch.failure == LaunchFailure::PipeFailed) {
-        ShowStop("CreatePipe failed. Error: " + std::to_string(launch.errorCode));
-        return nullptr;
-    }
-    if (launch.failure != LaunchFailure::None || !launch.child) {
-        ShowStop("File or command not found");
-        return nullptr;
-    }
-    return std::move(launch.child);
-}
-
-// Ends when our own child has ended and everything it wrote has been
-// delivered, or when a read fails. Which other processes run on the machine
-// does not matter: another user's converter must not hold up this one.
-void DOSOutputs::PollUntilEnded(ChildProcess& child) {
-    std::optional<clsWaitableTimer> wait;
-    child.SetActivityHandler([&wait] {
-        if (wait) wait->Wake();
-    });
-    const auto somethingToDo = [&child] { return child.BytesWaiting() != 0 || child.HasEnded(); };
-    fullPauses_ = 0;
-    bool keepGoing = true;
-    while (keepGoing) {
-        if (child.BytesWaiting() != 0) {
-            keepGoing = ReadChunk(child);
-        } else if (child.HasEnded()) {
-            keepGoing = false;
-        }
-        pump_.ProcessPendingEvents();
-        if (!keepGoing) break;  // no pause after the last look at the pipe
-        if (!wait) wait.emplace(executableName_);
-        if (wait->WaitUntil(kPollMilliseconds, somethingToDo)) ++fullPauses_;
-    }
-    child.SetActivityHandler({});
-}
-
-bool DOSOutputs::ReadChunk(ChildProcess& child) {
-    const std::optional<std::string> read = child.Read(kChunkBytes);
+bool DOSOutputs::ReadChunk() {
+    const std::optional<std::string> read = child_->Read(kChunkBytes);
     const std::string chunk = read.value_or(std::string());
-    outputs_ += chunk;
+    Keep(chunk);
     emit ReceiveOutputs(chunk);
     return read.has_value();
 }
 
+// Trimmed only once twice the kept size has gathered, so a flood costs one
+// move per kKeptOutputBytes rather than one per chunk.
+void DOSOutputs::Keep(const std::string& chunk) {
+    outputs_ += chunk;
+    if (outputs_.size() > 2 * kKeptOutputBytes) outputs_.erase(0, outputs_.size() - kKeptOutputBytes);
+}
+
 void DOSOutputs::TerminateChild() {
-    if (polled_) polled_->Terminate();
     if (child_) child_->Terminate();
 }
 

@@ -2,11 +2,22 @@
 
 #include <cmath>
 
+#include "BatchDriver.h"
 #include "SourceQueue.h"
 
 namespace tavoclip {
 
-DockProgress::DockProgress(const SourceQueue& queue, LauncherEntry& entry) : queue_(queue), entry_(entry) {}
+DockProgress::DockProgress(const SourceQueue& queue, LauncherEntry& entry, QObject* parent)
+    : QObject(parent), queue_(queue), entry_(entry) {}
+
+void DockProgress::Follow(const BatchDriver& driver)
+{
+    connect(&driver, &BatchDriver::fileStarted, this, [this](std::size_t position) { FileStarted(position); });
+    connect(&driver, &BatchDriver::fileProgress, this,
+            [this](std::size_t, double share) { FileProgress(share); });
+    connect(&driver, &BatchDriver::fileEnded, this, [this] { FileEnded(); });
+    connect(&driver, &BatchDriver::batchEnded, this, [this] { BatchOver(); });
+}
 
 void DockProgress::FileStarted(std::size_t position)
 {

@@ -29,7 +29,6 @@ public:
     // The send procedure, also reached by clicking imgSend: prompts for the
     // first empty field (name, then e-mail, then comment) or sends.
     void Command1_Click();
-    void Command2_Click() { close(); }
     void imgSend_Click() { Command1_Click(); }
     void imgBack_Click() { close(); }
     void imgExit_Click() { close(); }

@@ -8,12 +8,11 @@
 
 namespace tavoclip {
 
-enum class LaunchFailure { None, PipeFailed, NotStarted };
+enum class LaunchFailure { None, NotStarted };
 
 struct LaunchResult {
     std::unique_ptr<ChildProcess> child;  // set exactly when failure is None
     LaunchFailure failure = LaunchFailure::None;
-    int errorCode = 0;                    // the system's code for PipeFailed
 };
 
 // Starts a child from an argument vector (the program first, each argument

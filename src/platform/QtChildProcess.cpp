@@ -11,6 +11,18 @@ QtChildProcess::QtChildProcess(std::unique_ptr<QProcess> process) : process_(std
     QObject::connect(process_.get(), &QProcess::finished, notify);
 }
 
+// The window may end while its converter works; the converter finishes the
+// file in hand on its own (it ignores the broken pipe). QProcess's destructor
+// would kill it, so a running child's QProcess is closed on our side and
+// left to the end of this process instead.
+QtChildProcess::~QtChildProcess() {
+    if (process_->state() == QProcess::NotRunning) return;
+    activity_ = {};
+    process_->disconnect();
+    process_->closeReadChannel(QProcess::StandardOutput);
+    [[maybe_unused]] QProcess* detached = process_.release();
+}
+
 void QtChildProcess::SetActivityHandler(std::function<void()> handler) { activity_ = std::move(handler); }
 
 std::int64_t QtChildProcess::BytesWaiting() { return process_->bytesAvailable(); }

@@ -14,6 +14,8 @@ namespace tavoclip {
 class QtChildProcess final : public ChildProcess {
 public:
     explicit QtChildProcess(std::unique_ptr<QProcess> process);
+    // A child that still runs is left running (QProcess would kill it).
+    ~QtChildProcess() override;
 
     std::int64_t BytesWaiting() override;
     std::optional<std::string> Read(std::size_t maxBytes) override;

@@ -5,9 +5,6 @@
 
 #include "QtChildProcess.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <sys/prctl.h>
@@ -34,12 +31,6 @@ std::unique_ptr<QProcess> PreparedProcess() {
     auto process = std::make_unique<QProcess>();
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
-#ifdef _WIN32
-    // A console converter started from a window would otherwise flash up
-    // its own console window.
-    process->setCreateProcessArgumentsModifier(
-        [](QProcess::CreateProcessArguments* args) { args->flags |= CREATE_NO_WINDOW; });
-#endif
     return process;
 }
 

@@ -13,7 +13,7 @@ struct LaunchOptions {
 };
 
 // Starts children with QProcess: channels merged, standard input on the null
-// device, no console window on Windows.
+// device.
 class QtProcessLauncher final : public ProcessLauncher {
 public:
     explicit QtProcessLauncher(LaunchOptions options = {}) : options_(options) {}

@@ -5,18 +5,23 @@
 
 #include "FocusMark.h"
 #include "HotSpot.h"
+#include "MainLayout.h"
 
 namespace tavoclip {
+
+namespace ml = main_layout;
 
 MainShortcuts::MainShortcuts(QWidget& window, const MainHotSpots& spots, HotSpot& removeSelected,
                              const std::vector<QWidget*>& tabChain)
     : QObject(&window), mark_(new FocusMark(window))
 {
-    Bind(window, QKeySequence(Qt::CTRL | Qt::Key_O), *spots.imgToolbar[0], *spots.imgToolbar[0]);
-    Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), *spots.imgToolbar[6], *spots.imgToolbar[6]);
+    HotSpot& addFiles = *spots.imgToolbar[ml::Index(ml::Toolbar::AddFiles)];
+    HotSpot& addFolder = *spots.imgToolbar[ml::Index(ml::Toolbar::AddFolder)];
+    Bind(window, QKeySequence(Qt::CTRL | Qt::Key_O), addFiles, addFiles);
+    Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), addFolder, addFolder);
     // The toolbar's Remove button is what a batch disables; the hidden button
     // runs the removal itself, as the menu's "Remove Selected" does.
-    Bind(window, QKeySequence(Qt::Key_Delete), *spots.imgToolbar[1], removeSelected);
+    Bind(window, QKeySequence(Qt::Key_Delete), *spots.imgToolbar[ml::Index(ml::Toolbar::Remove)], removeSelected);
     Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Return), *spots.imgConvert, *spots.imgConvert);
     Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Enter), *spots.imgConvert, *spots.imgConvert);
     Bind(window, QKeySequence(Qt::Key_F1), *spots.imgHelp, *spots.imgHelp);

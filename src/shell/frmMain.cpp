@@ -1,11 +1,7 @@
 #include "frmMain.h"
 
 #include <QAction>
-
-#include <algorithm>
-
 #include <QCloseEvent>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -17,16 +13,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QStyle>
 
 #include "ApplyColorKey.h"
 #include "HotSpot.h"
 #include "LinkLabel.h"
 #include "MainButtonNames.h"
+#include "MainBatchDisplay.h"
 #include "MainLabels.h"
+#include "MainSelections.h"
 #include "MainShortcuts.h"
 #include "MainSkin.h"
-#include "RawText.h"
 #include "ScaleFormLayout.h"
 #include "SettingsStore.h"
 #include "ShellDesktop.h"
@@ -41,27 +37,6 @@ namespace tavoclip {
 namespace ml = main_layout;
 
 namespace {
-
-template <std::size_t N>
-void FillList(QComboBox& list, const std::array<std::string_view, N>& texts)
-{
-    for (std::string_view text : texts)
-        list.addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-// The popup of a list is as wide as the list by default, which cuts its
-// longest entries ("MP4(iPod/PSP MPEG4 Video)"); it is widened to the widest
-// entry, with room for a scroll bar and the item margins.
-void FitPopupToEntries(QComboBox& list)
-{
-    QAbstractItemView& view = *list.view();
-    const QFontMetrics metrics(view.font());
-    int widest = 0;
-    for (int i = 0; i < list.count(); ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(list.itemText(i)));
-    const int chrome = view.style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * view.frameWidth() + 16;
-    view.setMinimumWidth(std::max(list.width(), widest + chrome));
-}
 
 // Controls that are not hot spots keep the pointer to themselves: a move over
 // them must not reach the background (which would clear the hover pictures)
@@ -85,11 +60,16 @@ frmMain::frmMain(MainWindowParts parts, QWidget* parent)
     model_ = std::make_unique<SourceListModel>(parts_.queue);
     BuildControls();
     hover_ = std::make_unique<HoverPictures>(spots_, pictures_);
+    batch_ = std::make_unique<MainBatchDisplay>(*this, twipsPerPixel_, spots_,
+                                                std::vector<QWidget*>{imgAdd_, imgRemove_, imgStart_, spots_.imgBrowse},
+                                                *imgPB_, *lblPB_);
     ConnectHotSpots();
     ConnectDropDowns();
     NameMainButtons(spots_, {imgAdd_, imgRemove_, imgStart_});
     // The keyboard beside the mouse; owned by the window.
-    new MainShortcuts(*this, spots_, *imgRemove_, {LV_, cmbOF_, cmbBR_, cmbR_, cmbChannel_, txtPath_});
+    new MainShortcuts(*this, spots_, *imgRemove_,
+                      {LV_, &selections_->cmbOF(), &selections_->cmbBR(), &selections_->cmbR(),
+                       &selections_->cmbChannel(), &selections_->txtPath()});
 }
 
 frmMain::~frmMain() = default;
@@ -103,14 +83,6 @@ void frmMain::Place(QWidget& control, const ml::TwipsRect& rect) const
 {
     control.setGeometry(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
                         TwipsToPixels(rect.height));
-}
-
-HotSpot* frmMain::NewHotSpot(const QString& name, const ml::TwipsRect& rect)
-{
-    auto* spot = new HotSpot(this);
-    spot->setObjectName(name);
-    Place(*spot, rect);
-    return spot;
 }
 
 void frmMain::BuildControls()
@@ -147,80 +119,20 @@ void frmMain::BuildLists()
     lblText_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
     connect(model_.get(), &SourceListModel::emptyPromptUpdated, picText_, &QWidget::setVisible);
 
-    const auto newList = [this](const QString& name, const QString& tip, const ml::TwipsRect& rect) {
-        auto* list = new QComboBox(this);
-        list->setObjectName(name);
-        list->setToolTip(tip);
-        Place(*list, rect);
-        KeepPointer(*list);
-        return list;
-    };
-    cmbOF_ = newList(QStringLiteral("cmbOF"), QStringLiteral("Output Format"), ml::kFormatList);
-    for (const OutputFormat& format : kOutputFormats)
-        cmbOF_->addItem(QString::fromUtf8(format.listText.data(), static_cast<qsizetype>(format.listText.size())));
-    cmbBR_ = newList(QStringLiteral("cmbBR"), QStringLiteral("Video Bitrate"), ml::kVideoBitrateList);
-    FillList(*cmbBR_, kVideoBitrates);
-    cmbR_ = newList(QStringLiteral("cmbR"), QStringLiteral("Screen Size"), ml::kScreenSizeList);
-    FillList(*cmbR_, kScreenSizes);
-    cmbChannel_ = newList(QStringLiteral("cmbChannel"), QStringLiteral("Audio Bitrate"), ml::kAudioBitrateList);
-    RefillAudioList(AudioList::General);
-    // When the window is created no list has a selection; start-up picks.
-    for (QComboBox* list : {cmbOF_, cmbBR_, cmbR_, cmbChannel_})
-        list->setCurrentIndex(-1);
-    connect(cmbOF_, &QComboBox::currentIndexChanged, this, [this] { cmbOF_Click(); });
-
-    txtPath_ = new QLineEdit(this);
-    txtPath_->setObjectName(QStringLiteral("txtPath"));
-    Place(*txtPath_, ml::kOutputFolder);
-    txtPath_->setFont(TahomaFont(8.25));
-    txtPath_->setToolTip(QStringLiteral("Select a Folder to Output"));
-    KeepPointer(*txtPath_);
+    selections_ = new MainSelections(*this, [this](QWidget& control, const ml::TwipsRect& rect) {
+        Place(control, rect);
+    });
+    connect(selections_, &MainSelections::changed, this, &frmMain::batchSettingsChanged);
 }
 
 void frmMain::BuildHotSpots()
 {
-    for (std::size_t i = 0; i < ml::kMenuWords.size(); ++i)
-        spots_.imgMenu[i] = NewHotSpot(QStringLiteral("imgMenu%1").arg(i), ml::kMenuWords[i]);
-    for (int index : ml::kToolbarOrder) {
-        const auto slot = static_cast<std::size_t>(index);
-        spots_.imgToolbar[slot] = NewHotSpot(QStringLiteral("imgToolbar%1").arg(index), ml::kToolbar[slot]);
-    }
-    spots_.imgHelp = NewHotSpot(QStringLiteral("imgHelp"), ml::kHelp);
-    spots_.imgHelp->setToolTip(QStringLiteral("Help & Tutorial"));
-    spots_.imgMin = NewHotSpot(QStringLiteral("imgMin"), ml::kMin);
-    spots_.imgMin->setToolTip(QStringLiteral("Minimize Window"));
-    spots_.imgExit = NewHotSpot(QStringLiteral("imgExit"), ml::kExit);
-    spots_.imgExit->setToolTip(QStringLiteral("Exit"));
-    for (HotSpot* hand : {spots_.imgHelp, spots_.imgMin, spots_.imgExit})
-        hand->setCursor(Qt::PointingHandCursor);
-    spots_.imgBrowse = NewHotSpot(QStringLiteral("imgBrowse"), ml::kBrowse);
-    spots_.imgBrowse->setToolTip(QStringLiteral("Select an Output Folder"));
-    spots_.imgConvert = NewHotSpot(QStringLiteral("imgConvert"), ml::kConvert);
-    // While a batch runs these are disabled; the veil greys them out.
-    spots_.imgConvert->SetDisabledVeil(QColor(246, 249, 250, 120));
-    for (HotSpot* button : spots_.imgToolbar)
-        if (button != nullptr)
-            button->SetDisabledVeil(QColor(246, 249, 250, 170));
-    for (HotSpot* word : spots_.imgMenu)
-        word->SetDisabledVeil(QColor(24, 76, 82, 170));
-
-    // The tool tips are fixed texts; they do not name the list each opens.
-    const auto dropDown = [this](const QString& name, const ml::TwipsRect& rect, const QString& tip) {
-        HotSpot* button = NewHotSpot(name, rect);
-        button->setToolTip(tip);
-        button->SetRestPicture(pictures_.Picture(QStringLiteral("imgButton")));
-        return button;
-    };
-    spots_.picButtonOF = dropDown(QStringLiteral("picButtonOF"), ml::kDropDownOF, QStringLiteral("MP3 Audio Bitrate"));
-    spots_.picButtonBR = dropDown(QStringLiteral("picButtonBR"), ml::kDropDownBR, QStringLiteral("MP3 Audio Bitrate"));
-    spots_.picButtonR = dropDown(QStringLiteral("picButtonR"), ml::kDropDownR, QStringLiteral("MP3 Audio Rate"));
-    spots_.picButtonChannel = dropDown(QStringLiteral("picButtonChannel"), ml::kDropDownChannel,
-                                       QStringLiteral("MP3 Audio Channel(Stereo or Mono)"));
-
+    const PlaceControl place = [this](QWidget& control, const ml::TwipsRect& rect) { Place(control, rect); };
+    spots_ = BuildMainHotSpots(*this, place, pictures_);
     // Reached only through the toolbar, the menus and Convert.
-    imgAdd_ = NewHotSpot(QStringLiteral("imgAdd"), ml::kOffscreenButton);
-    imgRemove_ = NewHotSpot(QStringLiteral("imgRemove"), ml::kOffscreenButton);
-    imgStart_ = NewHotSpot(QStringLiteral("imgStart"), ml::kOffscreenButton);
+    imgAdd_ = NewMainHotSpot(*this, place, QStringLiteral("imgAdd"), ml::kOffscreenButton);
+    imgRemove_ = NewMainHotSpot(*this, place, QStringLiteral("imgRemove"), ml::kOffscreenButton);
+    imgStart_ = NewMainHotSpot(*this, place, QStringLiteral("imgStart"), ml::kOffscreenButton);
 }
 
 void frmMain::BuildLabels()
@@ -273,10 +185,10 @@ void frmMain::ConnectHotSpots()
 
 void frmMain::ConnectDropDowns()
 {
-    const std::array<std::pair<HotSpot*, QComboBox*>, 4> pairs{{{spots_.picButtonOF, cmbOF_},
-                                                                 {spots_.picButtonBR, cmbBR_},
-                                                                 {spots_.picButtonR, cmbR_},
-                                                                 {spots_.picButtonChannel, cmbChannel_}}};
+    const std::array<std::pair<HotSpot*, QComboBox*>, 4> pairs{{{spots_.picButtonOF, &selections_->cmbOF()},
+                                                                 {spots_.picButtonBR, &selections_->cmbBR()},
+                                                                 {spots_.picButtonR, &selections_->cmbR()},
+                                                                 {spots_.picButtonChannel, &selections_->cmbChannel()}}};
     for (const auto& [button, list] : pairs) {
         connect(button, &HotSpot::hovered, this,
                 [this, button] { hover_->Light(*button, QStringLiteral("imgButtonLight")); });
@@ -295,21 +207,13 @@ void frmMain::Form_Load()
     lblVersion_->setStyleSheet(QStringLiteral("color: rgb(199, 227, 214); background: transparent;"));
     lblWeb_->setStyleSheet(QStringLiteral("color: black;"));
 
-    cmbBR_->setCurrentIndex(7);
-    cmbR_->setCurrentIndex(1);
-    cmbChannel_->setCurrentIndex(1);
-    cmbOF_->setCurrentIndex(0);
-    txtPath_->setText(DefaultOutputFolder());
-    if (const std::optional<SavedMainSettings> saved = parts_.settings.LoadMainSettings())
-        ApplySavedSettings(*saved);
-    if (txtPath_->text().isEmpty())
-        txtPath_->setText(DefaultOutputFolder());
+    selections_->LoadStartChoices(parts_.settings.LoadMainSettings(), DefaultOutputFolder());
 
     lblVersion_->setText(QStringLiteral("Ver ") + parts_.version);
     lblWeb_->setText(kTitle);
     parts_.options = parts_.settings.LoadOptions();
     ScaleWindowToScreen(*this, QStringLiteral("txtPath"));
-    FitPopupToEntries(*cmbOF_);
+    selections_->FitFormatPopup();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -320,55 +224,19 @@ QString frmMain::DefaultOutputFolder() const
     return parts_.settings.Paths().DefaultOutputFolder();
 }
 
-void frmMain::SelectIndex(QComboBox& list, std::optional<int> index)
-{
-    // An index the list does not hold leaves the selection as it was.
-    if (index && *index >= 0 && *index < list.count())
-        list.setCurrentIndex(*index);
-}
-
 void frmMain::ApplySavedSettings(const SavedMainSettings& saved)
 {
-    SelectIndex(*cmbBR_, saved.videoBitrateIndex);
-    SelectIndex(*cmbR_, saved.screenSizeIndex);
-    SelectIndex(*cmbChannel_, saved.audioBitrateIndex);
-    if (saved.outputFolder)
-        txtPath_->setText(DecodeRawText(*saved.outputFolder));
-    // Selecting another format runs the format-change rule, which replaces
-    // the three selections just restored.
-    SelectIndex(*cmbOF_, saved.outputFormatIndex);
+    selections_->ApplySaved(saved);
 }
 
 MainSettings frmMain::CurrentMainSettings() const
 {
-    MainSettings settings;
-    settings.videoBitrateIndex = static_cast<std::int16_t>(cmbBR_->currentIndex());
-    settings.screenSizeIndex = static_cast<std::int16_t>(cmbR_->currentIndex());
-    settings.audioBitrateIndex = static_cast<std::int16_t>(cmbChannel_->currentIndex());
-    // A saved folder that is not valid UTF-8 keeps its bytes in the text box,
-    // so it is saved back, and refused by the batch, as it is.
-    settings.outputFolder = EncodeRawText(txtPath_->text());
-    settings.outputFormatIndex = static_cast<std::int16_t>(cmbOF_->currentIndex());
-    return settings;
-}
-
-void frmMain::RefillAudioList(AudioList list)
-{
-    cmbChannel_->clear();
-    for (std::string_view text : AudioBitrateList(list))
-        cmbChannel_->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    audioList_ = list;
+    return selections_->Current();
 }
 
 void frmMain::cmbOF_Click()
 {
-    if (FindOutputFormat(cmbOF_->currentIndex()) == nullptr)
-        return;
-    const FormatChangeResult change = ApplyFormatChange(cmbOF_->currentIndex());
-    RefillAudioList(change.audioList);
-    cmbChannel_->setCurrentIndex(change.audioBitrateIndex);
-    cmbR_->setCurrentIndex(change.screenSizeIndex);
-    cmbBR_->setCurrentIndex(change.videoBitrateIndex);
+    selections_->FormatChosen();
 }
 
 void frmMain::imgMenu_Click(int index)
@@ -384,13 +252,13 @@ void frmMain::imgMenu_Click(int index)
 
 void frmMain::imgToolbar_Click(int index)
 {
-    switch (index) {
-    case 0: parts_.operations.AddFiles(); break;
-    case 6: parts_.operations.AddFolder(); break;
-    case 1: parts_.desktop.PopupMenu(Menus().menuRemove(), QCursor::pos()); break;
-    case 2: parts_.operations.ShowOptions(); break;
-    case 3: imgHelp_Click(); break;
-    case 4: imgExit_Click(); break;
+    switch (static_cast<ml::Toolbar>(index)) {
+    case ml::Toolbar::AddFiles: parts_.operations.AddFiles(); break;
+    case ml::Toolbar::AddFolder: parts_.operations.AddFolder(); break;
+    case ml::Toolbar::Remove: parts_.desktop.PopupMenu(Menus().menuRemove(), QCursor::pos()); break;
+    case ml::Toolbar::Options: parts_.operations.ShowOptions(); break;
+    case ml::Toolbar::Help: imgHelp_Click(); break;
+    case ml::Toolbar::Exit: imgExit_Click(); break;
     default: break;
     }
 }
@@ -406,13 +274,13 @@ void frmMain::txtAction_Change()
     if (txtAction_->text() == QLatin1String("AddaFile"))
         parts_.operations.AddFiles();
     if (txtAction_->text() == QLatin1String("menuAddaFolder"))
-        imgToolbar_Click(6);
+        imgToolbar_Click(ml::Toolbar::AddFolder);
     if (txtAction_->text() == QLatin1String("menuExit"))
         imgExit_Click();
     if (txtAction_->text() == QLatin1String("menuHelp"))
         imgHelp_Click();
     if (txtAction_->text() == QLatin1String("menuOption"))
-        imgToolbar_Click(2);
+        imgToolbar_Click(ml::Toolbar::Options);
     if (txtAction_->text() == QLatin1String("menuKeepFolders"))
         parts_.operations.SetKeepFolders(Menus().menuKeepFolders().isChecked());
     // Empty again, so the same word written twice dispatches twice. The
@@ -483,11 +351,6 @@ frmMenu& frmMain::Menus()
     return *menu_;
 }
 
-bool frmMain::BatchRunning() const
-{
-    return !spots_.imgConvert->isEnabled();
-}
-
 void frmMain::paintEvent(QPaintEvent*)
 {
     if (skinPixmap_.isNull())
@@ -517,55 +380,19 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event)
     drag_.Release(*event);
 }
 
-QWidget* frmMain::FindBatchControl(std::string_view name, int index) const
-{
-    QString objectName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    if (index != kNoIndex)
-        objectName += QString::number(index);
-    return findChild<QWidget*>(objectName, Qt::FindDirectChildrenOnly);
-}
-
-void frmMain::SetControlEnabled(std::string_view name, int index, bool enabled)
-{
-    if (QWidget* control = FindBatchControl(name, index))
-        control->setEnabled(enabled);
-}
-
-void frmMain::SetProgressBarWidth(float twips)
-{
-    // The bar's full 5415 twips is the trough's width as laid out, so the bar
-    // never runs past the trough whatever the scaling did to it.
-    const int full = qRound(TwipsToPixels(ml::kProgressBar.width) * PlatformScaleFactors(*this).horizontal);
-    const double share = std::clamp(static_cast<double>(twips) / ml::kProgressBar.width, 0.0, 1.0);
-    const int width = qRound(full * share);
-    imgPB_->setVisible(width > 0);
-    imgPB_->resize(width, imgPB_->height());
-}
-
-void frmMain::SetProgressCaption(const std::string& caption)
-{
-    lblPB_->setText(QString::fromStdString(caption));
-}
-
 SourceListControls frmMain::ListControls()
 {
-    return {this, LV_, picText_, lblText_, txtPath_};
+    return {this, LV_, picText_, lblText_, &selections_->txtPath()};
 }
 
 void frmMain::SetOutputFolderText(const QString& folder)
 {
-    txtPath_->setText(folder);
+    selections_->SetOutputFolderText(folder);
 }
 
-std::string frmMain::OutputFolderText() const
+BatchSettings frmMain::CurrentBatchSettings() const
 {
-    return EncodeRawText(txtPath_->text());
-}
-
-BatchSelections frmMain::CurrentSelections() const
-{
-    return {cmbOF_->currentIndex(), cmbBR_->currentText().toStdString(), cmbR_->currentText().toStdString(),
-            cmbChannel_->currentText().toStdString()};
+    return selections_->ForBatch();
 }
 
 void frmMain::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon)

@@ -10,6 +10,7 @@
 #include "BackgroundDrag.h"
 #include "BatchView.h"
 #include "HoverPictures.h"
+#include "MainBatchDisplay.h"
 #include "MainLayout.h"
 #include "OutputFormat.h"
 #include "PictureStore.h"
@@ -20,12 +21,13 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 
 namespace tavoclip {
 
 class HotSpot;
 class LinkLabel;
+class MainSelections;
+class BatchDriver;
 class SettingsStore;
 class ShellDesktop;
 class ShellOperations;
@@ -51,7 +53,8 @@ struct MainWindowParts {
 
 // The skinned main window: it places the controls over the skin, lights the
 // hot spots, routes every button, menu word and command word to its
-// operation, and shows the batch that the driver runs through BatchView.
+// operation, and shows the batch that the driver runs (Follow); which
+// controls a batch greys is the window's own choice (MainBatchDisplay).
 // Every control's objectName is its design name; members of a control array
 // carry their index ("imgToolbar6", "imgMenu0").
 class frmMain : public QWidget, public BatchView {
@@ -72,6 +75,7 @@ public:
     void imgMin_Click();
     void imgMenu_Click(int index);
     void imgToolbar_Click(int index);
+    void imgToolbar_Click(main_layout::Toolbar button) { imgToolbar_Click(static_cast<int>(button)); }
     void txtAction_Change();
     void lblWeb_Click();
     void cmbOF_Click();
@@ -89,17 +93,27 @@ public:
 
     // frmMenu is created on first use and then kept, hidden.
     frmMenu& Menus();
-    // A batch runs while its controls are disabled; there is no other record.
-    bool BatchRunning() const;
+    // Between BatchStarted and BatchEnded.
+    bool BatchRunning() const { return batch_->running(); }
     const QImage& skin() const { return skin_; }
 
-    // BatchView
-    void SetControlEnabled(std::string_view name, int index, bool enabled) override;
-    void SetProgressBarWidth(float twips) override;
-    void SetProgressCaption(const std::string& caption) override;
-    std::string OutputFolderText() const override;
-    BatchSelections CurrentSelections() const override;
+    // The selections and the folder text, as the batch converts with them.
+    BatchSettings CurrentBatchSettings() const;
+    // Shows the driver's progress from now on.
+    void Follow(const BatchDriver& driver) { batch_->Follow(driver); }
+    // imgPB's width in twips (full bar 5415, drawn to the trough's laid-out
+    // width) and lblPB's caption.
+    void SetProgressBarWidth(float twips) { batch_->SetBarWidth(twips); }
+    void SetProgressCaption(const std::string& caption) { batch_->SetCaption(caption); }
+
+    // BatchView: which controls a batch greys is MainBatchDisplay's.
+    void BatchStarted() override { batch_->Started(); }
+    void BatchEnded() override { batch_->Ended(); }
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+
+signals:
+    // A selection or the folder text changed: CurrentBatchSettings differs.
+    void batchSettingsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -115,14 +129,9 @@ private:
     void BuildLabels();
     void ConnectHotSpots();
     void ConnectDropDowns();
-    HotSpot* NewHotSpot(const QString& name, const main_layout::TwipsRect& rect);
     void Place(QWidget& control, const main_layout::TwipsRect& rect) const;
     int TwipsToPixels(double twips) const;
-    void SelectIndex(QComboBox& list, std::optional<int> index);
-    void RefillAudioList(AudioList list);
-    void PopupAt(QMenu& menu, const main_layout::TwipsRect& below);
     void Form_Unload();
-    QWidget* FindBatchControl(std::string_view name, int index) const;
 
     MainWindowParts parts_;
     double twipsPerPixel_ = 15.0;
@@ -131,20 +140,16 @@ private:
     PictureStore pictures_;
     MainHotSpots spots_;
     std::unique_ptr<HoverPictures> hover_;
+    std::unique_ptr<MainBatchDisplay> batch_;
     std::unique_ptr<SourceListModel> model_;
     std::unique_ptr<frmMenu> menu_;
-    std::optional<AudioList> audioList_;
     bool unloading_ = false;
     BackgroundDrag drag_;
 
     SourceListView* LV_ = nullptr;
     QWidget* picText_ = nullptr;
     QLabel* lblText_ = nullptr;
-    QComboBox* cmbOF_ = nullptr;
-    QComboBox* cmbBR_ = nullptr;
-    QComboBox* cmbR_ = nullptr;
-    QComboBox* cmbChannel_ = nullptr;
-    QLineEdit* txtPath_ = nullptr;
+    MainSelections* selections_ = nullptr;  // a child of the window
     QLineEdit* txtAction_ = nullptr;
     QLabel* imgPB_ = nullptr;
     QLabel* lblPB_ = nullptr;

@@ -20,14 +20,10 @@
 namespace tavoclip {
 namespace {
 
+// ':' and '\' are ordinary letters of a file name.
 bool IsFolderSeparator(QChar c)
 {
-#ifdef _WIN32
-    return c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char(':');
-#else
-    // On POSIX systems ':' and '\' are ordinary letters of a file name.
     return c == QLatin1Char('/');
-#endif
 }
 
 // The name as the user can read it: valid UTF-8 as it is, any other byte as

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "MediaTools.h"
+
 namespace tavoclip {
 
 struct RunResult {
@@ -30,19 +32,15 @@ protected:
         return Path(name);
     }
     RunResult Run(const QStringList& arguments) const {
-        QProcess process;
-        process.setWorkingDirectory(dir_.path());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment environment;
         environment.insert("FAKECONV_LOG", Q("runs.log"));
-        process.setProcessEnvironment(environment);
-        process.start(TAVOCLIP_BATCH_PATH, arguments);
-        process.waitForFinished(120000);
+        const ProgramRun run = RunProgram(TAVOCLIP_BATCH_PATH, arguments, dir_.path(), environment);
         RunResult result;
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        for (const QString& line : QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+        result.status = run.status;
+        for (const QString& line : QString::fromLocal8Bit(run.output).split('\n', Qt::SkipEmptyParts)) {
             result.lines.push_back(line.toStdString());
         }
-        result.errors = process.readAllStandardError().toStdString();
+        result.errors = run.errors;
         return result;
     }
     std::size_t Runs() const {
@@ -52,23 +50,9 @@ protected:
         return count;
     }
     // A small real clip of the given length made by FFmpeg: test pattern and tone.
-    bool MakeClip(const std::string& name, int seconds) const {
-        std::filesystem::create_directories(std::filesystem::path(Path(name)).parent_path());
-        const QString length = QString::number(seconds);
-        return QProcess::execute("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i",
-                                            "testsrc=duration=" + length + ":size=160x120:rate=10", "-f", "lavfi",
-                                            "-i", "sine=duration=" + length, "-shortest", "-y", Q(name)}) == 0;
-    }
+    bool MakeClip(const std::string& name, int seconds) const { return tavoclip::MakeClip(Q(name), seconds); }
     // The container's duration by ffprobe, in seconds; -1 when unreadable.
-    static double Duration(const std::string& path) {
-        QProcess probe;
-        probe.start("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0",
-                                QString::fromStdString(path)});
-        probe.waitForFinished(30000);
-        bool ok = false;
-        const double seconds = probe.readAllStandardOutput().trimmed().toDouble(&ok);
-        return ok ? seconds : -1;
-    }
+    static double Duration(const std::string& path) { return ProbeDuration(QString::fromStdString(path)); }
     static std::string Bytes(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -24,21 +24,19 @@ protected:
         std::fclose(err_);
     }
     ConsoleBatchView View(bool terminal) {
-        return ConsoleBatchView(out_, err_, terminal, {}, "/out", [this] { ++ended_; });
+        return ConsoleBatchView(out_, err_, terminal, [this] { ++ended_; });
     }
     // Drives a view through two files, the second failing.
     void TwoFiles(ConsoleBatchView& view) {
-        view.FileStarting(1, 2, {}, "/in/a.flv");
-        view.SetProgressBarWidth(2707.5f);
-        view.SetProgressCaption("50%");
-        view.SetProgressCaption("50%");
+        view.FileStarted(1, 2, "/in/a.flv");
+        view.FileProgress(1, 0.5, "50%");
+        view.FileProgress(1, 0.5, "50%");
         view.FileEnded({"/in/a.flv", "/out/a.mp4", true, {}});
-        view.FileStarting(2, 2, {}, "/in/b.flv");
+        view.FileStarted(2, 2, "/in/b.flv");
         view.FileEnded({"/in/b.flv", "/out/b.mp4", false, "the converter exited with status 1"});
+        view.ProgressCleared("Done.");
         view.ShowMessage("These files were not converted", "Tavoclip", MessageIcon::Exclamation);
-        view.SetProgressBarWidth(0);
-        view.SetProgressCaption("Done.");
-        view.BatchEnded(false, 0);
+        view.Summary(false, 0);
     }
 
     std::FILE* out_ = std::tmpfile();
@@ -59,31 +57,30 @@ TEST_F(ConsoleBatchViewTest, ScriptLinesCarryEachEventOnceAndTheSummaryLast) {
 
 TEST_F(ConsoleBatchViewTest, TerminalRedrawsOneLineAndClearsItBeforeOtherOutput) {
     ConsoleBatchView view = View(true);
-    view.FileStarting(1, 2, {}, "/in/a.flv");
-    view.SetProgressBarWidth(2707.5f);
-    view.SetProgressCaption("50%");
+    view.FileStarted(1, 2, "/in/a.flv");
+    view.FileProgress(1, 0.5, "50%");
     const std::string redrawn = Contents(out_);
     EXPECT_NE(redrawn.find("\r\x1b[K[############------------] 50%    file 1 of 2: a.flv"), std::string::npos)
         << redrawn;
     EXPECT_EQ(redrawn.find('\n'), std::string::npos);
 
     view.FileEnded({"/in/a.flv", "/out/a.mp4", true, {}});
-    view.BatchEnded(false, 0);
+    view.Summary(false, 0);
     EXPECT_TRUE(Contents(out_).ends_with("\r\x1b[KDONE /in/a.flv -> /out/a.mp4\nSUMMARY 1 converted, 0 failed\n"));
     EXPECT_EQ(view.exitStatus(), 0);
 }
 
 TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFilesAndCountsTheFilesLeft) {
     ConsoleBatchView view = View(false);
-    view.FileStarting(1, 3, {}, "/in/a.flv");
-    view.BatchEnded(true, 3);
+    view.FileStarted(1, 3, "/in/a.flv");
+    view.Summary(true, 3);
     EXPECT_EQ(view.exitStatus(), 1);
     EXPECT_EQ(Contents(out_), "START 1/3 /in/a.flv\nSUMMARY 0 converted, 0 failed, 3 not converted\n");
 }
 
 TEST_F(ConsoleBatchViewTest, ControlCharactersInNamesAndReasonsAreEscaped) {
     ConsoleBatchView view = View(false);
-    view.FileStarting(1, 3, {}, "/in/a\nb\tc\\d\x01\x7f.flv");
+    view.FileStarted(1, 3, "/in/a\nb\tc\\d\x01\x7f.flv");
     view.FileEnded({"/in/a\nb.flv", "/out/a\nb.mp4", false, "line one\nline two"});
     EXPECT_EQ(Contents(out_), "START 1/3 /in/a\\nb\\tc\\\\d\\x01\\x7f.flv\nFAILED /in/a\\nb.flv: line one\\nline two\n");
 }
@@ -97,8 +94,8 @@ TEST_F(ConsoleBatchViewTest, TerminalLinesAndMessagesEscapeNamesForOneOrSeveralF
         const std::size_t before = Contents(out_).size();
         ConsoleBatchView view = View(true);
         if (several) view.ShowSeveralFiles();
-        view.FileStarting(1, 2, {}, "/in/" + name);
-        if (several) view.FileProgress(1, 2707.5f, "50%");
+        view.FileStarted(1, 2, "/in/" + name);
+        if (several) view.FileProgress(1, 0.5, "50%");
         view.ShowMessage("refused", "/in/" + name, MessageIcon::Exclamation);
         const std::string out = Contents(out_).substr(before);
         EXPECT_NE(out.find(" " + shown), std::string::npos) << several << out;

@@ -8,7 +8,10 @@
 #include <fstream>
 #include <set>
 
+#include <csignal>
+
 #include "BatchProgramFixture.h"
+#include "RunUntil.h"
 
 namespace tavoclip {
 namespace {
@@ -132,6 +135,60 @@ TEST_F(JobsTest, PrintJobsRefusesEmptyListsAndLeavesOutNamesWithLineBreaks) {
     EXPECT_TRUE(run.lines[0].starts_with("'tavoclip-conv' '-i' '" + Path("in/good.flv") + "'")) << run.lines[0];
     EXPECT_NE(run.errors.find("two\\nlines"), std::string::npos) << run.errors;
     EXPECT_TRUE(std::filesystem::is_directory(Path("out")));
+}
+
+// The process id a fake converter wrote to path; 0 until it has.
+pid_t WrittenPid(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    return std::getline(file, line) && file.good() ? std::stoi(line) : 0;
+}
+
+// A line of the process's status, "State:" or "ShdPnd:".
+std::string StatusLine(pid_t pid, const std::string& key) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(key)) return line.substr(key.size());
+    }
+    return {};
+}
+
+bool Stopped(pid_t pid) { return StatusLine(pid, "State:").find('T') != std::string::npos; }
+
+// Whether signal waits, not yet delivered, for the stopped process pid.
+bool SignalPending(pid_t pid, int signal) {
+    const std::string mask = StatusLine(pid, "ShdPnd:");
+    return !mask.empty() && ((std::stoull(mask, nullptr, 16) >> (signal - 1)) & 1) != 0;
+}
+
+// Both converters are held (SIGSTOP) while the batch is told to stop and
+// passes the stop on, so their ends arrive together once they may go on.
+// Nothing starts after that, and the summary is the last line.
+TEST_F(JobsTest, AStopWhileSeveralConvertEndsWithTheSummaryAndStartsNothingMore) {
+    for (const char* name : {"a", "b", "c", "d"}) {
+        Write(std::string("in/") + name + ".flv", "onterm\npid " + Path(name) + ".pid\nwaitfor " + Path("gate") + "\n");
+    }
+    QProcess batch;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FAKECONV_LOG", Q("runs.log"));
+    batch.setProcessEnvironment(environment);
+    batch.start(TAVOCLIP_BATCH_PATH, {"-j", "2", "--converter", FAKECONV_PATH, "-f", "MP3", "-o", Q("out"), Q("in")});
+    ASSERT_TRUE(RunUntil([&] { return WrittenPid(Path("a.pid")) != 0 && WrittenPid(Path("b.pid")) != 0; }));
+    const pid_t converters[] = {WrittenPid(Path("a.pid")), WrittenPid(Path("b.pid"))};
+    for (pid_t pid : converters) ::kill(pid, SIGSTOP);
+    ASSERT_TRUE(RunUntil([&] { return Stopped(converters[0]) && Stopped(converters[1]); }));
+    ::kill(static_cast<pid_t>(batch.processId()), SIGTERM);
+    ASSERT_TRUE(RunUntil([&] {
+        return SignalPending(converters[0], SIGTERM) && SignalPending(converters[1], SIGTERM);
+    }));
+    for (pid_t pid : converters) ::kill(pid, SIGCONT);
+    ASSERT_TRUE(batch.waitForFinished(60000));
+
+    EXPECT_EQ(batch.exitCode(), 128 + SIGTERM);
+    const std::string output = batch.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(output.ends_with("\nSUMMARY 0 converted, 0 failed, 4 not converted\n")) << output;
+    EXPECT_EQ(Runs(), 2u);
+    EXPECT_FALSE(std::filesystem::exists(Path("c.pid")));
 }
 
 }  // namespace

@@ -44,9 +44,7 @@ protected:
     void SetUp() override {
         if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
         // Tiny frames that take a while to scale up and encode.
-        ASSERT_TRUE(QProcess::execute("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i",
-                                                 "testsrc=duration=90:size=32x24:rate=25", "-f", "lavfi", "-i",
-                                                 "sine=duration=90", "-shortest", "-y", Q("long.avi")}) == 0);
+        ASSERT_TRUE(tavoclip::MakeClip(Q("long.avi"), 90, "32x24", 25));
         fs::create_directories(Path("out"));
     }
     // Starts the batch on the clip and returns once the conversion is under way.

@@ -85,10 +85,7 @@ TEST_F(TavoclipBatchTest, MissingConverterStopsWithStatusOne) {
 TEST_F(TavoclipBatchTest, RealConverterConvertsAClipToAllTenFormats) {
     if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
     const std::string clip = Path("clip.avi");
-    ASSERT_EQ(QProcess::execute("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=2:size=320x240:rate=15",
-                                           "-f", "lavfi", "-i", "sine=duration=2", "-shortest", "-y",
-                                           QString::fromStdString(clip)}),
-              0);
+    ASSERT_TRUE(tavoclip::MakeClip(QString::fromStdString(clip), 2, "320x240", 15));
     for (std::size_t i = 0; i < kOutputFormats.size(); ++i) {
         const std::string format(kOutputFormats[i].shortName);
         const RunResult run = Run({"-f", QString::number(i), "-o", QString::fromStdString(Path("out")), QString::fromStdString(clip)});

@@ -1,9 +1,6 @@
 // The batch driver with several runners: files convert side by side.
 #include "BatchDriver.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,11 +8,13 @@
 #include <memory>
 #include <set>
 
-#include "FakeBatchView.h"
+#include "FakeChildren.h"
 #include "FileSystemDirectoryMaker.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
-#include "ScriptFolder.h"
+#include "RecordingBatchView.h"
+#include "RunUntil.h"
+#include "TempFolder.h"
 
 namespace tavoclip {
 namespace {
@@ -23,34 +22,29 @@ namespace {
 class BatchDriverSlotsTest : public ::testing::Test {
 protected:
     BatchDriverSlotsTest() {
-        view_.outputFolder = folder_.Path("out");
         options_.completionSoundIndex = 1;
         qputenv("FAKECONV_EVENTS", QByteArray::fromStdString(folder_.Path("events.log")));
     }
     ~BatchDriverSlotsTest() override { qunsetenv("FAKECONV_EVENTS"); }
 
-    std::unique_ptr<BatchDriver> Driver(std::size_t count) {
+    std::unique_ptr<BatchDriver> Driver(std::size_t count, ProcessLauncher& launcher,
+                                        const std::string& converter = FAKECONV_PATH) {
         std::vector<DOSOutputs*> pointers;
         for (std::size_t i = 0; i < count; ++i) {
-            runners_.push_back(std::make_unique<DOSOutputs>(launcher_, pump_, view_, "tavoclip"));
-            pointers.push_back(runners_.back().get());
+            pointers.push_back(runners_.emplace_back(std::make_unique<DOSOutputs>(launcher, view_)).get());
         }
-        return std::make_unique<BatchDriver>(view_, queue_, pointers, tracker_, options_,
-                                             BatchServices{pump_, directories_, view_, view_},
-                                             BatchProgram{folder_.root(), FAKECONV_PATH, PathStyle::Posix});
+        auto driver = std::make_unique<BatchDriver>(view_, queue_, pointers, options_,
+                                                    BatchServices{pump_, directories_, view_, view_},
+                                                    BatchProgram{folder_.root(), converter});
+        driver->SetSettings({{0, "128k", "320x240", "128k"}, folder_.Path("out")});
+        view_.Follow(*driver);
+        return driver;
     }
+    std::unique_ptr<BatchDriver> Driver(std::size_t count) { return Driver(count, launcher_); }
     void Enqueue(const std::string& name, const std::string& script) { queue_.AppendSource(folder_.Write(name, script)); }
     void RunBatch(BatchDriver& driver) {
         driver.Start();
-        QEventLoop loop;
-        QTimer guard;
-        QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-        guard.start(20);
-        for (int i = 0; i < 1500 && !Ended(); ++i) loop.exec();
-    }
-    bool Ended() const {
-        return std::any_of(view_.log.begin(), view_.log.end(),
-                           [](const std::string& e) { return e == "finished" || e.starts_with("stopped"); });
+        ASSERT_TRUE(RunUntil([this] { return view_.Ended(); }));
     }
     // The most converter processes that ran at one time, from their own
     // begin and end records.
@@ -64,29 +58,38 @@ protected:
         }
         return most;
     }
-    std::size_t Index(const std::string& entry) const {
-        return static_cast<std::size_t>(std::find(view_.log.begin(), view_.log.end(), entry) - view_.log.begin());
+    // Opens the gate once the view's log holds entry.
+    void OpenGateOn(const BatchDriver& driver, const std::string& entry, const std::string& gate) {
+        QObject::connect(&driver, &BatchDriver::fileEnded, &driver, [=, this] {
+            if (view_.Index(entry) < view_.log.size()) folder_.Write(gate, "");
+        });
+        QObject::connect(&driver, &BatchDriver::fileStarted, &driver, [=, this] {
+            if (view_.Index(entry) < view_.log.size()) folder_.Write(gate, "");
+        });
     }
 
-    ScriptFolder folder_;
-    FakeBatchView view_;
+    TempFolder folder_;
+    RecordingBatchView view_;
     SourceQueue queue_;
     QtProcessLauncher launcher_;
     QtEventPump pump_;
     FileSystemDirectoryMaker directories_;
     std::vector<std::unique_ptr<DOSOutputs>> runners_;
-    ProgressTracker tracker_;
     ConversionOptions options_;
 };
 
 TEST_F(BatchDriverSlotsTest, ThreeSlotsNeverRunMoreThanThreeAndConvertEveryFileOnce) {
-    // Two files share the base name, so their outputs must still differ.
-    for (int i = 0; i < 7; ++i) Enqueue("f" + std::to_string(i) + ".flv", "sleep " + std::to_string(60 + 25 * (i % 3)) + "\n");
-    Enqueue("f0.copy.flv", "sleep 30\n");
+    // The first three wait until all three run; two files share the base
+    // name, so their outputs must still differ.
+    const std::string gate = "waitfor " + folder_.Path("all-three") + "\n";
+    for (int i = 0; i < 7; ++i) Enqueue("f" + std::to_string(i) + ".flv", i < 3 ? gate : "");
+    Enqueue("f0.copy.flv", "");
     auto driver = Driver(3);
-    RunBatch(*driver);
+    driver->Start();
+    ASSERT_TRUE(RunUntil([this] { return MostAtOnce() == 3; }));
+    folder_.Write("all-three", "");
+    ASSERT_TRUE(RunUntil([this] { return view_.Ended(); }));
 
-    ASSERT_TRUE(Ended());
     EXPECT_EQ(MostAtOnce(), 3);
     EXPECT_EQ(driver->convertedCount(), 8u);
     EXPECT_TRUE(queue_.empty());
@@ -95,7 +98,7 @@ TEST_F(BatchDriverSlotsTest, ThreeSlotsNeverRunMoreThanThreeAndConvertEveryFileO
     EXPECT_EQ(outputs.size(), 8u);
     EXPECT_EQ(view_.commands.size(), 8u);
     for (const std::string& output : outputs) EXPECT_TRUE(std::ifstream(output).good()) << output;
-    EXPECT_EQ(std::count(view_.log.begin(), view_.log.end(), "finished"), 1);
+    EXPECT_EQ(view_.Count("finished"), 1u);
     std::set<std::string> numbers;
     for (const std::string& entry : view_.log) {
         if (entry.starts_with("start ")) numbers.insert(entry.substr(6, entry.find(' ', 6) - 6));
@@ -103,44 +106,59 @@ TEST_F(BatchDriverSlotsTest, ThreeSlotsNeverRunMoreThanThreeAndConvertEveryFileO
     EXPECT_EQ(numbers, (std::set<std::string>{"1/8", "2/8", "3/8", "4/8", "5/8", "6/8", "7/8", "8/8"}));
 }
 
+// The slow file waits for a gate that opens only once the next file has
+// converted, so the failure and the next file both end while it runs.
 TEST_F(BatchDriverSlotsTest, AFailureInOneSlotLeavesTheOthersRunning) {
-    Enqueue("slow.flv", "print Duration: 00:00:10.00, \nsleep 150\nprint frame= time=5.00 x\nsleep 250\n");
+    Enqueue("slow.flv", "print Duration: 00:00:10.00, \nprint frame= time=5.00 x\nwaitfor " + folder_.Path("gate") + "\n");
     Enqueue("bad.flv", "print cannot read\nexit 1\n");
-    Enqueue("next.flv", "sleep 20\n");
+    Enqueue("next.flv", "");
     auto driver = Driver(2);
+    OpenGateOn(*driver, "done " + folder_.Path("next.flv"), "gate");
     RunBatch(*driver);
 
-    ASSERT_TRUE(Ended());
     EXPECT_EQ(driver->convertedCount(), 2u);
     ASSERT_EQ(driver->failures().size(), 1u);
     EXPECT_EQ(driver->failures()[0].reason, "the converter exited with status 1: cannot read");
-    // The failure ends while the slow file runs, and the next file starts and
-    // ends beside it.
-    const std::size_t failed = Index("failed " + folder_.Path("bad.flv"));
-    const std::size_t nextDone = Index("done " + folder_.Path("next.flv"));
-    const std::size_t slowDone = Index("done " + folder_.Path("slow.flv"));
-    EXPECT_LT(failed, slowDone);
-    EXPECT_LT(Index("start 3/3 " + folder_.Path("next.flv")), slowDone);
-    EXPECT_LT(nextDone, slowDone);
+    const std::size_t slowDone = view_.Index("done " + folder_.Path("slow.flv"));
+    EXPECT_LT(view_.Index("failed " + folder_.Path("bad.flv")), slowDone);
+    EXPECT_LT(view_.Index("start 3/3 " + folder_.Path("next.flv")), slowDone);
+    EXPECT_EQ(view_.progressPositions, (std::vector<std::size_t>{1}));
     EXPECT_TRUE(queue_.empty());
     EXPECT_EQ(view_.captions.back(), "Done.");
 }
 
 TEST_F(BatchDriverSlotsTest, AConverterThatCannotStartStopsNewFilesAndKeepsItsFile) {
-    Enqueue("a.flv", "sleep 100\n");
+    Enqueue("a.flv", "");
     Enqueue("b.flv", "");
-    std::vector<DOSOutputs*> pointers;
-    runners_.push_back(std::make_unique<DOSOutputs>(launcher_, pump_, view_, "tavoclip"));
-    runners_.push_back(std::make_unique<DOSOutputs>(launcher_, pump_, view_, "tavoclip"));
-    for (auto& runner : runners_) pointers.push_back(runner.get());
-    BatchDriver driver(view_, queue_, pointers, tracker_, options_, BatchServices{pump_, directories_, view_, view_},
-                       BatchProgram{folder_.root(), folder_.Path("missing-conv"), PathStyle::Posix});
-    RunBatch(driver);
+    auto driver = Driver(2, launcher_, folder_.Path("missing-conv"));
+    RunBatch(*driver);
 
-    ASSERT_TRUE(Ended());
     EXPECT_EQ(view_.log.back(), "stopped, 1 not converted");  // b.flv never started
     EXPECT_EQ(queue_.count(), 2u);
     EXPECT_EQ(view_.commands.size(), 1u);
+}
+
+// Converters that end after a stop all ask for the next step before any of
+// those steps runs. Whichever step closes the batch, nothing starts after
+// it: the end stays the batch's last word.
+TEST_F(BatchDriverSlotsTest, NothingStartsAfterAStoppedBatchHasEnded) {
+    for (const char* name : {"a.flv", "b.flv", "c.flv", "d.flv"}) Enqueue(name, "");
+    FakeLauncher fakes;
+    auto driver = Driver(2, fakes);
+    driver->Start();
+    ASSERT_TRUE(RunUntil([&] { return fakes.children.size() == 2; }));
+    driver->Stop();
+    EXPECT_TRUE(fakes.children[0]->terminated && fakes.children[1]->terminated);
+    fakes.children[0]->End(-1);
+    fakes.children[1]->End(-1);
+    ASSERT_TRUE(RunUntil([this] { return view_.Ended(); }));
+    DrainEvents();
+
+    EXPECT_EQ(fakes.children.size(), 2u);
+    EXPECT_EQ(view_.log.back(), "stopped, 4 not converted");
+    EXPECT_EQ(view_.Count("start "), 2u);
+    EXPECT_EQ(queue_.count(), 4u);
+    EXPECT_FALSE(driver->running());
 }
 
 }  // namespace

@@ -1,129 +1,104 @@
 #include "DOSOutputs.h"
 
-#include <QEventLoop>
 #include <QProcess>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 
-#include "QtEventPump.h"
+#include "FakeChildren.h"
 #include "QtProcessLauncher.h"
 #include "RecordingMessageSink.h"
-#include "ScriptFolder.h"
+#include "RunUntil.h"
+#include "TempFolder.h"
 
 namespace tavoclip {
 namespace {
 
-class DOSOutputsTest : public ::testing::Test {
-protected:
-    DOSOutputsTest() {
-        QObject::connect(&runner_, &DOSOutputs::ReceiveOutputs, [this](const std::string& chunk) {
-            chunks_.push_back(chunk);
+// A runner with its chunks and ends recorded.
+struct Recorded {
+    Recorded(ProcessLauncher& launcher, MessageSink& messages) : runner(launcher, messages) {
+        QObject::connect(&runner, &DOSOutputs::ReceiveOutputs, [this](const std::string& chunk) {
+            chunks.push_back(chunk);
+            events.push_back("[" + chunk + "]");
         });
-        QObject::connect(&runner_, &DOSOutputs::CommandOver, [this] {
-            ++overs_;
-            chunksAtOver_ = chunks_.size();
+        QObject::connect(&runner, &DOSOutputs::CommandOver, [this] {
+            ++overs;
+            chunksAtOver = chunks.size();
+            events.push_back("over");
         });
-    }
-    std::vector<std::string> Fake(const std::string& script) {
-        return {FAKECONV_PATH, "-i", folder_.Write("script.txt", script), folder_.Path("out.bin")};
     }
     std::string Joined() const {
         std::string all;
-        for (const std::string& chunk : chunks_) all += chunk;
+        for (const std::string& chunk : chunks) all += chunk;
         return all;
     }
+    bool RunToEnd() { return RunUntil([this] { return overs > 0; }); }
 
-    ScriptFolder folder_;
-    QtProcessLauncher launcher_;
-    QtEventPump pump_;
-    RecordingMessageSink messages_;
-    DOSOutputs runner_{launcher_, pump_, messages_, "tavoclip"};
-    std::vector<std::string> chunks_;
-    int overs_ = 0;
-    std::size_t chunksAtOver_ = 0;
+    DOSOutputs runner;
+    std::vector<std::string> chunks;
+    std::vector<std::string> events;
+    int overs = 0;
+    std::size_t chunksAtOver = 0;
 };
 
-TEST_F(DOSOutputsTest, LargeOutputArrivesInChunksOfAtMost1024BytesThenOneCommandOver) {
-    const std::string result = runner_.ExecuteCommand(Fake("bytes 5000\nexit 3\n"));
-    ASSERT_GE(chunks_.size(), 5u);
-    for (const std::string& chunk : chunks_) EXPECT_LE(chunk.size(), DOSOutputs::kChunkBytes);
-    EXPECT_EQ(Joined(), std::string(5000, 'x'));
-    EXPECT_EQ(runner_.Outputs(), Joined());
-    EXPECT_EQ(result, runner_.Outputs());
-    EXPECT_EQ(overs_, 1);
-    EXPECT_EQ(chunksAtOver_, chunks_.size());
-    EXPECT_EQ(runner_.ExitStatus(), 3);
-    EXPECT_TRUE(messages_.messages.empty());
+class DOSOutputsTest : public ::testing::Test {
+protected:
+    std::vector<std::string> Fake(const std::string& script, const std::string& name = "script.txt") {
+        return {FAKECONV_PATH, "-i", folder_.Write(name, script), folder_.Path(name + ".out")};
+    }
+
+    TempFolder folder_;
+    QtProcessLauncher launcher_;
+    RecordingMessageSink messages_;
+    Recorded recorded_{launcher_, messages_};
+    DOSOutputs& runner_ = recorded_.runner;
+};
+
+// Whatever the child writes, and however it ends, the owner gets every byte
+// in order in chunks of at most 1024 bytes, then exactly one CommandOver.
+struct OutputCase {
+    const char* script;
+    std::string expected;
+    int status;
+};
+
+class DOSOutputsOutputTest : public DOSOutputsTest, public ::testing::WithParamInterface<OutputCase> {};
+
+TEST_P(DOSOutputsOutputTest, EveryByteArrivesInSmallChunksBeforeOneCommandOver) {
+    ASSERT_TRUE(runner_.StartCommand(Fake(GetParam().script)));
+    ASSERT_TRUE(recorded_.RunToEnd());
+    DrainEvents();
+    for (const std::string& chunk : recorded_.chunks) EXPECT_LE(chunk.size(), DOSOutputs::kChunkBytes);
+    EXPECT_EQ(recorded_.Joined(), GetParam().expected);
+    EXPECT_EQ(runner_.Outputs(), GetParam().expected);
+    EXPECT_EQ(recorded_.overs, 1);
+    EXPECT_EQ(recorded_.chunksAtOver, recorded_.chunks.size());
+    EXPECT_EQ(runner_.ExitStatus(), GetParam().status);
+    EXPECT_FALSE(runner_.Running());
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
-TEST_F(DOSOutputsTest, OutputSpreadOverTimeIsCollectedInOrder) {
-    runner_.ExecuteCommand(Fake("print one\nsleep 120\nprint two\nsleep 120\nprint three\n"));
-    EXPECT_EQ(runner_.Outputs(), "one\ntwo\nthree\n");
-    EXPECT_EQ(Joined(), runner_.Outputs());
-    EXPECT_EQ(runner_.ExitStatus(), 0);
-    EXPECT_EQ(overs_, 1);
-}
-
-TEST_F(DOSOutputsTest, ChildWithoutOutputEndsWithCommandOverAndACrashReadsAsMinusOne) {
-    runner_.ExecuteCommand(Fake("crash\n"));
-    EXPECT_TRUE(Joined().empty());
-    EXPECT_EQ(overs_, 1);
-    EXPECT_EQ(runner_.ExitStatus(), -1);
-}
+INSTANTIATE_TEST_SUITE_P(Children, DOSOutputsOutputTest,
+                         ::testing::Values(OutputCase{"bytes 5000\nexit 3\n", std::string(5000, 'x'), 3},
+                                           OutputCase{"print one\nsleep 50\nprint two\nprint three\n",
+                                                      "one\ntwo\nthree\n", 0},
+                                           OutputCase{"crash\n", "", -1}));
 
 TEST_F(DOSOutputsTest, StartFailuresShowAStopMessageAndRaiseNothing) {
-    runner_.SetCommandLine("earlier");
-    runner_.ExecuteCommand(Fake("print kept\n"));
-    const std::string kept = runner_.Outputs();
+    ASSERT_TRUE(runner_.StartCommand(Fake("print kept\n")));
+    ASSERT_TRUE(recorded_.RunToEnd());
 
-    EXPECT_EQ(runner_.ExecuteCommand(std::vector<std::string>{"/nonexistent/conv", "-i", "x"}), "");
-    runner_.SetCommandLine("");
-    EXPECT_EQ(runner_.ExecuteCommand(std::string()), "");
-
-    EXPECT_EQ(messages_.messages,
+    EXPECT_FALSE(runner_.StartCommand({"/nonexistent/conv", "-i", "x"}));
+    EXPECT_FALSE(runner_.StartCommand({}));
+    DrainEvents();
+    EXPECT_EQ(messages_.shown,
               (std::vector<ShownMessage>{{"File or command not found", "Tavoclip", MessageIcon::Stop},
                                          {"Command Line empty", "Tavoclip", MessageIcon::Stop}}));
-    EXPECT_EQ(overs_, 1);  // only the run that started
-    EXPECT_EQ(runner_.Outputs(), kept);
-}
-
-TEST_F(DOSOutputsTest, TextCommandIsSplitByWindowsRulesAndReplacesCommandLine) {
-    const std::string script = folder_.Write("with space.txt", "print from a quoted path\n");
-    const std::string line = std::string(FAKECONV_PATH) + " -i \"" + script + "\" \"" + folder_.Path("o 1.bin") + "\"";
-    runner_.ExecuteCommand(line);
-    EXPECT_EQ(runner_.CommandLine(), line);
-    EXPECT_EQ(runner_.Outputs(), "from a quoted path\n");
-    EXPECT_TRUE(std::filesystem::exists(folder_.Path("o 1.bin")));
-}
-
-// The runner sleeps until its child has something for it, not on a fixed
-// clock: a child that ends at once is reported without one whole pause, and
-// a quiet child is still waited for in whole pauses rather than in a spin.
-TEST_F(DOSOutputsTest, PausesEndWhenTheChildWritesOrEndsAndOnlyThen) {
-    runner_.ExecuteCommand(Fake("print quick\n"));
-    EXPECT_EQ(runner_.Outputs(), "quick\n");
-    EXPECT_EQ(overs_, 1);
-    EXPECT_EQ(runner_.FullPauses(), 0u);
-
-    runner_.ExecuteCommand(Fake("sleep 300\nprint late\n"));
-    EXPECT_EQ(runner_.Outputs(), "late\n");
-    EXPECT_GE(runner_.FullPauses(), 2u);
-    EXPECT_LE(runner_.FullPauses(), 7u);
-}
-
-TEST_F(DOSOutputsTest, WindowEventsRunWhileTheChildWorks) {
-    bool handled = false;
-    int oversWhenHandled = -1;
-    QTimer::singleShot(20, [&] {
-        handled = true;
-        oversWhenHandled = overs_;
-    });
-    runner_.ExecuteCommand(Fake("sleep 200\n"));
-    EXPECT_TRUE(handled);
-    EXPECT_EQ(oversWhenHandled, 0);
+    EXPECT_EQ(recorded_.overs, 1);  // only the run that started
+    EXPECT_EQ(runner_.Outputs(), "kept\n");
 }
 
 // The runner watches its own child, not the process list: another process
@@ -131,85 +106,81 @@ TEST_F(DOSOutputsTest, WindowEventsRunWhileTheChildWorks) {
 TEST_F(DOSOutputsTest, AnotherProcessNamedLikeTheConverterDoesNotDelayTheEnd) {
     const std::string other = folder_.Path("conv");
     std::filesystem::copy_file(FAKECONV_PATH, other);
-    const std::string otherScript = folder_.Write("other.txt", "sleep 5000\n");
+    const std::string otherScript = folder_.Write("other.txt", "waitfor " + folder_.Path("never") + "\n");
     QProcess stranger;
     stranger.start(QString::fromStdString(other), {"-i", QString::fromStdString(otherScript), "/dev/null"});
     ASSERT_TRUE(stranger.waitForStarted());
 
-    runner_.ExecuteCommand(Fake("print done\n"));
-    EXPECT_EQ(overs_, 1);
+    ASSERT_TRUE(runner_.StartCommand(Fake("print done\n")));
+    ASSERT_TRUE(recorded_.RunToEnd());
     EXPECT_EQ(stranger.state(), QProcess::Running);
     stranger.kill();
     stranger.waitForFinished();
 }
 
-// Two runners started side by side each report their own child: the quick
-// one ends first although the slow one started first, and a started runner
-// delivers the same chunks and status as ExecuteCommand.
-TEST_F(DOSOutputsTest, StartedRunnersReportTheirChildrenIndependently) {
-    DOSOutputs slow(launcher_, pump_, messages_, "tavoclip");
-    std::vector<std::string> ends;
-    QObject::connect(&slow, &DOSOutputs::CommandOver, [&] { ends.push_back("slow"); });
-    QObject::connect(&runner_, &DOSOutputs::CommandOver, [&] { ends.push_back("quick"); });
-    ASSERT_TRUE(slow.StartCommand(Fake("print begun\nsleep 400\nexit 4\n")));
-    ASSERT_TRUE(runner_.StartCommand({FAKECONV_PATH, "-i", folder_.Write("quick.txt", "bytes 3000\nexit 2\n"),
-                                      folder_.Path("quick.bin")}));
-    EXPECT_TRUE(slow.Running());
-    QEventLoop loop;
-    QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    guard.start(20);
-    for (int i = 0; i < 500 && ends.size() < 2; ++i) loop.exec();
+// Two runners side by side each report their own child: the one started
+// second ends first, since the first waits for a gate that opens only then.
+TEST_F(DOSOutputsTest, RunnersSideBySideReportTheirChildrenIndependently) {
+    Recorded first(launcher_, messages_);
+    const std::string gate = folder_.Path("gate");
+    ASSERT_TRUE(first.runner.StartCommand(Fake("print begun\nwaitfor " + gate + "\nexit 4\n", "first.txt")));
+    ASSERT_TRUE(runner_.StartCommand(Fake("bytes 3000\nexit 2\n", "second.txt")));
+    EXPECT_TRUE(first.runner.Running());
+    ASSERT_TRUE(recorded_.RunToEnd());
+    EXPECT_EQ(first.overs, 0);
+    folder_.Write("gate", "");
+    ASSERT_TRUE(first.RunToEnd());
 
-    EXPECT_EQ(ends, (std::vector<std::string>{"quick", "slow"}));
-    EXPECT_EQ(Joined(), std::string(3000, 'x'));
-    for (const std::string& chunk : chunks_) EXPECT_LE(chunk.size(), DOSOutputs::kChunkBytes);
-    EXPECT_EQ(runner_.Outputs(), Joined());
+    EXPECT_EQ(recorded_.Joined(), std::string(3000, 'x'));
     EXPECT_EQ(runner_.ExitStatus(), 2);
-    EXPECT_EQ(slow.Outputs(), "begun\n");
-    EXPECT_EQ(slow.ExitStatus(), 4);
-    EXPECT_FALSE(slow.Running());
-
-    EXPECT_FALSE(slow.StartCommand({"/nonexistent/conv"}));
-    EXPECT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(first.runner.Outputs(), "begun\n");
+    EXPECT_EQ(first.runner.ExitStatus(), 4);
+    EXPECT_FALSE(first.runner.Running());
 }
 
-// A read that fails ends the loop; its empty chunk is still raised.
-class FailingChild : public ChildProcess {
-public:
-    std::int64_t BytesWaiting() override { return 10; }
-    std::optional<std::string> Read(std::size_t) override { return std::nullopt; }
-    bool HasEnded() override { return false; }
-    int ExitStatus() override { return -1; }
-    void Terminate() override {}
-};
+// A converter that floods its output without a line end must not grow the
+// runner's memory: it keeps only the end, which holds the last line.
+TEST_F(DOSOutputsTest, AFloodingChildLeavesOnlyTheEndOfItsOutputKept) {
+    constexpr std::size_t kFlood = 40 * DOSOutputs::kKeptOutputBytes;
+    ASSERT_TRUE(runner_.StartCommand(Fake("bytes " + std::to_string(kFlood) + "\nprint the cause\n")));
+    std::size_t received = 0;
+    QObject::connect(&runner_, &DOSOutputs::ReceiveOutputs, [&](const std::string& chunk) {
+        received += chunk.size();
+        EXPECT_LE(runner_.Outputs().size(), 2 * DOSOutputs::kKeptOutputBytes);
+    });
+    ASSERT_TRUE(recorded_.RunToEnd());
+    EXPECT_EQ(received, kFlood + std::string("the cause\n").size());
+    EXPECT_GE(runner_.Outputs().size(), DOSOutputs::kKeptOutputBytes);
+    EXPECT_TRUE(runner_.Outputs().ends_with("xxx" "the cause\n"));
+}
 
-class ScriptedLauncher : public ProcessLauncher {
-public:
-    LaunchResult Launch(const std::vector<std::string>&) override {
-        LaunchResult result;
-        result.failure = failure;
-        result.errorCode = 109;
-        if (failure == LaunchFailure::None) result.child = std::make_unique<FailingChild>();
-        return result;
-    }
-    LaunchFailure failure = LaunchFailure::None;
-};
+// A read that fails ends the child's run; its empty chunk is still raised.
+TEST_F(DOSOutputsTest, AFailedReadRaisesAnEmptyChunkThenCommandOver) {
+    FakeLauncher launcher;
+    Recorded recorded(launcher, messages_);
+    ASSERT_TRUE(recorded.runner.StartCommand({"conv"}));
+    launcher.children[0]->failReads = true;
+    ASSERT_TRUE(recorded.RunToEnd());
+    EXPECT_EQ(recorded.events, (std::vector<std::string>{"[]", "over"}));
+}
 
-TEST_F(DOSOutputsTest, FailedReadRaisesAnEmptyChunkThenCommandOverAndPipeFailureShowsItsCode) {
-    ScriptedLauncher launcher;
-    DOSOutputs runner(launcher, pump_, messages_, "tavoclip");
-    std::vector<std::string> events;
-    QObject::connect(&runner, &DOSOutputs::ReceiveOutputs, [&](const std::string& c) { events.push_back("[" + c + "]"); });
-    QObject::connect(&runner, &DOSOutputs::CommandOver, [&] { events.push_back("over"); });
-    runner.ExecuteCommand(std::vector<std::string>{"conv"});
-    EXPECT_EQ(events, (std::vector<std::string>{"[]", "over"}));
-
-    launcher.failure = LaunchFailure::PipeFailed;
-    runner.ExecuteCommand(std::vector<std::string>{"conv"});
-    EXPECT_EQ(messages_.messages,
-              (std::vector<ShownMessage>{{"CreatePipe failed. Error: 109", "Tavoclip", MessageIcon::Stop}}));
-    EXPECT_EQ(events.size(), 2u);
+// The window may close while its converter works: the runner goes, the
+// converter goes on and finishes its file.
+TEST_F(DOSOutputsTest, ARunnerThatGoesLeavesItsChildRunning) {
+    const std::string gate = folder_.Path("gate");
+    auto runner = std::make_unique<DOSOutputs>(launcher_, messages_);
+    ASSERT_TRUE(runner->StartCommand(Fake("pid " + folder_.Path("pid") + "\nwaitfor " + gate + "\n")));
+    const auto pidWritten = [&] {
+        std::ifstream file(folder_.Path("pid"));
+        std::string line;
+        return std::getline(file, line) && file.good() ? std::stoi(line) : 0;
+    };
+    ASSERT_TRUE(RunUntil([&] { return pidWritten() != 0; }));
+    const pid_t pid = pidWritten();
+    runner.reset();
+    EXPECT_EQ(::kill(pid, 0), 0) << "the converter was stopped with its runner";
+    folder_.Write("gate", "");
+    ASSERT_TRUE(RunUntil([&] { return std::filesystem::exists(folder_.Path("script.txt.out")); }));
 }
 
 }  // namespace

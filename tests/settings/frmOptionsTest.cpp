@@ -19,9 +19,11 @@
 #include "FileSystemDirectoryMaker.h"
 #include "HotSpot.h"
 #include "MessageSink.h"
-#include "ProgressTracker.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
+#include "RecordingBatchView.h"
+#include "RecordingMessageSink.h"
+#include "RunUntil.h"
 #include "SettingsStore.h"
 #include "SourceQueue.h"
 #include "frmOptions.h"
@@ -29,21 +31,6 @@
 using namespace tavoclip;
 
 namespace {
-
-struct Message {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-};
-
-class RecordingMessages : public MessageSink {
-public:
-    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override
-    {
-        shown.push_back({text, title, icon});
-    }
-    std::vector<Message> shown;
-};
 
 void MovePointer(QWidget& widget, QPoint at)
 {
@@ -80,7 +67,7 @@ protected:
     QTemporaryDir folder_;
     SettingsStore store_{folder_.path()};
     ConversionOptions options_;
-    RecordingMessages messages_;
+    RecordingMessageSink messages_;
 };
 
 }  // namespace
@@ -288,59 +275,30 @@ TEST_F(frmOptionsTest, DropDownButtonOpensTheSoundList)
     dialog->cmbSR().hidePopup();
 }
 
-namespace {
-
-class SilentView : public BatchView {
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    void SetControlEnabled(std::string_view, int, bool) override {}
-    void SetProgressBarWidth(float) override {}
-    void SetProgressCaption(const std::string& caption) override { this->caption = caption; }
-    std::string OutputFolderText() const override { return folder; }
-    BatchSelections CurrentSelections() const override { return {}; }
-
-    std::string folder;
-    std::string caption;
-};
-
-class RecordingSound : public SoundPlayer {
-public:
-    void PlayAndWait(const std::string& waveFile) override { played.push_back(waveFile); }
-    std::vector<std::string> played;
-};
-
-class NoFolderOpener : public FolderOpener {
-public:
-    bool OpenFolder(const std::string&) override { return true; }
-};
-
-}  // namespace
-
 // The dialog writes the process-wide options that the batch driver reads at
 // its next Finish.
 TEST_F(frmOptionsTest, SoundOffChosenHereSilencesTheNextFinish)
 {
-    SilentView view;
-    view.folder = folder_.filePath(QStringLiteral("out")).toStdString();
+    RecordingBatchView view;
     SourceQueue queue;
     QtProcessLauncher launcher;
     QtEventPump pump;
-    RecordingMessages runnerMessages;
-    DOSOutputs runner(launcher, pump, runnerMessages, "conv");
-    ProgressTracker tracker;
+    DOSOutputs runner(launcher, view);
     FileSystemDirectoryMaker directories;
-    NoFolderOpener folders;
-    RecordingSound sounds;
-    BatchDriver driver(view, queue, runner, tracker, options_, {pump, directories, folders, sounds},
-                       {folder_.path().toStdString(), {}, PathStyle::Posix});
+    BatchDriver driver(view, queue, {&runner}, options_, {pump, directories, view, view}, {folder_.path().toStdString(), {}});
+    driver.SetSettings({{}, folder_.filePath(QStringLiteral("out")).toStdString()});
+    view.Follow(driver);
 
     for (int choice : {1, 0}) {
         auto dialog = Open();
         dialog->cmbSR().setCurrentIndex(choice);
         dialog->imgOK_Click();
-        sounds.played.clear();
-        driver.ConvertNext();  // an empty queue finishes the batch at once
-        EXPECT_EQ(view.caption, "Done.");
-        EXPECT_EQ(sounds.played.size(), choice == 1 ? 0u : 1u) << "choice " << choice;
+        view.log.clear();
+        // A name the batch refuses: it finishes without running a converter.
+        queue.AppendSource(folder_.filePath(QStringLiteral("x")).toStdString() + "\xff.flv");
+        driver.Start();
+        ASSERT_TRUE(RunUntil([&] { return view.Ended(); }));
+        EXPECT_EQ(view.captions.back(), "Done.");
+        EXPECT_EQ(view.Count("sound "), choice == 1 ? 0u : 1u) << "choice " << choice;
     }
 }

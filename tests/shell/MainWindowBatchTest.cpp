@@ -1,6 +1,8 @@
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <csignal>
+#include <fstream>
 
 #include "BatchDriver.h"
 #include "DOSOutputs.h"
@@ -8,27 +10,13 @@
 #include "MainWindowFixture.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
+#include "RecordingBatchView.h"
+#include "RunUntil.h"
 
 using namespace tavoclip;
 using namespace tavoclip::testing;
 
 namespace {
-
-class RecordingFolders final : public FolderOpener {
-public:
-    std::vector<std::string> opened;
-    bool OpenFolder(const std::string& path) override
-    {
-        opened.push_back(path);
-        return true;
-    }
-};
-
-class RecordingSounds final : public SoundPlayer {
-public:
-    std::vector<std::string> played;
-    void PlayAndWait(const std::string& file) override { played.push_back(file); }
-};
 
 // A stand-in converter: prints a duration and one progress line the way the
 // converter does, and writes a small output file at the last argument.
@@ -49,19 +37,19 @@ protected:
         converter = folder.path() + "/fake-conv";
         WriteProgramFile("fake-conv", kFakeConverter);
         QFile::setPermissions(converter, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        driver = std::make_unique<BatchDriver>(Window(), queue, runner, tracker, options,
-                                               BatchServices{pump, directories, folders, sounds},
-                                               BatchProgram{folder.path().toStdString(), converter.toStdString(),
-                                                            PathStyle::Posix});
+        driver = std::make_unique<BatchDriver>(Window(), queue, std::vector<DOSOutputs*>{runner.get()}, options,
+                                               BatchServices{pump, directories, desktopLog, desktopLog},
+                                               BatchProgram{folder.path().toStdString(), converter.toStdString()});
+        Window().Follow(*driver);
+        QObject::connect(&Window(), &frmMain::batchSettingsChanged, driver.get(),
+                         [this] { driver->SetSettings(Window().CurrentBatchSettings()); });
+        driver->SetSettings(Window().CurrentBatchSettings());
         operations.onStartBatch = [this] { driver->Start(); };
     }
 
     bool WaitForCaption(const QString& caption)
     {
-        const QDeadlineTimer deadline(20000);
-        while (Control<QLabel>("lblPB").text() != caption && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return Control<QLabel>("lblPB").text() == caption;
+        return RunUntil([&] { return Control<QLabel>("lblPB").text() == caption; });
     }
 
     void ExpectBatchControlsEnabled(bool enabled)
@@ -74,11 +62,9 @@ protected:
     QString converter;
     QtProcessLauncher launcher;
     QtEventPump pump;
-    DOSOutputs runner{launcher, pump, messages, "tavoclip"};
-    ProgressTracker tracker;
+    std::unique_ptr<DOSOutputs> runner = std::make_unique<DOSOutputs>(launcher, messages);
     FileSystemDirectoryMaker directories;
-    RecordingFolders folders;
-    RecordingSounds sounds;
+    RecordingBatchView desktopLog;  // the folder opened and the sound played
     std::unique_ptr<BatchDriver> driver;
 };
 
@@ -105,8 +91,8 @@ TEST_F(MainWindowBatchTest, OneFileBatchEndsWithDoneTheFolderAndTheSound)
 
     ASSERT_TRUE(WaitForCaption("Done."));
     const std::string outputFolder = (folder.path() + "/output").toStdString();
-    EXPECT_EQ(folders.opened, std::vector<std::string>{outputFolder});
-    EXPECT_EQ(sounds.played, std::vector<std::string>{(folder.path() + "/sound.wav").toStdString()});
+    EXPECT_EQ(desktopLog.log, (std::vector<std::string>{"open " + outputFolder,
+                                                        "sound " + (folder.path() + "/sound.wav").toStdString()}));
     ExpectBatchControlsEnabled(true);
     EXPECT_EQ(Control<QLabel>("imgPB").width(), 0);
     EXPECT_EQ(queue.count(), 0u);
@@ -121,8 +107,8 @@ TEST_F(MainWindowBatchTest, SoundOffPlaysNothing)
     queue.AppendSource((folder.path() + "/clip.flv").toStdString());
     Click(Spot("imgConvert"));
     ASSERT_TRUE(WaitForCaption("Done."));
-    EXPECT_TRUE(sounds.played.empty());
-    EXPECT_EQ(folders.opened.size(), 1u);
+    EXPECT_EQ(desktopLog.Count("sound "), 0u);
+    EXPECT_EQ(desktopLog.Count("open "), 1u);
 }
 
 TEST_F(MainWindowBatchTest, ProgressBarStaysInsideItsTrough)
@@ -134,4 +120,36 @@ TEST_F(MainWindowBatchTest, ProgressBarStaysInsideItsTrough)
     EXPECT_EQ(Control<QLabel>("imgPB").width(), 361);
     window.SetProgressCaption("45.6%");
     EXPECT_EQ(Control<QLabel>("lblPB").text(), "45.6%");
+}
+
+// Exit during a batch ends the program at once, through the ordinary way
+// out; the converter is not stopped and finishes its file.
+TEST_F(MainWindowBatchTest, ExitDuringABatchEndsTheProgramAndLeavesTheConverterRunning)
+{
+    const QString gate = folder.path() + "/gate";
+    const QString pidFile = folder.path() + "/pid";
+    WriteProgramFile("fake-conv", QStringLiteral("#!/bin/sh\nfor last; do :; done\necho $$ > \"%1\"\n"
+                                                 "while [ ! -e \"%2\" ]; do sleep 0.01; done\n"
+                                                 "echo converted > \"$last\"\n")
+                                      .arg(pidFile, gate)
+                                      .toUtf8());
+    queue.AppendSource((folder.path() + "/clip.flv").toStdString());
+    Click(Spot("imgConvert"));
+    const auto pid = [&] {
+        std::ifstream file(pidFile.toStdString());
+        std::string line;
+        return std::getline(file, line) && file.good() ? std::stoi(line) : 0;
+    };
+    ASSERT_TRUE(RunUntil([&] { return pid() != 0; }));
+    EXPECT_TRUE(Window().BatchRunning());
+
+    Click(Spot("imgExit"));
+    EXPECT_EQ(endings, 1);
+    EXPECT_EQ(cleanups, 1);
+    // What main does once its event loop has returned: everything goes.
+    driver.reset();
+    runner.reset();
+    EXPECT_EQ(::kill(pid(), 0), 0) << "the converter was stopped";
+    ASSERT_TRUE(QFile(gate).open(QIODevice::WriteOnly));
+    EXPECT_TRUE(RunUntil([&] { return QFileInfo(folder.path() + "/output/clip.mpg").isFile(); }));
 }

@@ -13,6 +13,7 @@
 
 #include "HotSpot.h"
 #include "MessageSink.h"
+#include "RecordingMessageSink.h"
 #include "SettingsStore.h"
 #include "ShellDesktop.h"
 #include "ShellOperations.h"
@@ -74,20 +75,6 @@ public:
             return;
         if (QAction* item = menu.findChild<QAction*>(pick))
             item->trigger();
-    }
-};
-
-class RecordingMessages final : public MessageSink {
-public:
-    struct Message {
-        std::string text;
-        std::string title;
-        MessageIcon icon;
-    };
-    std::vector<Message> shown;
-    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override
-    {
-        shown.push_back({text, title, icon});
     }
 };
 
@@ -155,7 +142,7 @@ protected:
     SourceQueue queue;
     RecordingOperations operations;
     FakeDesktop desktop;
-    RecordingMessages messages;
+    RecordingMessageSink messages;
     int cleanups = 0;
     int endings = 0;
     std::unique_ptr<frmMain> window;

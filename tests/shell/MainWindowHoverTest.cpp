@@ -86,13 +86,7 @@ TEST_F(MainWindowTest, PressLooks)
 
 TEST_F(MainWindowTest, DisabledControlsShowNoHoverAndIgnoreClicks)
 {
-    frmMain& window = Window();
-    for (int index : {0, 1, 2, 3, 4, 6})
-        window.SetControlEnabled("imgToolbar", index, false);
-    for (int index : {0, 1, 2})
-        window.SetControlEnabled("imgMenu", index, false);
-    window.SetControlEnabled("imgConvert", BatchView::kNoIndex, false);
-    window.SetControlEnabled("lblFeed", BatchView::kNoIndex, false);
+    Window().BatchStarted();
 
     for (const char* name : {"imgToolbar0", "imgMenu0", "imgConvert"}) {
         Hover(Spot(name));

@@ -14,15 +14,10 @@ using namespace tavoclip::testing;
 
 namespace {
 
-// The controls a batch disables, as the batch driver names them.
+// The controls a batch disables.
 void DisableLikeABatch(frmMain& window)
 {
-    for (int index : {0, 6, 1, 2, 3, 4})
-        window.SetControlEnabled("imgToolbar", index, false);
-    for (int index = 0; index < 3; ++index)
-        window.SetControlEnabled("imgMenu", index, false);
-    window.SetControlEnabled("imgConvert", BatchView::kNoIndex, false);
-    window.SetControlEnabled("lblFeed", BatchView::kNoIndex, false);
+    window.BatchStarted();
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST_F(MainWindowSettingsTest, ASavedFolderThatIsNotUtf8KeepsItsBytesForTheBatch
 {
     const QByteArray line = "\"0\"\r\n\"0\"\r\n\"0\"\r\n\"/srv/od\xff\"\r\n\"0\"\r\n";
     WriteProgramFile("setup.ini", line);
-    EXPECT_EQ(Window().OutputFolderText(), "/srv/od\xff");
+    EXPECT_EQ(Window().CurrentBatchSettings().outputFolder, "/srv/od\xff");
     Click(Spot("imgExit"));
     EXPECT_NE(ReadProgramFile("setup.ini").find("\"/srv/od\xff\""), std::string::npos);
 }

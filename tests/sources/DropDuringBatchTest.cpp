@@ -3,10 +3,8 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEventLoop>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -21,29 +19,14 @@
 #include "FileSystemDirectoryMaker.h"
 #include "QtEventPump.h"
 #include "QtProcessLauncher.h"
+#include "RecordingBatchView.h"
+#include "RunUntil.h"
 #include "SourceListActions.h"
 #include "SourceListModel.h"
 #include "SourceListView.h"
 
 namespace tavoclip {
 namespace {
-
-// The window as the batch driver sees it: only the end of the batch matters
-// here.
-class QuietBatchView final : public BatchView, public FolderOpener, public SoundPlayer {
-public:
-    bool ended = false;
-    void SetControlEnabled(std::string_view, int, bool) override {}
-    void SetProgressBarWidth(float) override {}
-    void SetProgressCaption(const std::string&) override {}
-    std::string OutputFolderText() const override { return outputFolder; }
-    BatchSelections CurrentSelections() const override { return {0, "128k", "320x240", "128k"}; }
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    void BatchEnded(bool, std::size_t) override { ended = true; }
-    bool OpenFolder(const std::string&) override { return true; }
-    void PlayAndWait(const std::string&) override {}
-    std::string outputFolder;
-};
 
 // A file dropped on the list while the batch converts its first file joins
 // the end of the queue and is converted in the same batch.
@@ -71,17 +54,17 @@ TEST(DropDuringBatchTest, AFileDroppedDuringTheBatchIsConvertedInIt)
     QtEventPump pump;
     SourceListActions actions(queue, pump, comdlg, {&window, LV, picText, lblText, txtPath}, [] { return QString(); });
 
-    QuietBatchView view;
-    view.outputFolder = folder.filePath("out").toStdString();
+    RecordingBatchView view;
     QtProcessLauncher launcher;
-    DOSOutputs runner(launcher, pump, view, "tavoclip");
-    ProgressTracker tracker;
+    DOSOutputs runner(launcher, view);
     ConversionOptions options;
     FileSystemDirectoryMaker directories;
-    BatchDriver driver(view, queue, runner, tracker, options, BatchServices{pump, directories, view, view},
-                       BatchProgram{folder.path().toStdString(), FAKECONV_PATH, PathStyle::Posix});
+    BatchDriver driver(view, queue, {&runner}, options, BatchServices{pump, directories, view, view},
+                       BatchProgram{folder.path().toStdString(), FAKECONV_PATH});
+    driver.SetSettings({{0, "128k", "320x240", "128k"}, folder.filePath("out").toStdString()});
+    view.Follow(driver);
 
-    const std::string first = source("first.flv", "print Duration: 00:00:10.00, \nsleep 300\n");
+    const std::string first = source("first.flv", "print Duration: 00:00:10.00, \n");
     const std::string second = source("second.flv", "");
     const std::string dropped = source("dropped.flv", "");
     queue.AppendSource(first);
@@ -102,15 +85,10 @@ TEST(DropDuringBatchTest, AFileDroppedDuringTheBatchIsConvertedInIt)
         EXPECT_EQ(queue.count(), 3u) << "behind the file in conversion";
     });
     driver.Start();
-    QEventLoop loop;
-    QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    guard.start(50);
-    for (int i = 0; i < 200 && !view.ended; ++i)
-        loop.exec();
+    const bool ended = RunUntil([&] { return view.Ended(); });
     qunsetenv("FAKECONV_LOG");
 
-    ASSERT_TRUE(view.ended);
+    ASSERT_TRUE(ended);
     std::ifstream runs(log);
     std::vector<std::string> sources;
     for (std::string line; std::getline(runs, line);)

@@ -5,6 +5,10 @@
 //   print TEXT     TEXT and a line end, flushed at once
 //   bytes N        N bytes in one write
 //   sleep MS       pause
+//   waitfor PATH   wait until PATH exists: a gate the test opens
+//   pid PATH       write the process id to PATH
+//   onterm         end with status 143 on SIGTERM, as a converter that
+//                  cleans up does (so a held process keeps the signal pending)
 //   exit N         end with status N (after writing the output)
 //   nooutput       do not write the output file
 //   crash          end by abort()
@@ -12,6 +16,7 @@
 // and "+ SOURCE" when it begins and "- SOURCE" as it ends to the file named
 // by FAKECONV_EVENTS, so a test can tell how many ran at once.
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -20,6 +25,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +71,12 @@ int main(int argc, char** argv) {
             std::cout << std::string(std::stoul(rest), 'x') << std::flush;
         } else if (step == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(rest)));
+        } else if (step == "waitfor") {
+            while (!std::ifstream(rest).good()) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        } else if (step == "onterm") {
+            std::signal(SIGTERM, [](int) { ::_exit(128 + SIGTERM); });
+        } else if (step == "pid") {
+            std::ofstream(rest) << ::getpid() << "\n";
         } else if (step == "exit") {
             status = std::stoi(rest);
         } else if (step == "nooutput") {

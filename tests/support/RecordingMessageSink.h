@@ -14,12 +14,13 @@ struct ShownMessage {
     bool operator==(const ShownMessage&) const = default;
 };
 
+// Message boxes, recorded in the order they were shown.
 class RecordingMessageSink : public MessageSink {
 public:
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
-        messages.push_back({text, title, icon});
+        shown.push_back({text, title, icon});
     }
-    std::vector<ShownMessage> messages;
+    std::vector<ShownMessage> shown;
 };
 
 }  // namespace tavoclip

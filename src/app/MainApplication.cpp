@@ -1,0 +1,110 @@
+#include "MainApplication.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+#include "BringToFront.h"
+#include "ProgramPaths.h"
+#include "TempFileCleanup.h"
+#include "frmOptions.h"
+#include "frmSuggest.h"
+
+namespace tavoclip {
+namespace {
+
+// The private folder is looked up when the program ends, so a folder that
+// changed hands while the program ran is judged as it is then.
+void RemoveTempFiles()
+{
+    TempFileCleanup(TempFileCleanup::DefaultPaths(), [] { QCoreApplication::processEvents(); }).Run();
+}
+
+}  // namespace
+
+MainApplication::MainApplication(const QString& programFolder)
+    : programFolder_(programFolder),
+      settings_(ProgramPaths::ForCurrentUser(programFolder)),
+      conf_(settings_.Paths().SettingsFolder()),
+      keepFolders_(conf_.KeepFolders()),
+      window_(MainWindowParts{programFolder, QStringLiteral(TAVOCLIP_VERSION), settings_, options_, queue_, *this,
+                              desktop_, messages_, RemoveTempFiles,
+                              // A converter still running goes on by itself
+                              // and finishes its file.
+                              [] { QCoreApplication::quit(); }}),
+      comdlg_(fileDialogs_, programFolder),
+      sourceActions_(queue_, pump_, comdlg_, window_.ListControls(), [this] { return window_.DefaultOutputFolder(); }),
+      runner_(launcher_, window_),
+      launcherEntry_(QStringLiteral(TAVOCLIP_DESKTOP_ID)),
+      dock_(queue_, launcherEntry_),
+      driver_(window_, queue_, {&runner_}, options_, BatchServices{pump_, directories_, folders_, sounds_},
+              BatchProgram{programFolder.toStdString(), {}}),
+      handOver_(LaunchArgumentServer::DefaultPath(), [this](const QList<QByteArray>& paths) {
+          BringToFront(window_);
+          AppendLaunchPaths(paths);
+      })
+{
+    messages_.SetParent(&window_);
+    desktop_.SetDialogParent(&window_);
+    ConnectBatch();
+}
+
+// The window shows the batch's progress and the dock its share of the whole;
+// the window's selections and folder text go to the driver as they change.
+void MainApplication::ConnectBatch()
+{
+    driver_.SetDefaultOutputFolder(window_.DefaultOutputFolder().toStdString());
+    // The window never replaces an existing file.
+    driver_.SetOutputPlacement({false, keepFolders_});
+    window_.Follow(driver_);
+    dock_.Follow(driver_);
+    QObject::connect(&window_, &frmMain::batchSettingsChanged, &driver_,
+                     [this] { driver_.SetSettings(window_.CurrentBatchSettings()); });
+}
+
+void MainApplication::Show(const QList<QByteArray>& launchPaths)
+{
+    window_.Form_Load();
+    driver_.SetSettings(window_.CurrentBatchSettings());
+    window_.show();
+    if (!handOver_.Listen())
+        std::fprintf(stderr, "tavoclip: later launches cannot hand files over: %s\n",
+                     qPrintable(handOver_.ErrorText()));
+    AppendLaunchPaths(launchPaths);
+}
+
+// Each opening builds a fresh form from the current options and drops it
+// when it closes.
+void MainApplication::ShowOptions()
+{
+    frmOptions dialog(options_, settings_, messages_, &window_);
+    dialog.exec();
+}
+
+void MainApplication::ShowFeedback()
+{
+    frmSuggest form(FeedbackEndpoint{}, &window_);
+    form.exec();
+}
+
+// The folder structure choice is saved as soon as it changes; a save that
+// fails still leaves it in force for this run.
+void MainApplication::SetKeepFolders(bool on)
+{
+    keepFolders_ = on;
+    conf_.SetKeepFolders(on);
+    driver_.SetOutputPlacement({false, on});
+}
+
+// Paths from a command line go into the list; what cannot go in is said in
+// one message.
+void MainApplication::AppendLaunchPaths(const QList<QByteArray>& paths)
+{
+    const QStringList refused = sourceActions_.AppendLaunchPaths(paths);
+    if (refused.isEmpty())
+        return;
+    messages_.ShowMessage(SourceListActions::RefusedLaunchPathsMessage(refused).toStdString(), "Tavoclip",
+                          MessageIcon::Exclamation);
+}
+
+}  // namespace tavoclip
