@@ -6,7 +6,10 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <cstdio>
 #include <system_error>
+
+#include <sys/stat.h>
 
 #include "ConvArguments.h"
 #include "ConversionPlan.h"
@@ -82,29 +85,66 @@ std::optional<SourceInfo> StartAndAwaitDescription(ConversionRun& run, QEventLoo
 }
 
 // ffprobe's account of the source; nullopt when `interrupted` holds first.
-// With `soundFrom`, of its sound alone (see SourceProbe::LookForSoundFrom).
+// With `packetsFrom`, it also reads the packets from there on, of the sound
+// stream `soundOrdinal` alone when that is given (see
+// SourceProbe::LookForPacketsFrom).
 std::optional<ProbeResult> AskFfprobe(const QString& ffprobe, const std::string& sourcePath, QEventLoop& loop,
                                       const std::function<bool()>& interrupted,
-                                      std::optional<double> soundFrom = std::nullopt) {
+                                      std::optional<double> packetsFrom = std::nullopt,
+                                      std::optional<int> soundOrdinal = std::nullopt) {
     std::optional<ProbeResult> probe;
     SourceProbe prober(ffprobe, sourcePath, [&](ProbeResult done) {
         probe = std::move(done);
         loop.quit();
     });
-    if (soundFrom) prober.LookForSoundFrom(*soundFrom);
+    if (packetsFrom) prober.LookForPacketsFrom(*packetsFrom, soundOrdinal);
     prober.Start();
     while (!probe && !interrupted()) loop.exec();
     return probe;
 }
 
-// Where the sound lies on the source's clock, as far as ffprobe can tell
-// from the container and from the sound's packets just past `writtenUpTo`
-// (where the output's sound ended); nullopt when it cannot tell.
-std::optional<SoundSpan> FindSoundSpan(const QString& ffprobe, const std::string& sourcePath, double writtenUpTo,
-                                       QEventLoop& loop, const std::function<bool()>& interrupted) {
-    const auto probe = AskFfprobe(ffprobe, sourcePath, loop, interrupted, writtenUpTo);
-    if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return std::nullopt;
-    return SoundSpan{probe->info->audio->startSeconds, probe->info->audio->endSeconds};
+// The source file's modification time; nullopt when it cannot be read.
+std::optional<timespec> ModificationTime(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return info.st_mtim;
+}
+
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2fs", seconds);
+    return text;
+}
+
+// An output shorter than the source's stated length may be right: sound
+// alone may end before the picture does, and a container may state a wrong
+// length (an FLV's header written before the recording ended) or the file
+// may have been cut off (a broken download). Only the packets past the point
+// where the output ended can tell these from FFmpeg stopping early, so the
+// output is then judged by how far the source really reaches. Rare, so the
+// extra look at the source costs ordinary files nothing. endNote says when
+// the source ended before its stated length.
+ExpectedOutput JudgeBySourceEnd(const ExpectedOutput& expected, const RunResult& result, const SourceInfo& source,
+                                const ConvRequest& request, const FfmpegTools& tools, QEventLoop& loop,
+                                const int& stopSignal, std::string& endNote) {
+    if (!FellShort(expected, result.written)) return expected;
+    const double cutStart = request.startSeconds.value_or(0);
+    const double writtenUpTo = cutStart + result.written.seconds;
+    const auto interrupted = [&] { return stopSignal != 0; };
+    if (SoundMayHaveEndedFirst(expected, result.written) && source.audio) {
+        const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, writtenUpTo,
+                                      source.audio->ordinal);
+        if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return expected;
+        const SoundSpan sound{probe->info->audio->startSeconds, probe->info->audio->endSeconds};
+        return ExpectSoundWithin(sound, cutStart, request.lengthSeconds.value_or(0));
+    }
+    const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, writtenUpTo);
+    if (!probe || !probe->info || probe->info->packetsEndSeconds <= 0) return expected;
+    const ExpectedOutput heldOnly = ExpectUpTo(expected, probe->info->packetsEndSeconds, cutStart);
+    if (FellShort(heldOnly, result.written)) return expected;  // there is more: FFmpeg stopped early
+    endNote = "the source ends early, at " + Seconds(probe->info->packetsEndSeconds) + " of the " +
+              Seconds(source.durationSeconds) + " it states: converted what it holds";
+    return heldOnly;
 }
 
 }  // namespace
@@ -227,20 +267,18 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
     ticker.stop();
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (result->succeeded) console_.Time(run->seconds());
-    ExpectedOutput expected = plan.expected;
-    // Rare, so the extra look at the source costs ordinary files nothing.
-    if (result->succeeded && SoundMayHaveEndedFirst(expected, result->written)) {
-        const double cutStart = request.startSeconds.value_or(0);
-        const auto sound = FindSoundSpan(tools.ffprobe, request.sourcePath, cutStart + result->written.seconds, loop,
-                                         [&] { return stopSignal != 0; });
-        if (sound) expected = ExpectSoundWithin(*sound, cutStart, request.lengthSeconds.value_or(0));
-    }
+    SourceInfo source = *probe->info;
+    source.modified = ModificationTime(given.sourcePath);
+    std::string endNote;
+    const ExpectedOutput expected =
+        result->succeeded ? JudgeBySourceEnd(plan.expected, *result, source, request, tools, loop, stopSignal, endNote)
+                          : plan.expected;
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
-    return Finish(given, expected, *result, temporary);
+    return Finish(given, expected, *result, source, endNote, temporary);
 }
 
 ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
-                             TemporaryOutput& temporary) {
+                             const SourceInfo& source, const std::string& endNote, TemporaryOutput& temporary) {
     if (!result.succeeded) {
         // FFmpeg knows the output by its temporary name, which means nothing
         // to the reader.
@@ -259,11 +297,15 @@ ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& e
         console_.Error(Quoted(request.sourcePath) + " was not converted");
         return Failure(wrong);  // the cause, last
     }
+    // The output takes the source's date, so that it sorts with it.
+    if (source.modified && !temporary.SetModificationTime(*source.modified))
+        console_.Note("could not give the output the source's date: " + temporary.errorText());
     if (const std::string error = temporary.Commit(); !error.empty()) return Failure(error);
     // FFmpeg reads past damage in a source; the output may then be shorter.
     if (!result.errorLines.empty())
         console_.Note("the source has damaged parts, the output may miss them: " + result.errorLines.back());
     console_.Note("wrote " + request.outputPath);
+    if (!endNote.empty()) console_.Note(endNote);  // last, as the reason a reader keeps
     return ConvExit::Converted;
 }
 

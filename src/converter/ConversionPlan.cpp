@@ -85,6 +85,8 @@ private:
     void AdjustWma(AudioSettings& audio);
     void BuildPcm();
     void BuildAmrMux(std::vector<std::string>& args);
+    void AddTags(std::vector<std::string>& args) const;
+    std::string SoundMap() const { return "0:a:" + std::to_string(source_.audio->ordinal); }
 
     const ConvRequest& request_;
     const OutputContainer& container_;
@@ -253,14 +255,17 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
             break;
         case AudioEncoder::AmrNb: return;
     }
-    args.insert(args.end(), {"-map", "0:a:0", "-af", SoundFilter(encoder, audio.sampleRate), "-c:a",
+    args.insert(args.end(), {"-map", SoundMap(), "-af", SoundFilter(encoder, audio.sampleRate), "-c:a",
                              std::string(FfmpegAudioCodec(encoder))});
     if (audio.bitrate) args.insert(args.end(), {"-b:a", std::to_string(audio.bitrate)});
     // Only what differs from the source is spelled out, so that the line for
     // an ordinary source does not depend on the source (see ConvProgram).
     if (request_.sampleRate || audio.sampleRate != source_.audio->sampleRate)
         args.insert(args.end(), {"-ar", std::to_string(audio.sampleRate)});
-    if (request_.channels || audio.channels != source_.audio->channels)
+    // A source that gives a count of channels without saying which they are
+    // (Flash's Speex, some raw streams) leaves some encoders, AAC among them,
+    // without a layout; naming the count gives them its standard layout.
+    if (request_.channels || audio.channels != source_.audio->channels || !source_.audio->layoutKnown)
         args.insert(args.end(), {"-ac", std::to_string(audio.channels)});
 }
 
@@ -277,7 +282,7 @@ void PlanBuilder::BuildPcm() {
     auto& args = plan_.pcmArguments;
     AddInput(args);
     if (request_.lengthSeconds) args.insert(args.end(), {"-t", std::to_string(*request_.lengthSeconds)});
-    args.insert(args.end(), {"-map", "0:a:0", "-vn", "-sn", "-dn", "-af",
+    args.insert(args.end(), {"-map", SoundMap(), "-vn", "-sn", "-dn", "-af",
                              SoundFilter(AudioEncoder::Pcm, AmrNbEncoder::kSampleRate),
                              "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "-flush_packets", "0", "pipe:1"});
 }
@@ -289,6 +294,29 @@ void PlanBuilder::BuildPcm() {
 // holds the picture's encoding back.
 void PlanBuilder::BuildAmrMux(std::vector<std::string>& args) {
     args.insert(args.end(), {"-f", "amr", "-analyzeduration", "20000", "-i", "pipe:0"});
+}
+
+// The source's own tags and chapters go into the output, as far as its
+// container holds them. Naming the source explicitly also keeps the shooting
+// date (creation_time), which FFmpeg's automatic copy leaves out. The brands
+// of an MP4 or MOV source describe that file only and would be written as
+// plain tags into the others.
+void PlanBuilder::AddTags(std::vector<std::string>& args) const {
+    args.insert(args.end(), {"-map_metadata", "0", "-map_chapters", "0", "-metadata", "major_brand=", "-metadata",
+                             "minor_version=", "-metadata", "compatible_brands="});
+    // A phone's position: Apple's cameras keep it under their own key, which
+    // the QuickTime family writes only as "location" (its own location atom
+    // or the 3GPP one).
+    const bool quickTime = container_.muxer == "mov" || container_.muxer == "mp4" || container_.muxer == "3gp";
+    const auto apple = source_.tags.find("com.apple.quicktime.location.ISO6709");
+    if (quickTime && !source_.tags.contains("location") && apple != source_.tags.end())
+        args.insert(args.end(), {"-metadata", "location=" + apple->second});
+    // AVI and WAV (INFO's creation date) and MP3 (ID3's recording time) keep
+    // a shooting date only as "date"; the day of creation_time fills it.
+    const bool dateOnly = container_.muxer == "avi" || container_.muxer == "wav" || container_.muxer == "mp3";
+    const auto shot = source_.tags.find("creation_time");
+    if (dateOnly && !source_.tags.contains("date") && shot != source_.tags.end() && shot->second.size() >= 10)
+        args.insert(args.end(), {"-metadata", "date=" + shot->second.substr(0, 10)});
 }
 
 ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
@@ -333,6 +361,7 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
     // track of its own; the output holds one picture and one sound only.
     if (container_.muxer == "mov" || container_.muxer == "mp4" || container_.muxer == "3gp")
         args.insert(args.end(), {"-write_tmcd", "0"});
+    AddTags(args);
     args.insert(args.end(), {"-sn", "-dn", "-f", std::string(container_.muxer),
                              FfmpegFileUrl(temporaryOutput)});
     return plan_;

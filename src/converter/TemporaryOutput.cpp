@@ -126,6 +126,13 @@ long long TemporaryOutput::Size() const {
     return S_ISREG(info.st_mode) ? static_cast<long long>(info.st_size) : 0;
 }
 
+// Set through the private folder's descriptor, like everything else here.
+bool TemporaryOutput::SetModificationTime(const timespec& time) {
+    const timespec times[2] = {{0, UTIME_OMIT}, time};
+    if (folderFd_ < 0 || ::utimensat(folderFd_, fileName_.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) return Fail("");
+    return true;
+}
+
 std::string TemporaryOutput::Commit() {
     if (!Close()) return "could not write the output: " + error_;
     struct stat existing {};

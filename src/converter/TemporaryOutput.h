@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include <time.h>
+
 #include "DescriptorWriter.h"
 
 namespace tavoclip {
@@ -56,6 +58,10 @@ public:
 
     // The written size in bytes (0 when missing).
     long long Size() const;
+
+    // Gives the file a modification time (the source's, so that the output
+    // sorts with it); false with errorText() when that fails.
+    bool SetModificationTime(const timespec& time);
 
     // Renames the file over the final name, giving it the permissions an
     // ordinary new file (or the replaced output) has, and removes the

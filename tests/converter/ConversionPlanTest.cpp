@@ -211,3 +211,46 @@ TEST(ConversionPlanTest, TheTypicalSourcePlanFitsOrdinarySources) {
     const ConvRequest mp4 = Request("/o.mp4");
     EXPECT_FALSE(SameProcesses(Plan(mp4, TypicalSource(mp4)), Plan(mp4, silent)));
 }
+
+// What the plan asks FFmpeg to carry over from the source beyond its
+// picture and sound: the sound a player would play, a layout for a sound
+// that has none, and the tags each container keeps.
+TEST(ConversionPlanTest, CarriesTheDefaultSoundAndTheTagsTheContainerKeeps) {
+    SourceInfo phone = Flv(30, 48000, 1);
+    phone.audio->ordinal = 1;
+    phone.audio->layoutKnown = false;
+    phone.tags = {{"com.apple.quicktime.location.ISO6709", "+48.8577+002.2950/"},
+                  {"creation_time", "2015-06-01T10:20:30.000000Z"}};
+    struct Row {
+        const char* output;
+        const char* soundMap;  // "" when FFmpeg does not read the sound itself
+        const char* channels;  // -ac
+        const char* location;  // the -metadata given, "" for none
+        const char* date;
+    };
+    for (const Row& row : {Row{"/o.mp4", "0:a:1", "1", "location=+48.8577+002.2950/", ""},
+                           Row{"/o.mov", "0:a:1", "1", "location=+48.8577+002.2950/", ""},
+                           Row{"/o.3gp", "", "", "location=+48.8577+002.2950/", ""},
+                           Row{"/o.avi", "0:a:1", "1", "", "date=2015-06-01"},
+                           Row{"/o.mp3", "0:a:1", "1", "", "date=2015-06-01"},
+                           Row{"/o.wma", "0:a:1", "1", "", ""}}) {
+        SCOPED_TRACE(row.output);
+        const ConversionPlan plan = Plan(Request(row.output), phone);
+        const auto& args = plan.encodeArguments;
+        const auto has = [&](const std::string& value) { return std::find(args.begin(), args.end(), value) != args.end(); };
+        EXPECT_EQ(has(row.soundMap), *row.soundMap != 0);
+        EXPECT_EQ(ValueOf(args, "-ac"), row.channels);
+        EXPECT_EQ(ValueOf(args, "-map_metadata"), "0");
+        EXPECT_EQ(ValueOf(args, "-map_chapters"), "0");
+        EXPECT_EQ(has(row.location), *row.location != 0);
+        EXPECT_EQ(has(row.date), *row.date != 0);
+    }
+    // conv's AMR encoder is fed the same sound.
+    EXPECT_EQ(ValueOf(Plan(Request("/o.amr"), phone).pcmArguments, "-map"), "0:a:1");
+    // A source that names its own location and date keeps them as they are.
+    phone.tags = {{"location", "+01.0000+002.0000/"}, {"date", "2014"}, {"creation_time", "2015-06-01T10:20:30Z"}};
+    for (const char* output : {"/o.mp4", "/o.avi"}) {
+        const auto args = Plan(Request(output), phone).encodeArguments;
+        EXPECT_EQ(std::count(args.begin(), args.end(), "-metadata"), 3) << output << ": the brands alone are dropped";
+    }
+}
