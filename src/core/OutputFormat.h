@@ -106,10 +106,21 @@ struct MainSettings {
 // The options dialog's record (options.ini, line order). Only "is not 0" is
 // ever asked of musicCutterEnabled, and only "is 0" of completionSoundIndex.
 struct ConversionOptions {
+    // The four stored fields in file order, as {sound, cutter, start, length}.
+    ConversionOptions(std::int16_t sound = 0, std::int16_t cutter = 0, std::int32_t start = 0, std::int32_t length = 0)
+        : completionSoundIndex(sound), musicCutterEnabled(cutter), cutStartSeconds(start), cutLengthSeconds(length) {}
+
     std::int16_t completionSoundIndex = 0;
     std::int16_t musicCutterEnabled = 0;
     std::int32_t cutStartSeconds = 0;
     std::int32_t cutLengthSeconds = 0;
+    // The cut to the millisecond, when it was given with a fraction of a
+    // second (the headless command's --cut; the dialog gives whole seconds
+    // and leaves these empty). The converter then receives them instead;
+    // the whole-second fields above keep their rounded values for the rest.
+    // Not stored in options.ini.
+    std::optional<double> exactCutStart;
+    std::optional<double> exactCutLength;
 
     bool soundOn() const { return completionSoundIndex == 0; }
     bool cutterOn() const { return musicCutterEnabled != 0; }
