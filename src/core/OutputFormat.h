@@ -106,10 +106,6 @@ struct MainSettings {
 // The options dialog's record (options.ini, line order). Only "is not 0" is
 // ever asked of musicCutterEnabled, and only "is 0" of completionSoundIndex.
 struct ConversionOptions {
-    // The four stored fields in file order, as {sound, cutter, start, length}.
-    ConversionOptions(std::int16_t sound = 0, std::int16_t cutter = 0, std::int32_t start = 0, std::int32_t length = 0)
-        : completionSoundIndex(sound), musicCutterEnabled(cutter), cutStartSeconds(start), cutLengthSeconds(length) {}
-
     std::int16_t completionSoundIndex = 0;
     std::int16_t musicCutterEnabled = 0;
     std::int32_t cutStartSeconds = 0;
@@ -119,8 +115,8 @@ struct ConversionOptions {
     // and leaves these empty). The converter then receives them instead;
     // the whole-second fields above keep their rounded values for the rest.
     // Not stored in options.ini.
-    std::optional<double> exactCutStart;
-    std::optional<double> exactCutLength;
+    std::optional<double> exactCutStart = std::nullopt;
+    std::optional<double> exactCutLength = std::nullopt;
 
     bool soundOn() const { return completionSoundIndex == 0; }
     bool cutterOn() const { return musicCutterEnabled != 0; }
