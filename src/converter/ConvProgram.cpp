@@ -116,35 +116,49 @@ std::string Seconds(double seconds) {
     return text;
 }
 
+struct SourceEndJudgement {
+    ExpectedOutput expected;
+    std::string note = {};     // the source ended before its stated length
+    std::string refusal = {};  // the cut starts where the source holds nothing more
+};
+
+std::string StartBeyondEnd(double cutStart, const std::string& what, double end) {
+    char text[160];
+    std::snprintf(text, sizeof text, "the start %gs lies beyond the end of %s (%.2fs)", cutStart, what.c_str(), end);
+    return text;
+}
+
 // An output shorter than the source's stated length may be right: sound
 // alone may end before the picture does, and a container may state a wrong
 // length (an FLV's header written before the recording ended) or the file
 // may have been cut off (a broken download). Only the packets past the point
 // where the output ended can tell these from FFmpeg stopping early, so the
 // output is then judged by how far the source really reaches. Rare, so the
-// extra look at the source costs ordinary files nothing. endNote says when
-// the source ended before its stated length.
-ExpectedOutput JudgeBySourceEnd(const ExpectedOutput& expected, const RunResult& result, const SourceInfo& source,
-                                const ConvRequest& request, const FfmpegTools& tools, QEventLoop& loop,
-                                const int& stopSignal, std::string& endNote) {
-    if (!FellShort(expected, result.written)) return expected;
+// extra look at the source costs ordinary files nothing. A cut that starts
+// past the source's real end is refused: the output would hold nothing.
+SourceEndJudgement JudgeBySourceEnd(const ExpectedOutput& expected, const RunResult& result, const SourceInfo& source,
+                                    const ConvRequest& request, const FfmpegTools& tools, QEventLoop& loop,
+                                    const int& stopSignal) {
+    if (!FellShort(expected, result.written)) return {expected};
     const double cutStart = request.startSeconds.value_or(0);
     const double writtenUpTo = cutStart + result.written.seconds;
     const auto interrupted = [&] { return stopSignal != 0; };
     if (SoundMayHaveEndedFirst(expected, result.written) && source.audio) {
         const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, writtenUpTo,
                                       source.audio->ordinal);
-        if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return expected;
+        if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return {expected};
         const SoundSpan sound{probe->info->audio->startSeconds, probe->info->audio->endSeconds};
-        return ExpectSoundWithin(sound, cutStart, request.lengthSeconds.value_or(0));
+        if (sound.end <= cutStart) return {expected, {}, StartBeyondEnd(cutStart, "the source's sound", sound.end)};
+        return {ExpectSoundWithin(sound, cutStart, request.lengthSeconds.value_or(0))};
     }
     const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, writtenUpTo);
-    if (!probe || !probe->info || probe->info->packetsEndSeconds <= 0) return expected;
-    const ExpectedOutput heldOnly = ExpectUpTo(expected, probe->info->packetsEndSeconds, cutStart);
-    if (FellShort(heldOnly, result.written)) return expected;  // there is more: FFmpeg stopped early
-    endNote = "the source ends early, at " + Seconds(probe->info->packetsEndSeconds) + " of the " +
-              Seconds(source.durationSeconds) + " it states: converted what it holds";
-    return heldOnly;
+    if (!probe || !probe->info || probe->info->packetsEndSeconds <= 0) return {expected};
+    const double sourceEnd = probe->info->packetsEndSeconds;
+    if (sourceEnd <= cutStart) return {expected, {}, StartBeyondEnd(cutStart, "what the source holds", sourceEnd)};
+    const ExpectedOutput heldOnly = ExpectUpTo(expected, sourceEnd, cutStart);
+    if (FellShort(heldOnly, result.written)) return {expected};  // there is more: FFmpeg stopped early
+    return {heldOnly, "the source ends early, at " + Seconds(sourceEnd) + " of the " + Seconds(source.durationSeconds) +
+                          " it states: converted what it holds"};
 }
 
 }  // namespace
@@ -269,12 +283,12 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
     if (result->succeeded) console_.Time(run->seconds());
     SourceInfo source = *probe->info;
     source.modified = ModificationTime(given.sourcePath);
-    std::string endNote;
-    const ExpectedOutput expected =
-        result->succeeded ? JudgeBySourceEnd(plan.expected, *result, source, request, tools, loop, stopSignal, endNote)
-                          : plan.expected;
+    const SourceEndJudgement judged = result->succeeded
+                                          ? JudgeBySourceEnd(plan.expected, *result, source, request, tools, loop, stopSignal)
+                                          : SourceEndJudgement{plan.expected};
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
-    return Finish(given, expected, *result, source, endNote, temporary);
+    if (!judged.refusal.empty()) return Failure(judged.refusal);
+    return Finish(given, judged.expected, *result, source, judged.note, temporary);
 }
 
 ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,

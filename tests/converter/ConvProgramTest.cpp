@@ -421,6 +421,13 @@ TEST_F(ConvProgramTest, ConvertsWhatASourceHoldsWhenItLiesAboutItsLength) {
     ASSERT_EQ(cut.exitCode, 0) << cut.output.toStdString();
     EXPECT_FALSE(cut.output.contains("ends early"));
     EXPECT_NEAR(DurationOf(Probe(Out("cut.mp4"))), 1.0, 0.2);
+    // A cut that starts past what the source holds would give an empty file.
+    for (const QString& name : {QString("beyond.mp4"), QString("beyond.mp3")}) {
+        const ConvResult beyond = RunConv({"-i", Clip("lying.flv"), "-ss", "10", "-t", "5", "-y", Out(name)});
+        EXPECT_EQ(beyond.exitCode, 1) << beyond.output.toStdString();
+        EXPECT_TRUE(beyond.lastLine().contains("the start 10s lies beyond the end")) << beyond.output.toStdString();
+        EXPECT_FALSE(QFile::exists(Out(name)));
+    }
 }
 
 TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound) {
