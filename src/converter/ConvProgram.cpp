@@ -1,5 +1,6 @@
 #include "ConvProgram.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -29,6 +30,10 @@ constexpr int kProgressIntervalMs = 250;
 // How long FFmpeg may take to describe the source before ffprobe is asked
 // instead: a source on a slow disk, or one FFmpeg reads far into.
 constexpr int kDescriptionPatienceMs = 5000;
+
+// How far before the output's end the source's packets are read from, when
+// the output is shorter than the source says it should be.
+constexpr double kReadBeforeEnd = 2;
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
@@ -128,6 +133,12 @@ std::string StartBeyondEnd(double cutStart, const std::string& what, double end)
     return text;
 }
 
+// Packets that end well before the output does were not read from where
+// the output ended (the seek went wrong); they tell nothing of the end.
+bool ReachesTheOutputsEnd(double packetsEnd, double writtenUpTo, const ExpectedOutput& expected) {
+    return packetsEnd > 0 && packetsEnd >= writtenUpTo - AllowedShortfall(expected.seconds);
+}
+
 // An output shorter than the source's stated length may be right: sound
 // alone may end before the picture does, and a container may state a wrong
 // length (an FLV's header written before the recording ended) or the file
@@ -142,21 +153,35 @@ SourceEndJudgement JudgeBySourceEnd(const ExpectedOutput& expected, const RunRes
     if (!FellShort(expected, result.written)) return {expected};
     const double cutStart = request.startSeconds.value_or(0);
     const double writtenUpTo = cutStart + result.written.seconds;
+    // Read from a little before: a seek into the lost part of a cut-off file
+    // finds nothing at all.
+    const double readFrom = std::max(0.0, writtenUpTo - kReadBeforeEnd);
     const auto interrupted = [&] { return stopSignal != 0; };
     if (SoundMayHaveEndedFirst(expected, result.written) && source.audio) {
-        const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, writtenUpTo,
+        const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, readFrom,
                                       source.audio->ordinal);
         if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return {expected};
-        const SoundSpan sound{probe->info->audio->startSeconds, probe->info->audio->endSeconds};
+        // Where the sound's packets stop, it ends, whatever the container
+        // states (a cut-off MP4 still lists the lost packets).
+        const double packetsEnd = probe->info->packetsEndSeconds;
+        const bool packetsTell = ReachesTheOutputsEnd(packetsEnd, writtenUpTo, expected);
+        const SoundSpan sound{probe->info->audio->startSeconds,
+                              packetsTell ? packetsEnd : probe->info->audio->endSeconds};
         if (sound.end <= cutStart) return {expected, {}, StartBeyondEnd(cutStart, "the source's sound", sound.end)};
-        return {ExpectSoundWithin(sound, cutStart, request.lengthSeconds.value_or(0))};
+        const ExpectedOutput heldOnly = ExpectSoundWithin(sound, cutStart, request.lengthSeconds.value_or(0));
+        if (!packetsTell || probe->info->audio->endSeconds <= packetsEnd + AllowedShortfall(expected.seconds))
+            return {heldOnly};
+        return {heldOnly, "the source's sound ends early, at " + Seconds(packetsEnd) + " of the " +
+                              Seconds(probe->info->audio->endSeconds) + " it states: converted what it holds"};
     }
-    const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, writtenUpTo);
+    const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, readFrom);
     if (!probe || !probe->info || probe->info->packetsEndSeconds <= 0) return {expected};
     const double sourceEnd = probe->info->packetsEndSeconds;
     if (sourceEnd <= cutStart) return {expected, {}, StartBeyondEnd(cutStart, "what the source holds", sourceEnd)};
     const ExpectedOutput heldOnly = ExpectUpTo(expected, sourceEnd, cutStart);
-    if (FellShort(heldOnly, result.written)) return {expected};  // there is more: FFmpeg stopped early
+    // More to read: FFmpeg stopped early.
+    if (FellShort(heldOnly, result.written) || !ReachesTheOutputsEnd(sourceEnd, writtenUpTo, expected))
+        return {expected};
     return {heldOnly, "the source ends early, at " + Seconds(sourceEnd) + " of the " + Seconds(source.durationSeconds) +
                           " it states: converted what it holds"};
 }

@@ -185,6 +185,14 @@ protected:
             }
             QFile file(path);
             if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+        } else if (name == "cut-off.mp4") {
+            // Its index, at the front, still lists what was lost.
+            const QString whole = path + ".whole.mp4";
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=10", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=10", "-c:v", "mpeg4", "-c:a", "aac", "-movflags",
+                    "faststart", whole});
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly)) file.write(ReadAll(whole).left(QFileInfo(whole).size() / 2));
         } else if (name == "timecode.mov") {
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi", "-i",
                     "sine=frequency=440:sample_rate=48000:duration=2", "-c:v", "prores_ks", "-c:a", "pcm_s16le",
@@ -406,14 +414,17 @@ TEST_F(ConvProgramTest, ConvertsWhatASourceHoldsWhenItLiesAboutItsLength) {
     };
     for (const Case& c : {Case{"lying.flv", "lying.mp4", 3}, Case{"lying.flv", "lying.avi", 3},
                           Case{"lying.flv", "lying.wav", 3}, Case{"cut-off.flv", "cut-off.mov", 5},
-                          Case{"cut-off.flv", "cut-off.wmv", 5}, Case{"cut-off.flv", "cut-off.amr", 5}}) {
+                          Case{"cut-off.flv", "cut-off.wmv", 5}, Case{"cut-off.flv", "cut-off.amr", 5},
+                          Case{"cut-off.mp4", "cut-off.mp3", 5}, Case{"cut-off.mp4", "cut-off.avi", 5}}) {
         SCOPED_TRACE(c.output);
         const ConvResult result = RunConv({"-i", Clip(c.source), "-y", Out(c.output)});
         ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
         const QJsonObject probe = Probe(Out(c.output));
         EXPECT_NEAR(DurationOf(probe), c.seconds, 0.6);
-        if (!StreamOf(probe, "video").isEmpty()) {
-            EXPECT_TRUE(result.lastLine().contains("the source ends early")) << result.output.toStdString();
+        // Sound taken alone from an FLV may end before its picture; only a
+        // container that states the sound's own length shows it ended early.
+        if (!StreamOf(probe, "video").isEmpty() || QString(c.source).endsWith(".mp4")) {
+            EXPECT_TRUE(result.lastLine().contains("ends early")) << result.output.toStdString();
         }
     }
     // Cut inside what the source holds, the cut is what counts.
