@@ -7,6 +7,7 @@
 #include <span>
 
 #include "SoundFilter.h"
+#include "TagArguments.h"
 
 namespace tavoclip {
 namespace {
@@ -85,7 +86,6 @@ private:
     void AdjustWma(AudioSettings& audio);
     void BuildPcm();
     void BuildAmrMux(std::vector<std::string>& args);
-    void AddTags(std::vector<std::string>& args) const;
     std::string SoundMap() const { return "0:a:" + std::to_string(source_.audio->ordinal); }
 
     const ConvRequest& request_;
@@ -296,29 +296,6 @@ void PlanBuilder::BuildAmrMux(std::vector<std::string>& args) {
     args.insert(args.end(), {"-f", "amr", "-analyzeduration", "20000", "-i", "pipe:0"});
 }
 
-// The source's own tags and chapters go into the output, as far as its
-// container holds them. Naming the source explicitly also keeps the shooting
-// date (creation_time), which FFmpeg's automatic copy leaves out. The brands
-// of an MP4 or MOV source describe that file only and would be written as
-// plain tags into the others.
-void PlanBuilder::AddTags(std::vector<std::string>& args) const {
-    args.insert(args.end(), {"-map_metadata", "0", "-map_chapters", "0", "-metadata", "major_brand=", "-metadata",
-                             "minor_version=", "-metadata", "compatible_brands="});
-    // A phone's position: Apple's cameras keep it under their own key, which
-    // the QuickTime family writes only as "location" (its own location atom
-    // or the 3GPP one).
-    const bool quickTime = container_.muxer == "mov" || container_.muxer == "mp4" || container_.muxer == "3gp";
-    const auto apple = source_.tags.find("com.apple.quicktime.location.ISO6709");
-    if (quickTime && !source_.tags.contains("location") && apple != source_.tags.end())
-        args.insert(args.end(), {"-metadata", "location=" + apple->second});
-    // AVI and WAV (INFO's creation date) and MP3 (ID3's recording time) keep
-    // a shooting date only as "date"; the day of creation_time fills it.
-    const bool dateOnly = container_.muxer == "avi" || container_.muxer == "wav" || container_.muxer == "mp3";
-    const auto shot = source_.tags.find("creation_time");
-    if (dateOnly && !source_.tags.contains("date") && shot != source_.tags.end() && shot->second.size() >= 10)
-        args.insert(args.end(), {"-metadata", "date=" + shot->second.substr(0, 10)});
-}
-
 ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
     plan_.error = ChooseStreams();
     if (!plan_.error.empty()) return plan_;
@@ -361,7 +338,8 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
     // track of its own; the output holds one picture and one sound only.
     if (container_.muxer == "mov" || container_.muxer == "mp4" || container_.muxer == "3gp")
         args.insert(args.end(), {"-write_tmcd", "0"});
-    AddTags(args);
+    const std::vector<std::string> tags = TagArguments(container_, source_.tags);
+    args.insert(args.end(), tags.begin(), tags.end());
     args.insert(args.end(), {"-sn", "-dn", "-f", std::string(container_.muxer),
                              FfmpegFileUrl(temporaryOutput)});
     return plan_;
