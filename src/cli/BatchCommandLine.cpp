@@ -1,5 +1,7 @@
 #include "BatchCommandLine.h"
 
+#include <cmath>
+
 #include <QCommandLineParser>
 #include <QThread>
 
@@ -65,7 +67,7 @@ void AddOptions(QCommandLineParser& parser) {
 
 }  // namespace
 
-std::optional<std::int32_t> ParseCutSeconds(const std::string& text) {
+std::optional<double> ParseCutSeconds(const std::string& text) {
     double total = 0;
     std::istringstream fields(text);
     int count = 0;
@@ -74,8 +76,8 @@ std::optional<std::int32_t> ParseCutSeconds(const std::string& text) {
         if (!value || *value < 0 || ++count > 3) return std::nullopt;
         total = total * 60 + *value;
     }
-    if (count == 0) return std::nullopt;
-    return ToInt32(total);
+    if (count == 0 || !ToInt32(std::ceil(total))) return std::nullopt;
+    return total;
 }
 
 BatchAction BatchCommandLine::Parse(const QStringList& arguments) {
@@ -125,14 +127,20 @@ bool BatchCommandLine::TakeCut(QStringList& arguments) {
 }
 
 bool BatchCommandLine::SetCut(const std::string& startText, const std::string& lengthText) {
-    const std::optional<std::int32_t> start = ParseCutSeconds(startText);
-    const std::optional<std::int32_t> length = ParseCutSeconds(lengthText);
+    const std::optional<double> start = ParseCutSeconds(startText);
+    const std::optional<double> length = ParseCutSeconds(lengthText);
     if (!start || !length || *length <= 0) {
         return Refuse("--cut takes a START of 0 or more and a LENGTH above 0, in seconds or h:m:s.");
     }
-    request_.options.musicCutterEnabled = 1;
-    request_.options.cutStartSeconds = *start;
-    request_.options.cutLengthSeconds = *length;
+    // A fraction of a second goes to the converter as it was given. Progress
+    // counts whole seconds: the length is rounded up, so that a cut under a
+    // second still has a length.
+    ConversionOptions& options = request_.options;
+    options.musicCutterEnabled = 1;
+    options.cutStartSeconds = static_cast<std::int32_t>(std::floor(*start));
+    options.cutLengthSeconds = static_cast<std::int32_t>(std::ceil(*length));
+    options.exactCutStart = *start == std::floor(*start) ? std::nullopt : start;
+    options.exactCutLength = *length == std::floor(*length) ? std::nullopt : length;
     return true;
 }
 

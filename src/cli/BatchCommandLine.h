@@ -60,8 +60,8 @@ private:
     std::string message_;
 };
 
-// Seconds as a plain number ("90", "12.5" rounds half to even) or as
-// h:m:s / m:s; nullopt when it is not such a time or is negative.
-std::optional<std::int32_t> ParseCutSeconds(const std::string& text);
+// Seconds as a plain number ("90", "12.5") or as h:m:s / m:s, fractions
+// kept; nullopt when it is not such a time, is negative or is too large.
+std::optional<double> ParseCutSeconds(const std::string& text);
 
 }  // namespace tavoclip

@@ -1,12 +1,16 @@
 #include "ConvProgram.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
 #include <QEventLoop>
 #include <QTimer>
+#include <cstdio>
 #include <system_error>
+
+#include <sys/stat.h>
 
 #include "ConvArguments.h"
 #include "ConversionPlan.h"
@@ -27,6 +31,10 @@ constexpr int kProgressIntervalMs = 250;
 // How long FFmpeg may take to describe the source before ffprobe is asked
 // instead: a source on a slow disk, or one FFmpeg reads far into.
 constexpr int kDescriptionPatienceMs = 5000;
+
+// How far before the output's end the source's packets are read from, when
+// the output is shorter than the source says it should be.
+constexpr double kReadBeforeEnd = 2;
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
@@ -83,29 +91,100 @@ std::optional<SourceInfo> StartAndAwaitDescription(ConversionRun& run, QEventLoo
 }
 
 // ffprobe's account of the source; nullopt when `interrupted` holds first.
-// With `soundFrom`, of its sound alone (see SourceProbe::LookForSoundFrom).
+// With `packetsFrom`, it also reads the packets from there on, of the sound
+// stream `soundOrdinal` alone when that is given (see
+// SourceProbe::LookForPacketsFrom).
 std::optional<ProbeResult> AskFfprobe(const QString& ffprobe, const std::string& sourcePath, QEventLoop& loop,
                                       const std::function<bool()>& interrupted,
-                                      std::optional<double> soundFrom = std::nullopt) {
+                                      std::optional<double> packetsFrom = std::nullopt,
+                                      std::optional<int> soundOrdinal = std::nullopt) {
     std::optional<ProbeResult> probe;
     SourceProbe prober(ffprobe, sourcePath, [&](ProbeResult done) {
         probe = std::move(done);
         loop.quit();
     });
-    if (soundFrom) prober.LookForSoundFrom(*soundFrom);
+    if (packetsFrom) prober.LookForPacketsFrom(*packetsFrom, soundOrdinal);
     prober.Start();
     while (!probe && !interrupted()) loop.exec();
     return probe;
 }
 
-// Where the sound lies on the source's clock, as far as ffprobe can tell
-// from the container and from the sound's packets just past `writtenUpTo`
-// (where the output's sound ended); nullopt when it cannot tell.
-std::optional<SoundSpan> FindSoundSpan(const QString& ffprobe, const std::string& sourcePath, double writtenUpTo,
-                                       QEventLoop& loop, const std::function<bool()>& interrupted) {
-    const auto probe = AskFfprobe(ffprobe, sourcePath, loop, interrupted, writtenUpTo);
-    if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return std::nullopt;
-    return SoundSpan{probe->info->audio->startSeconds, probe->info->audio->endSeconds};
+// The source file's modification time; nullopt when it cannot be read.
+std::optional<timespec> ModificationTime(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return info.st_mtim;
+}
+
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2fs", seconds);
+    return text;
+}
+
+struct SourceEndJudgement {
+    ExpectedOutput expected;
+    std::string note = {};     // the source ended before its stated length
+    std::string refusal = {};  // the cut starts where the source holds nothing more
+};
+
+std::string StartBeyondEnd(double cutStart, const std::string& what, double end) {
+    char text[160];
+    std::snprintf(text, sizeof text, "the start %gs lies beyond the end of %s (%.2fs)", cutStart, what.c_str(), end);
+    return text;
+}
+
+// Packets that end well before the output does were not read from where
+// the output ended (the seek went wrong); they tell nothing of the end.
+bool ReachesTheOutputsEnd(double packetsEnd, double writtenUpTo, const ExpectedOutput& expected) {
+    return packetsEnd > 0 && packetsEnd >= writtenUpTo - AllowedShortfall(expected.seconds);
+}
+
+// An output shorter than the source's stated length may be right: sound
+// alone may end before the picture does, and a container may state a wrong
+// length (an FLV's header written before the recording ended) or the file
+// may have been cut off (a broken download). Only the packets past the point
+// where the output ended can tell these from FFmpeg stopping early, so the
+// output is then judged by how far the source really reaches. Rare, so the
+// extra look at the source costs ordinary files nothing. A cut that starts
+// past the source's real end is refused: the output would hold nothing.
+SourceEndJudgement JudgeBySourceEnd(const ExpectedOutput& expected, const RunResult& result, const SourceInfo& source,
+                                    const ConvRequest& request, const FfmpegTools& tools, QEventLoop& loop,
+                                    const int& stopSignal) {
+    if (!FellShort(expected, result.written)) return {expected};
+    const double cutStart = request.startSeconds.value_or(0);
+    const double writtenUpTo = cutStart + result.written.seconds;
+    // Read from a little before: a seek into the lost part of a cut-off file
+    // finds nothing at all.
+    const double readFrom = std::max(0.0, writtenUpTo - kReadBeforeEnd);
+    const auto interrupted = [&] { return stopSignal != 0; };
+    if (SoundMayHaveEndedFirst(expected, result.written) && source.audio) {
+        const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, readFrom,
+                                      source.audio->ordinal);
+        if (!probe || !probe->info || !probe->info->audio || probe->info->audio->endSeconds <= 0) return {expected};
+        // Where the sound's packets stop, it ends, whatever the container
+        // states (a cut-off MP4 still lists the lost packets).
+        const double packetsEnd = probe->info->packetsEndSeconds;
+        const bool packetsTell = ReachesTheOutputsEnd(packetsEnd, writtenUpTo, expected);
+        const SoundSpan sound{probe->info->audio->startSeconds,
+                              packetsTell ? packetsEnd : probe->info->audio->endSeconds};
+        if (sound.end <= cutStart) return {expected, {}, StartBeyondEnd(cutStart, "the source's sound", sound.end)};
+        const ExpectedOutput heldOnly = ExpectSoundWithin(sound, cutStart, request.lengthSeconds.value_or(0));
+        if (!packetsTell || probe->info->audio->endSeconds <= packetsEnd + AllowedShortfall(expected.seconds))
+            return {heldOnly};
+        return {heldOnly, "the source's sound ends early, at " + Seconds(packetsEnd) + " of the " +
+                              Seconds(probe->info->audio->endSeconds) + " it states: converted what it holds"};
+    }
+    const auto probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, interrupted, readFrom);
+    if (!probe || !probe->info || probe->info->packetsEndSeconds <= 0) return {expected};
+    const double sourceEnd = probe->info->packetsEndSeconds;
+    if (sourceEnd <= cutStart) return {expected, {}, StartBeyondEnd(cutStart, "what the source holds", sourceEnd)};
+    const ExpectedOutput heldOnly = ExpectUpTo(expected, sourceEnd, cutStart);
+    // More to read: FFmpeg stopped early.
+    if (FellShort(heldOnly, result.written) || !ReachesTheOutputsEnd(sourceEnd, writtenUpTo, expected))
+        return {expected};
+    return {heldOnly, "the source ends early, at " + Seconds(sourceEnd) + " of the " + Seconds(source.durationSeconds) +
+                          " it states: converted what it holds"};
 }
 
 // Why the output cannot be put in place when its folder, or conv's private
@@ -245,20 +324,18 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
     ticker.stop();
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (result->succeeded) console_.Time(run->seconds());
-    ExpectedOutput expected = plan.expected;
-    // Rare, so the extra look at the source costs ordinary files nothing.
-    if (result->succeeded && SoundMayHaveEndedFirst(expected, result->written)) {
-        const double cutStart = request.startSeconds.value_or(0);
-        const auto sound = FindSoundSpan(tools.ffprobe, request.sourcePath, cutStart + result->written.seconds, loop,
-                                         [&] { return stopSignal != 0; });
-        if (sound) expected = ExpectSoundWithin(*sound, cutStart, request.lengthSeconds.value_or(0));
-    }
+    SourceInfo source = *probe->info;
+    source.modified = ModificationTime(given.sourcePath);
+    const SourceEndJudgement judged = result->succeeded
+                                          ? JudgeBySourceEnd(plan.expected, *result, source, request, tools, loop, stopSignal)
+                                          : SourceEndJudgement{plan.expected};
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
-    return Finish(given, expected, *result, temporary);
+    if (!judged.refusal.empty()) return Failure(judged.refusal);
+    return Finish(given, judged.expected, *result, source, judged.note, temporary);
 }
 
 ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
-                             TemporaryOutput& temporary) {
+                             const SourceInfo& source, const std::string& endNote, TemporaryOutput& temporary) {
     if (const std::string gone = OutputFolderGone(request.outputPath, temporary); !gone.empty()) {
         console_.Error(Quoted(request.sourcePath) + " was not converted");
         return Failure(gone);  // the cause, last
@@ -281,12 +358,16 @@ ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& e
         console_.Error(Quoted(request.sourcePath) + " was not converted");
         return Failure(wrong);  // the cause, last
     }
+    // The output takes the source's date, so that it sorts with it.
+    if (source.modified && !temporary.SetModificationTime(*source.modified))
+        console_.Note("could not give the output the source's date: " + temporary.errorText());
     if (const std::string error = temporary.Commit(request.replaceExisting); !error.empty()) return Failure(error);
     // FFmpeg reads past damage in a source; the output may then be shorter.
     if (!result.errorLines.empty())
         console_.Note("the source has damaged parts, the output may miss them: " + result.errorLines.back());
     // The batch reads this line for the name the output really got.
     console_.Note(WrittenOutputText(temporary.committedPath()));
+    if (!endNote.empty()) console_.Note(endNote);  // last, as the reason a reader keeps
     return ConvExit::Converted;
 }
 

@@ -48,7 +48,7 @@ private:
     std::optional<ConvExit> CheckPaths(const ConvRequest& request);
     ConvExit Convert(const ConvRequest& given, const FfmpegTools& tools);
     ConvExit Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
-                    TemporaryOutput& temporary);
+                    const SourceInfo& source, const std::string& endNote, TemporaryOutput& temporary);
     ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
 
     ConsoleOutput& console_;

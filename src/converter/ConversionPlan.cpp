@@ -8,6 +8,7 @@
 
 #include "SoundFilter.h"
 #include "SourceConfinement.h"
+#include "TagArguments.h"
 
 namespace tavoclip {
 namespace {
@@ -86,6 +87,7 @@ private:
     void AdjustWma(AudioSettings& audio);
     void BuildPcm();
     void BuildAmrMux(std::vector<std::string>& args);
+    std::string SoundMap() const { return "0:a:" + std::to_string(source_.audio->ordinal); }
 
     const ConvRequest& request_;
     const OutputContainer& container_;
@@ -256,14 +258,17 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
             break;
         case AudioEncoder::AmrNb: return;
     }
-    args.insert(args.end(), {"-map", "0:a:0", "-af", SoundFilter(encoder, audio.sampleRate), "-c:a",
+    args.insert(args.end(), {"-map", SoundMap(), "-af", SoundFilter(encoder, audio.sampleRate), "-c:a",
                              std::string(FfmpegAudioCodec(encoder))});
     if (audio.bitrate) args.insert(args.end(), {"-b:a", std::to_string(audio.bitrate)});
     // Only what differs from the source is spelled out, so that the line for
     // an ordinary source does not depend on the source (see ConvProgram).
     if (request_.sampleRate || audio.sampleRate != source_.audio->sampleRate)
         args.insert(args.end(), {"-ar", std::to_string(audio.sampleRate)});
-    if (request_.channels || audio.channels != source_.audio->channels)
+    // A source that gives a count of channels without saying which they are
+    // (Flash's Speex, some raw streams) leaves some encoders, AAC among them,
+    // without a layout; naming the count gives them its standard layout.
+    if (request_.channels || audio.channels != source_.audio->channels || !source_.audio->layoutKnown)
         args.insert(args.end(), {"-ac", std::to_string(audio.channels)});
 }
 
@@ -280,7 +285,7 @@ void PlanBuilder::BuildPcm() {
     auto& args = plan_.pcmArguments;
     AddInput(args);
     if (request_.lengthSeconds) args.insert(args.end(), {"-t", std::to_string(*request_.lengthSeconds)});
-    args.insert(args.end(), {"-map", "0:a:0", "-vn", "-sn", "-dn", "-af",
+    args.insert(args.end(), {"-map", SoundMap(), "-vn", "-sn", "-dn", "-af",
                              SoundFilter(AudioEncoder::Pcm, AmrNbEncoder::kSampleRate),
                              "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "-flush_packets", "0", "pipe:1"});
 }
@@ -336,6 +341,8 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
     // track of its own; the output holds one picture and one sound only.
     if (container_.muxer == "mov" || container_.muxer == "mp4" || container_.muxer == "3gp")
         args.insert(args.end(), {"-write_tmcd", "0"});
+    const std::vector<std::string> tags = TagArguments(container_, source_.tags);
+    args.insert(args.end(), tags.begin(), tags.end());
     args.insert(args.end(), {"-sn", "-dn", "-f", std::string(container_.muxer),
                              FfmpegFileUrl(temporaryOutput)});
     return plan_;

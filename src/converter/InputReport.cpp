@@ -1,5 +1,6 @@
 #include "InputReport.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -8,6 +9,9 @@ namespace {
 
 constexpr std::string_view kStreamStart = "  Stream #0:";
 constexpr std::string_view kDurationStart = "  Duration: ";
+constexpr std::string_view kTagsStart = "  Metadata:";
+constexpr std::string_view kGuessedLayout = "Guessed Channel Layout for Input Stream #0.";
+constexpr std::string_view kTagIndent = "    ";
 
 // FFmpeg opens at most 1000 streams of a source by default; a description
 // longer than this comes from no real FFmpeg, and keeping it all would let
@@ -120,7 +124,7 @@ void ReadVideo(int index, std::string_view description, SourceInfo& info) {
 
 // Reads "mp3, 44100 Hz, stereo, fltp, 128 kb/s"; false when the channels
 // cannot be told.
-bool ReadAudio(int index, std::string_view description, SourceInfo& info) {
+bool ReadAudio(int index, std::string_view description, AudioStreamInfo& audio) {
     const std::vector<std::string_view> fields = Fields(description);
     for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
         std::string_view rest;
@@ -128,14 +132,21 @@ bool ReadAudio(int index, std::string_view description, SourceInfo& info) {
         if (!rate || rest != " Hz") continue;
         const auto channels = Channels(fields[i + 1]);
         if (!channels) return false;
-        info.audio = AudioStreamInfo{index, *rate, *channels};
+        audio = AudioStreamInfo{index, *rate, *channels};
         return true;
     }
     return false;
 }
 
-// Reads one "  Stream #0:1[0x2](und): Audio: ..." line.
-bool ReadStream(std::string_view line, SourceInfo& info) {
+// What has been read of the streams so far.
+struct StreamsRead {
+    int audioStreams = 0;
+    bool audioIsDefault = false;
+};
+
+// Reads one "  Stream #0:1[0x2](und): Audio: ... (default)" line. The sound
+// kept is the first one marked default, else the first.
+bool ReadStream(std::string_view line, SourceInfo& info, StreamsRead& read) {
     std::string_view rest;
     const auto index = LeadingNumber<int>(line.substr(kStreamStart.size()), &rest);
     const std::size_t typeStart = rest.find(": ");
@@ -147,7 +158,15 @@ bool ReadStream(std::string_view line, SourceInfo& info) {
             ReadVideo(*index, rest.substr(7), info);
         return true;
     }
-    if (rest.starts_with("Audio: ") && !info.audio) return ReadAudio(*index, rest.substr(7), info);
+    if (!rest.starts_with("Audio: ")) return true;
+    const int ordinal = read.audioStreams++;
+    const bool isDefault = line.ends_with(" (default)") || line.find(" (default) (") != std::string_view::npos;
+    if (info.audio && (read.audioIsDefault || !isDefault)) return true;
+    AudioStreamInfo audio;
+    if (!ReadAudio(*index, rest.substr(7), audio)) return false;
+    audio.ordinal = ordinal;
+    info.audio = audio;
+    read.audioIsDefault = isDefault;
     return true;
 }
 
@@ -156,6 +175,11 @@ bool ReadStream(std::string_view line, SourceInfo& info) {
 void InputReport::Add(bool isInfo, std::string_view text) {
     if (ended_) return;
     if (!started_) {
+        if (text.starts_with(kGuessedLayout)) {
+            std::string_view rest;
+            if (const auto index = LeadingNumber<int>(text.substr(kGuessedLayout.size()), &rest))
+                guessedLayouts_.push_back(*index);
+        }
         started_ = isInfo && text.starts_with("Input #0, ");
         return;
     }
@@ -164,6 +188,11 @@ void InputReport::Add(bool isInfo, std::string_view text) {
         ended_ = true;
         return;
     }
+    if (text.starts_with(kTagIndent)) {
+        if (inTags_) AddTag(text);
+        return;
+    }
+    inTags_ = text.starts_with(kTagsStart);
     if (!text.starts_with(kStreamStart) && !text.starts_with(kDurationStart) && !text.starts_with("  Program "))
         return;
     if (lines_.size() == kMostLines) {
@@ -174,9 +203,26 @@ void InputReport::Add(bool isInfo, std::string_view text) {
     lines_.emplace_back(text);
 }
 
+// "    title           : My film"; a value that holds line breaks goes on
+// in lines without a name ("                    : second line"). FFmpeg
+// prints at most 255 characters of a value at a time and a carriage return
+// as a space, so a long or odd value may differ from the source's.
+void InputReport::AddTag(std::string_view line) {
+    const std::size_t colon = line.find(": ");
+    if (colon == std::string_view::npos) return;
+    std::string_view name = line.substr(kTagIndent.size(), colon - kTagIndent.size());
+    while (name.ends_with(' ')) name.remove_suffix(1);
+    const std::string_view value = line.substr(colon + 2);
+    if (name.empty() && !lastTag_.empty()) tags_[lastTag_] += "\n" + std::string(value);
+    if (name.empty()) return;
+    lastTag_ = name;
+    tags_[lastTag_] = value;
+}
+
 std::optional<SourceInfo> InputReport::Read() const {
     if (!started_ || !ended_ || tooLong_) return std::nullopt;
     SourceInfo info;
+    StreamsRead read;
     bool hasDuration = false;
     for (const std::string& line : lines_) {
         // Streams grouped under programs are indented deeper; ffprobe reads those.
@@ -186,11 +232,17 @@ std::optional<SourceInfo> InputReport::Read() const {
             if (!duration) return std::nullopt;
             info.durationSeconds = *duration;
             hasDuration = true;
-        } else if (!ReadStream(line, info)) {
+        } else if (!ReadStream(line, info, read)) {
             return std::nullopt;
         }
     }
     if (!hasDuration) return std::nullopt;
+    if (info.audio) {
+        const int index = info.audio->index;
+        info.audio->layoutKnown =
+            std::find(guessedLayouts_.begin(), guessedLayouts_.end(), index) == guessedLayouts_.end();
+    }
+    info.tags = tags_;
     return info;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,9 @@ namespace tavoclip {
 //     Duration: 00:00:30.03, start: 0.000000, bitrate: 503 kb/s
 //     Stream #0:0: Audio: mp3, 44100 Hz, stereo, fltp, 128 kb/s
 //     Stream #0:1: Video: flv1, yuv420p, 320x240, 400 kb/s, 25 fps, 25 tbr, 1k tbn
-// It tells what ffprobe would, so a conversion that is already running can
+// with the input's tags in a "  Metadata:" block before the length. Just
+// before it FFmpeg warns of each sound stream whose channels it had to guess
+// ("Guessed Channel Layout for Input Stream #0.0 : mono"). It tells what ffprobe would, so a conversion that is already running can
 // check its guessed options without starting another program.
 class InputReport {
 public:
@@ -33,10 +36,16 @@ public:
     std::optional<SourceInfo> Read() const;
 
 private:
+    void AddTag(std::string_view line);
+
     bool started_ = false;
     bool ended_ = false;
     bool tooLong_ = false;  // past kMostLines: not read for sure
+    bool inTags_ = false;  // inside the input's own "Metadata:" block
     std::vector<std::string> lines_;
+    std::map<std::string, std::string> tags_;
+    std::string lastTag_;
+    std::vector<int> guessedLayouts_;  // streams whose channel layout FFmpeg guessed
 };
 
 }  // namespace tavoclip

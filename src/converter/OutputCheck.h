@@ -35,6 +35,13 @@ double AllowedShortfall(double expectedSeconds);
 // otherwise one line that says what is wrong.
 std::string CheckWrittenOutput(const ExpectedOutput& expected, const WrittenOutput& written);
 
+// Whether the output is shorter than expected by more than AllowedShortfall.
+bool FellShort(const ExpectedOutput& expected, const WrittenOutput& written);
+
+// What the output must hold when the source's packets end at sourceEnd (on
+// its clock): no more than lies between the cut's start and that end.
+ExpectedOutput ExpectUpTo(ExpectedOutput expected, double sourceEnd, double cutStart);
+
 // Sound alone from a source with a picture, shorter than what was asked: the
 // sound may simply end before the picture does, or FFmpeg may have stopped
 // early. Only the sound's own span can tell which.

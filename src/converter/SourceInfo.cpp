@@ -44,35 +44,46 @@ void ReadSoundSpan(const QJsonObject& stream, double sourceStart, AudioStreamInf
     else if (taggedEnd > 0) audio.endSeconds = std::max(audio.startSeconds, taggedEnd - sourceStart);
 }
 
-// Packets read from the sound (and only the sound) show how far it reaches
-// at least, when the container does not say.
-void ReadSoundPackets(const QJsonArray& packets, double sourceStart, AudioStreamInfo& audio) {
+// The end of the last packet read, on the source's clock, of one stream or
+// (streamIndex -1) of all; 0 when none.
+double PacketsEnd(const QJsonArray& packets, double sourceStart, int streamIndex = -1) {
+    double reach = 0;
     for (const QJsonValue value : packets) {
         const QJsonObject packet = value.toObject();
+        if (streamIndex >= 0 && packet["stream_index"].toInt(-1) != streamIndex) continue;
         bool hasTime = false;
         const double time = packet["pts_time"].toString().toDouble(&hasTime);
         if (!hasTime) continue;
-        const double end = time + std::max(0.0, packet["duration_time"].toString().toDouble()) - sourceStart;
-        audio.endSeconds = std::max(audio.endSeconds, end);
+        reach = std::max(reach, time + std::max(0.0, packet["duration_time"].toString().toDouble()) - sourceStart);
     }
+    return reach;
 }
 
 bool IsCoverArt(const QJsonObject& stream) {
     return stream["disposition"].toObject()["attached_pic"].toInt() != 0;
 }
 
-void ReadStream(const QJsonObject& stream, double sourceStart, SourceInfo& info) {
-    const QString type = stream["codec_type"].toString();
-    const int index = stream["index"].toInt();
-    if (type == "video" && !info.video && !IsCoverArt(stream) && stream["width"].toInt() > 0) {
-        VideoStreamInfo video{index, stream["width"].toInt(), stream["height"].toInt(), 0, false};
-        SetFrameRates(video, ReadRate(stream["avg_frame_rate"].toString()), ReadRate(stream["r_frame_rate"].toString()),
-                      0.01);
-        info.video = video;
-    } else if (type == "audio" && !info.audio && stream["channels"].toInt() > 0) {
-        info.audio = AudioStreamInfo{index, stream["sample_rate"].toString().toInt(), stream["channels"].toInt()};
-        ReadSoundSpan(stream, sourceStart, *info.audio);
-    }
+bool IsDefault(const QJsonObject& stream) { return stream["disposition"].toObject()["default"].toInt() != 0; }
+
+// The first sound stream marked default is the one a player plays; without
+// such a mark, the first sound stream.
+void ReadAudio(const QJsonObject& stream, double sourceStart, int ordinal, bool& chosenIsDefault, SourceInfo& info) {
+    if (stream["channels"].toInt() <= 0 || (info.audio && (chosenIsDefault || !IsDefault(stream)))) return;
+    chosenIsDefault = IsDefault(stream);
+    info.audio = AudioStreamInfo{stream["index"].toInt(), stream["sample_rate"].toString().toInt(),
+                                 stream["channels"].toInt()};
+    info.audio->ordinal = ordinal;
+    const QString layout = stream["channel_layout"].toString();
+    info.audio->layoutKnown = !layout.isEmpty() && layout != "unknown";
+    ReadSoundSpan(stream, sourceStart, *info.audio);
+}
+
+void ReadVideo(const QJsonObject& stream, SourceInfo& info) {
+    if (info.video || IsCoverArt(stream) || stream["width"].toInt() <= 0) return;
+    VideoStreamInfo video{stream["index"].toInt(), stream["width"].toInt(), stream["height"].toInt(), 0, false};
+    SetFrameRates(video, ReadRate(stream["avg_frame_rate"].toString()), ReadRate(stream["r_frame_rate"].toString()),
+                  0.01);
+    info.video = video;
 }
 
 }  // namespace
@@ -91,14 +102,27 @@ std::optional<SourceInfo> ParseProbeOutput(const QByteArray& json) {
 
     SourceInfo info;
     double longestStream = 0;
-    const double sourceStart = root["format"].toObject()["start_time"].toString().toDouble();
+    const QJsonObject format = root["format"].toObject();
+    const double sourceStart = format["start_time"].toString().toDouble();
+    int audioOrdinal = 0;
+    bool audioIsDefault = false;
     for (const QJsonValue value : root["streams"].toArray()) {
         const QJsonObject stream = value.toObject();
-        ReadStream(stream, sourceStart, info);
+        const QString type = stream["codec_type"].toString();
+        if (type == "video") ReadVideo(stream, info);
+        if (type == "audio") ReadAudio(stream, sourceStart, audioOrdinal++, audioIsDefault, info);
         longestStream = std::max(longestStream, stream["duration"].toString().toDouble());
     }
-    if (info.audio) ReadSoundPackets(root["packets"].toArray(), sourceStart, *info.audio);
-    const double formatDuration = root["format"].toObject()["duration"].toString().toDouble();
+    info.packetsEndSeconds = PacketsEnd(root["packets"].toArray(), sourceStart);
+    // Packets read from the sound show how far it reaches at least, when the
+    // container does not say.
+    if (info.audio)
+        info.audio->endSeconds =
+            std::max(info.audio->endSeconds, PacketsEnd(root["packets"].toArray(), sourceStart, info.audio->index));
+    const QJsonObject tags = format["tags"].toObject();
+    for (auto tag = tags.begin(); tag != tags.end(); ++tag)
+        info.tags[tag.key().toStdString()] = tag.value().toString().toStdString();
+    const double formatDuration = format["duration"].toString().toDouble();
     info.durationSeconds = formatDuration > 0 ? formatDuration : longestStream;
     return info;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
+
+#include <time.h>
 
 #include <QByteArray>
 
@@ -23,15 +26,24 @@ struct AudioStreamInfo {
     // Only ffprobe tells; endSeconds is 0 when unknown.
     double startSeconds = 0;
     double endSeconds = 0;
+    int ordinal = 0;          // its place among the source's sound streams: FFmpeg's "0:a:N"
+    bool layoutKnown = true;  // false: FFmpeg knows the count of channels, not which they are
 };
 
-// What the converter needs to know of a source before choosing its options:
-// the first video stream that is a picture sequence (cover art does not
-// count), the first audio stream, and the length of the whole input.
+// What the converter needs to know of a source, gathered once and read by the
+// plan, the check of the output and the commit: the first video stream that
+// is a picture sequence (cover art does not count), the sound stream a player
+// would play (the first one marked default, else the first), the length the
+// container states, its tags and the file's own date.
 struct SourceInfo {
-    double durationSeconds = 0;  // 0 when unknown
+    double durationSeconds = 0;  // as the container states it; 0 when unknown
     std::optional<VideoStreamInfo> video;
     std::optional<AudioStreamInfo> audio;
+    std::map<std::string, std::string> tags;  // the container's own: title, creation_time, location...
+    // How far the packets ffprobe was asked to read reach, on the source's
+    // clock; 0 when none were read.
+    double packetsEndSeconds = 0;
+    std::optional<timespec> modified;  // the source file's modification time
 };
 
 // Sets framesPerSecond and variableRate from a stream's average and real

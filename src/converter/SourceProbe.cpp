@@ -47,9 +47,10 @@ void SourceProbe::Start() {
     });
     timeout_.start(timeoutMs_);
     QStringList arguments{"-v", "error", "-of", "json", "-show_format", "-show_streams"};
-    if (soundFrom_) {
-        arguments << "-select_streams" << "a:0" << "-show_entries" << "packet=pts_time,duration_time"
-                  << "-read_intervals" << QString("%1%+5").arg(*soundFrom_, 0, 'f', 3);
+    if (soundOrdinal_) arguments << "-select_streams" << QString("a:%1").arg(*soundOrdinal_);
+    if (packetsFrom_) {
+        arguments << "-show_entries" << "packet=stream_index,pts_time,duration_time"
+                  << "-read_intervals" << QString("%1%+5").arg(*packetsFrom_, 0, 'f', 3);
     }
     for (const std::string& option : SourceInputOptions()) arguments << QString::fromStdString(option);
     process_.start(ffprobe_, arguments << QString::fromLocal8Bit(url_));

@@ -27,10 +27,14 @@ public:
                 int timeoutMs = 20000);
     ~SourceProbe();
 
-    // Asks about the first sound stream alone, and reads its packets for a
-    // few seconds from `seconds` on: a sound whose length the container does
-    // not state then still shows how far it reaches at least.
-    void LookForSoundFrom(double seconds) { soundFrom_ = seconds; }
+    // Also reads the packets for a few seconds from `seconds` on: a source
+    // whose length the container does not state, or states wrongly, then
+    // still shows how far it really reaches. With soundOrdinal, of that
+    // sound stream alone ("0:a:N"), and only that stream is described.
+    void LookForPacketsFrom(double seconds, std::optional<int> soundOrdinal = std::nullopt) {
+        packetsFrom_ = seconds;
+        soundOrdinal_ = soundOrdinal;
+    }
 
     void Start();
 
@@ -46,7 +50,8 @@ private:
     QProcess process_;
     QByteArray messages_;  // the end of ffprobe's error messages
     QTimer timeout_;
-    std::optional<double> soundFrom_;
+    std::optional<double> packetsFrom_;
+    std::optional<int> soundOrdinal_;
     bool done_ = false;
 };
 

@@ -146,6 +146,13 @@ bool TemporaryOutput::Removed() const {
     return folderFd_ >= 0 && ::fstat(folderFd_, &info) == 0 && info.st_nlink == 0;
 }
 
+// Set through the private folder's descriptor, like everything else here.
+bool TemporaryOutput::SetModificationTime(const timespec& time) {
+    const timespec times[2] = {{0, UTIME_OMIT}, time};
+    if (folderFd_ < 0 || ::utimensat(folderFd_, fileName_.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) return Fail("");
+    return true;
+}
+
 std::string TemporaryOutput::Commit(bool replace) {
     if (!Close()) return "could not write the output: " + error_;
     // The mode is set on the file itself, opened inside the private folder,

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include <time.h>
+
 #include "DescriptorWriter.h"
 
 namespace tavoclip {
@@ -60,6 +62,10 @@ public:
     // Whether the private folder has been removed since Create (with the
     // output folder holding it, say): what was written there is gone.
     bool Removed() const;
+
+    // Gives the file a modification time (the source's, so that the output
+    // sorts with it); false with errorText() when that fails.
+    bool SetModificationTime(const timespec& time);
 
     // Moves the file to the final name with the permissions an ordinary new
     // file gets from the umask, and removes the private folder. Without

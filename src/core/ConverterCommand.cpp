@@ -1,5 +1,7 @@
 #include "ConverterCommand.h"
 
+#include <cstdio>
+
 namespace tavoclip {
 namespace {
 
@@ -50,10 +52,22 @@ void AppendFormatOptions(std::string_view optionsTemplate, const ConversionReque
     }
 }
 
+// Whole seconds as plain digits; an exact value to the millisecond, without
+// trailing zeros ("1.5", "2").
+std::string CutText(std::int32_t whole, const std::optional<double>& exact) {
+    if (!exact) return std::to_string(whole);
+    char text[48];
+    std::snprintf(text, sizeof text, "%.3f", *exact);
+    std::string result = text;
+    result.erase(result.find_last_not_of('0') + 1);
+    if (result.ends_with('.')) result.pop_back();
+    return result;
+}
+
 void AppendCut(const ConversionOptions& options, ConverterCommand& command) {
     if (!options.cutterOn()) return;
-    const std::string start = std::to_string(options.cutStartSeconds);
-    const std::string length = std::to_string(options.cutLengthSeconds);
+    const std::string start = CutText(options.cutStartSeconds, options.exactCutStart);
+    const std::string length = CutText(options.cutLengthSeconds, options.exactCutLength);
     command.text += " -ss " + start + " -t " + length;
     command.arguments.insert(command.arguments.end(), {"-ss", start, "-t", length});
 }

@@ -110,6 +110,13 @@ struct ConversionOptions {
     std::int16_t musicCutterEnabled = 0;
     std::int32_t cutStartSeconds = 0;
     std::int32_t cutLengthSeconds = 0;
+    // The cut to the millisecond, when it was given with a fraction of a
+    // second (the headless command's --cut; the dialog gives whole seconds
+    // and leaves these empty). The converter then receives them instead;
+    // the whole-second fields above keep their rounded values for the rest.
+    // Not stored in options.ini.
+    std::optional<double> exactCutStart = std::nullopt;
+    std::optional<double> exactCutLength = std::nullopt;
 
     bool soundOn() const { return completionSoundIndex == 0; }
     bool cutterOn() const { return musicCutterEnabled != 0; }

@@ -1,4 +1,5 @@
 #include "BatchCommandLine.h"
+#include "ConverterCommand.h"
 #include "RawText.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,8 @@ TEST(BatchCommandLineTest, CutTakesSecondsOrHoursMinutesSeconds) {
 
     EXPECT_EQ(ParseCutSeconds("2:30"), 150);
     EXPECT_EQ(ParseCutSeconds("0"), 0);
-    EXPECT_EQ(ParseCutSeconds("2.5"), 2);  // halves to the even neighbour
+    EXPECT_EQ(ParseCutSeconds("2.5"), 2.5);
+    EXPECT_EQ(ParseCutSeconds("1:01.25"), 61.25);
     for (const char* bad : {"", "-1", "1:x", "1::2", "1:2:3:4", "ten"}) EXPECT_EQ(ParseCutSeconds(bad), std::nullopt) << bad;
 
     // Both spellings; a later --cut replaces an earlier one.
@@ -82,6 +84,28 @@ TEST(BatchCommandLineTest, CutTakesSecondsOrHoursMinutesSeconds) {
     Parsed({"a.flv", "--cut=10"}, BatchAction::Refused);
     Parsed({"a.flv", "--cut", "10"}, BatchAction::Refused);
     Parsed({"a.flv", "--cut", "10", "0"}, BatchAction::Refused);
+}
+
+// A fraction of a second reaches the converter as given; whole seconds keep
+// the line the window writes.
+TEST(BatchCommandLineTest, CutKeepsFractionsOfASecond) {
+    struct Row {
+        const char* start;
+        const char* length;
+        const char* cutText;
+        std::int32_t progressSeconds;
+    };
+    for (const Row& row : {Row{"1.5", "2", " -ss 1.5 -t 2 ", 2}, Row{"0:01.250", "0.5", " -ss 1.25 -t 0.5 ", 1},
+                           Row{"3", "4.75", " -ss 3 -t 4.75 ", 5}, Row{"3.0", "4", " -ss 3 -t 4 ", 4}}) {
+        const BatchRequest request = Parsed({"a.flv", "--cut", row.start, row.length, "-f", "MP3"}).request();
+        ConversionRequest command;
+        command.sourcePath = "a.flv";
+        command.formatIndex = 6;
+        command.options = request.options;
+        EXPECT_NE(BuildConverterCommand(command, PathStyle::Posix).text.find(row.cutText), std::string::npos)
+            << row.start << " " << row.length;
+        EXPECT_EQ(request.options.cutLengthSeconds, row.progressSeconds) << row.length;
+    }
 }
 
 TEST(BatchCommandLineTest, HelpVersionAndListNeedNoPath) {

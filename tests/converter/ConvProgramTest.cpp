@@ -2,6 +2,7 @@
 // and checks the outputs with ffprobe.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,8 @@
 using namespace tavoclip;
 
 namespace {
+
+const QDateTime kPhoneFileTime(QDate(2015, 6, 1), QTime(10, 20, 30), Qt::UTC);
 
 struct ConvResult {
     int exitCode = -1;
@@ -140,6 +145,54 @@ protected:
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=1:duration=3", "-f", "lavfi", "-i",
                     "sine=frequency=440:sample_rate=44100:duration=3", "-c:v", "libx264", "-pix_fmt", "yuv420p",
                     "-c:a", "aac", path});
+        } else if (name == "phone.mov") {
+            // Tagged as a phone tags its clips, with last year's file date.
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=2", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=48000:duration=2", "-c:v", "libx264", "-pix_fmt", "yuv420p",
+                    "-c:a", "aac", "-metadata", "title=Été à Paris", "-metadata", "artist=Ann", "-metadata",
+                    "creation_time=2015-06-01T10:20:30Z", "-metadata", "location=+48.8577+002.2950/", path});
+            QFile file(path);
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(kPhoneFileTime, QFileDevice::FileModificationTime);
+        } else if (name == "two-sounds.mp4") {
+            // The second sound, at its own rate, is the one marked default.
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi", "-i",
+                    "sine=frequency=300:sample_rate=44100:duration=2", "-f", "lavfi", "-i",
+                    "sine=frequency=1000:sample_rate=48000:duration=2", "-map", "0", "-map", "1", "-map", "2",
+                    "-c:v", "mpeg4", "-c:a", "aac", "-disposition:a:0", "0", "-disposition:a:1", "default", path});
+        } else if (name == "speex.flv") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=15:duration=3", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=16000:duration=3", "-c:v", "flv", "-c:a", "libspeex", path});
+        } else if (name == "lying.flv" || name == "cut-off.flv") {
+            // 3 s whose header says 60 s, as a recorder that wrote it first
+            // leaves it; and the first half of a 10 s file, as a broken
+            // download leaves it.
+            const bool lying = name == "lying.flv";
+            const QString whole = path + ".whole.flv";
+            Ffmpeg({"-f", "lavfi", "-i", QString("testsrc=size=160x120:rate=25:duration=%1").arg(lying ? 3 : 10),
+                    "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=44100:duration=10", "-shortest", "-c:v",
+                    "flv", "-c:a", "libmp3lame", whole});
+            QByteArray bytes = ReadAll(whole);
+            if (lying) {
+                // onMetaData's "duration" is an AMF number: a 0 byte, then a big-endian double.
+                const qsizetype at = bytes.indexOf(QByteArray("duration\0", 9));
+                const double sixty = 60;
+                quint64 bits;
+                std::memcpy(&bits, &sixty, sizeof bits);
+                if (at >= 0) for (int i = 0; i < 8; ++i) bytes[at + 9 + i] = static_cast<char>(bits >> (56 - 8 * i));
+            } else {
+                bytes.truncate(bytes.size() / 2);
+            }
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+        } else if (name == "cut-off.mp4") {
+            // Its index, at the front, still lists what was lost.
+            const QString whole = path + ".whole.mp4";
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=10", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=10", "-c:v", "mpeg4", "-c:a", "aac", "-movflags",
+                    "faststart", whole});
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly)) file.write(ReadAll(whole).left(QFileInfo(whole).size() / 2));
         } else if (name == "timecode.mov") {
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi", "-i",
                     "sine=frequency=440:sample_rate=48000:duration=2", "-c:v", "prores_ks", "-c:a", "pcm_s16le",
@@ -163,6 +216,7 @@ struct FormatExpectation {
     const char* audioCodec;
     int sampleRate;  // 0: not fixed by the format
     int channels;
+    const char* keptTags;  // the phone clip's tags that ffprobe reads back from the output
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -170,26 +224,34 @@ void PrintTo(const FormatExpectation& expectation, std::ostream* os) {
     *os << kOutputFormats[static_cast<std::size_t>(expectation.format)].shortName;
 }
 
-class ConvFormatTest : public ConvProgramTest, public ::testing::WithParamInterface<FormatExpectation> {};
+class ConvFormatTest : public ConvProgramTest, public ::testing::WithParamInterface<FormatExpectation> {
+protected:
+    // The command line exactly as the window builds it for the format's
+    // default selections, with the built conv as the converter.
+    ConverterCommand DefaultLine(const QString& source) const {
+        const FormatChangeResult lists = ApplyFormatChange(GetParam().format);
+        ConversionRequest request;
+        request.programFolder = CONV_PROGRAM_FOLDER;
+        request.sourcePath = source.toStdString();
+        request.outputFolder = out_.path().toStdString();
+        request.formatIndex = GetParam().format;
+        request.videoBitrate = std::string(kVideoBitrates[lists.videoBitrateIndex]);
+        request.screenSize = std::string(kScreenSizes[lists.screenSizeIndex]);
+        request.audioBitrate = std::string(AudioBitrateList(lists.audioList)[lists.audioBitrateIndex]);
+        return BuildConverterCommand(request, PathStyle::Posix);
+    }
+    static ConvResult Run(const ConverterCommand& command) {
+        QStringList arguments;
+        for (std::size_t i = 1; i < command.arguments.size(); ++i)
+            arguments << QString::fromStdString(command.arguments[i]);
+        return RunConv(arguments, QString::fromStdString(command.arguments[0]));
+    }
+};
 
-// The command line exactly as the window builds it for the format's default
-// selections, with the built conv as the converter.
 TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
     const FormatExpectation expected = GetParam();
-    const FormatChangeResult lists = ApplyFormatChange(expected.format);
-    ConversionRequest request;
-    request.programFolder = CONV_PROGRAM_FOLDER;
-    request.sourcePath = Clip("flash.flv").toStdString();
-    request.outputFolder = out_.path().toStdString();
-    request.formatIndex = expected.format;
-    request.videoBitrate = std::string(kVideoBitrates[lists.videoBitrateIndex]);
-    request.screenSize = std::string(kScreenSizes[lists.screenSizeIndex]);
-    request.audioBitrate = std::string(AudioBitrateList(lists.audioList)[lists.audioBitrateIndex]);
-    const ConverterCommand command = BuildConverterCommand(request, PathStyle::Posix);
-    QStringList arguments;
-    for (std::size_t i = 1; i < command.arguments.size(); ++i) arguments << QString::fromStdString(command.arguments[i]);
-
-    const ConvResult result = RunConv(arguments, QString::fromStdString(command.arguments[0]));
+    const ConverterCommand command = DefaultLine(Clip("flash.flv"));
+    const ConvResult result = Run(command);
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
 
     const QJsonObject probe = Probe(QString::fromStdString(command.outputPath));
@@ -201,7 +263,9 @@ TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
     EXPECT_EQ(audio["codec_name"].toString().toStdString(), expected.audioCodec);
     if (*expected.videoCodec) {
         const std::string size = std::to_string(video["width"].toInt()) + "x" + std::to_string(video["height"].toInt());
-        EXPECT_EQ(size, request.screenSize);
+        const auto sizeOption = std::find(command.arguments.begin(), command.arguments.end(), "-s");
+        ASSERT_NE(sizeOption, command.arguments.end());
+        EXPECT_EQ(size, *(sizeOption + 1));
     }
     if (expected.sampleRate) {
         EXPECT_EQ(audio["sample_rate"].toString().toInt(), expected.sampleRate);
@@ -213,17 +277,43 @@ TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
     EXPECT_EQ(FolderEntries(out_.path()).size(), 1) << "no temporary file is left behind";
 }
 
+// The output keeps the source's file date in every format, and the tags
+// its container can hold. FFmpeg writes 3GP's title and artist as 3GPP
+// atoms that it does not read back, and ASF's shooting date into a header
+// field that it does not read back either.
+TEST_P(ConvFormatTest, KeepsTheSourcesTagsAndFileDate) {
+    const ConverterCommand command = DefaultLine(Clip("phone.mov"));
+    const ConvResult result = Run(command);
+    ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+    const QString output = QString::fromStdString(command.outputPath);
+    EXPECT_EQ(QFileInfo(output).lastModified(), kPhoneFileTime);
+
+    const QJsonObject tags = Probe(output)["format"].toObject()["tags"].toObject();
+    const std::map<QString, QString> wanted{{"title", "Été à Paris"}, {"artist", "Ann"},
+                                            {"creation_time", "2015-06-01T10:20:30"},
+                                            {"location", "+48.8577+002.2950/"}, {"date", "2015-06-01"}};
+    const QString kept = GetParam().keptTags;
+    for (const auto& [key, value] : wanted) {
+        EXPECT_EQ(tags[key].toString().startsWith(value), kept.split(',').contains(key))
+            << key.toStdString() << " = " << tags[key].toString().toStdString();
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllFormats, ConvFormatTest,
-                         ::testing::Values(FormatExpectation{0, "mpeg", "mpeg1video", "mp2", 0, 0},
-                                           FormatExpectation{1, "asf", "wmv2", "wmav2", 0, 0},
-                                           FormatExpectation{2, "mov", "h264", "aac", 0, 0},
-                                           FormatExpectation{3, "avi", "mpeg4", "mp3", 0, 0},
-                                           FormatExpectation{4, "mp4", "h264", "aac", 0, 0},
-                                           FormatExpectation{5, "3gp", "h263", "amr_nb", 8000, 1},
-                                           FormatExpectation{6, "mp3", "", "mp3", 0, 0},
-                                           FormatExpectation{7, "amr", "", "amr_nb", 8000, 1},
-                                           FormatExpectation{8, "asf", "", "wmav1", 0, 0},
-                                           FormatExpectation{9, "wav", "", "pcm_s16le", 0, 0}),
+                         ::testing::Values(FormatExpectation{0, "mpeg", "mpeg1video", "mp2", 0, 0, ""},
+                                           FormatExpectation{1, "asf", "wmv2", "wmav2", 0, 0, "title,artist,location"},
+                                           FormatExpectation{2, "mov", "h264", "aac", 0, 0,
+                                                             "title,artist,creation_time,location"},
+                                           FormatExpectation{3, "avi", "mpeg4", "mp3", 0, 0, "title,artist,date"},
+                                           FormatExpectation{4, "mp4", "h264", "aac", 0, 0,
+                                                             "title,artist,creation_time,location"},
+                                           FormatExpectation{5, "3gp", "h263", "amr_nb", 8000, 1,
+                                                             "creation_time,location"},
+                                           FormatExpectation{6, "mp3", "", "mp3", 0, 0,
+                                                             "title,artist,creation_time,location,date"},
+                                           FormatExpectation{7, "amr", "", "amr_nb", 8000, 1, ""},
+                                           FormatExpectation{8, "asf", "", "wmav1", 0, 0, "title,artist,location"},
+                                           FormatExpectation{9, "wav", "", "pcm_s16le", 0, 0, "title,artist,date"}),
                          [](const ::testing::TestParamInfo<FormatExpectation>& info) {
                              return std::string(kOutputFormats[info.param.format].shortName);
                          });
@@ -282,6 +372,73 @@ TEST_F(ConvProgramTest, LongSoundIsOneAmrStream) {
     const QJsonObject probe = Probe(Out("long.3gp"));
     EXPECT_EQ(StreamOf(probe, "audio")["codec_name"], "amr_nb");
     EXPECT_NEAR(StreamOf(probe, "audio")["duration"].toString().toDouble(), 30.04, 0.1);
+}
+
+// The sound a player would play is the one marked default, not the first.
+TEST_F(ConvProgramTest, ConvertsTheDefaultSound) {
+    for (const QString& name : {QString("two.mp3"), QString("two.mov"), QString("two.amr")}) {
+        const ConvResult result = RunConv({"-i", Clip("two-sounds.mp4"), "-y", Out(name)});
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+        // 1000 Hz crosses zero 2000 times a second, 300 Hz only 600.
+        QProcess measure;
+        measure.start("ffmpeg", {"-nostdin", "-hide_banner", "-i", Out(name), "-map", "0:a:0", "-af", "astats",
+                                 "-f", "null", "-"});
+        measure.waitForFinished(30000);
+        const QString log = QString::fromUtf8(measure.readAllStandardError());
+        const qsizetype at = log.indexOf("Zero crossings rate: ");
+        ASSERT_GE(at, 0) << log.toStdString();
+        const double crossingsPerSecond = log.mid(at + 21).section('\n', 0, 0).toDouble() *
+                                          StreamOf(Probe(Out(name)), "audio")["sample_rate"].toString().toDouble();
+        EXPECT_NEAR(crossingsPerSecond, 2000, 200) << name.toStdString();
+    }
+}
+
+// Flash's Speex sound names a count of channels and no layout; AAC needs one.
+TEST_F(ConvProgramTest, ConvertsSoundWithoutAChannelLayout) {
+    for (const QString& name : {QString("speex.mov"), QString("speex.mp4"), QString("speex.wma")}) {
+        const ConvResult result = RunConv({"-i", Clip("speex.flv"), "-y", Out(name)});
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+        EXPECT_EQ(StreamOf(Probe(Out(name)), "audio")["channels"].toInt(), 1) << name.toStdString();
+        EXPECT_NEAR(DurationOf(Probe(Out(name))), 3.0, 0.3) << name.toStdString();
+    }
+}
+
+// A header that states a wrong length, or a file cut off, is judged by what
+// the source really holds: that converts, and the last line says why the
+// output is shorter than the source claims.
+TEST_F(ConvProgramTest, ConvertsWhatASourceHoldsWhenItLiesAboutItsLength) {
+    struct Case {
+        const char* source;
+        const char* output;
+        double seconds;
+    };
+    for (const Case& c : {Case{"lying.flv", "lying.mp4", 3}, Case{"lying.flv", "lying.avi", 3},
+                          Case{"lying.flv", "lying.wav", 3}, Case{"cut-off.flv", "cut-off.mov", 5},
+                          Case{"cut-off.flv", "cut-off.wmv", 5}, Case{"cut-off.flv", "cut-off.amr", 5},
+                          Case{"cut-off.mp4", "cut-off.mp3", 5}, Case{"cut-off.mp4", "cut-off.avi", 5}}) {
+        SCOPED_TRACE(c.output);
+        const ConvResult result = RunConv({"-i", Clip(c.source), "-y", Out(c.output)});
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+        const QJsonObject probe = Probe(Out(c.output));
+        EXPECT_NEAR(DurationOf(probe), c.seconds, 0.6);
+        // Sound taken alone from an FLV may end before its picture; only a
+        // container that states the sound's own length shows it ended early.
+        if (!StreamOf(probe, "video").isEmpty() || QString(c.source).endsWith(".mp4")) {
+            EXPECT_TRUE(result.lastLine().contains("ends early")) << result.output.toStdString();
+        }
+    }
+    // Cut inside what the source holds, the cut is what counts.
+    const ConvResult cut = RunConv({"-i", Clip("lying.flv"), "-ss", "1.5", "-t", "1", "-y", Out("cut.mp4")});
+    ASSERT_EQ(cut.exitCode, 0) << cut.output.toStdString();
+    EXPECT_FALSE(cut.output.contains("ends early"));
+    EXPECT_NEAR(DurationOf(Probe(Out("cut.mp4"))), 1.0, 0.2);
+    // A cut that starts past what the source holds would give an empty file.
+    for (const QString& name : {QString("beyond.mp4"), QString("beyond.mp3")}) {
+        const ConvResult beyond = RunConv({"-i", Clip("lying.flv"), "-ss", "10", "-t", "5", "-y", Out(name)});
+        EXPECT_EQ(beyond.exitCode, 1) << beyond.output.toStdString();
+        EXPECT_TRUE(beyond.lastLine().contains("the start 10s lies beyond the end")) << beyond.output.toStdString();
+        EXPECT_FALSE(QFile::exists(Out(name)));
+    }
 }
 
 TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound) {

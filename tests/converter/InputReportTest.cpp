@@ -51,6 +51,7 @@ TEST(InputReportTest, ReadsTheFirstRealStreamsAndTheLength) {
     EXPECT_EQ(info->audio->index, 2);
     EXPECT_EQ(info->audio->sampleRate, 48000);
     EXPECT_EQ(info->audio->channels, 6);
+    EXPECT_EQ(info->tags, (std::map<std::string, std::string>{{"title", "first\n  Stream #0:9: Video: h264, 9x9, 5 fps"}}));
 }
 
 TEST(InputReportTest, VariableRatesAndUnnamedLayouts) {
@@ -112,6 +113,14 @@ TEST(InputReportTest, AgreesWithFfprobeOnRealFiles) {
                       QStringList{"-map", "0", "-map", "1", "-frames:v", "1", "-c:v", "mjpeg", "-disposition:v",
                                   "attached_pic"}},
         {"f.mp4", video("12", "176x144") + h264},
+        // The second sound is the default one; tags as a phone writes them.
+        {"h.mov", video("25", "320x240") + audio(44100, "mono") + audio(48000, "stereo") + h264 +
+                      QStringList{"-map", "0", "-map", "1", "-map", "2", "-c:a", "aac", "-disposition:a:0", "0",
+                                  "-disposition:a:1", "default", "-metadata", "title=Été: 2\nlines",
+                                  "-metadata", "com.apple.quicktime.location.ISO6709=+48.8577+002.2950/",
+                                  "-metadata", "creation_time=2015-06-01T10:20:30Z", "-movflags", "use_metadata_tags"}},
+        // Flash's Speex gives a count of channels and no layout.
+        {"i.flv", video("15", "160x120") + audio(16000, "mono") + QStringList{"-c:v", "flv", "-c:a", "libspeex"}},
     };
     int variableSources = 0;
     for (const auto& [name, arguments] : sources) {
@@ -146,6 +155,16 @@ TEST(InputReportTest, AgreesWithFfprobeOnRealFiles) {
         if (fromLog->audio) {
             EXPECT_EQ(fromLog->audio->sampleRate, fromProbe->audio->sampleRate);
             EXPECT_EQ(fromLog->audio->channels, fromProbe->audio->channels);
+            EXPECT_EQ(fromLog->audio->index, fromProbe->audio->index);
+            EXPECT_EQ(fromLog->audio->ordinal, fromProbe->audio->ordinal);
+            EXPECT_EQ(fromLog->audio->layoutKnown, fromProbe->audio->layoutKnown);
+        }
+        EXPECT_EQ(fromLog->tags, fromProbe->tags);
+        if (name == "h.mov") {
+            EXPECT_EQ(fromProbe->audio->ordinal, 1) << "the default sound";
+        }
+        if (name == "i.flv") {
+            EXPECT_FALSE(fromProbe->audio->layoutKnown);
         }
     }
     EXPECT_EQ(variableSources, 1) << "d.mp4 has a variable frame rate";

@@ -56,10 +56,12 @@ TEST(SourceInfoTest, PlacesTheSoundOnTheSourcesClock) {
     // No length at all (FLV): the packets read show how far it reaches.
     const auto flv = ParseProbeOutput(R"({"streams": [{"index": 1, "codec_type": "audio", "sample_rate": "22050",
         "channels": 1, "start_time": "0.000000"}], "format": {"start_time": "0.000000"},
-        "packets": [{"pts_time": "3.944000", "duration_time": "0.052000"}, {"pts_time": "N/A"},
-                    {"pts_time": "3.500000", "duration_time": "0.052000"}]})");
+        "packets": [{"stream_index": 1, "pts_time": "3.944000", "duration_time": "0.052000"},
+                    {"stream_index": 1, "pts_time": "N/A"}, {"stream_index": 0, "pts_time": "4.5"},
+                    {"stream_index": 1, "pts_time": "3.500000", "duration_time": "0.052000"}]})");
     ASSERT_TRUE(flv && flv->audio);
-    EXPECT_DOUBLE_EQ(flv->audio->endSeconds, 3.996);
+    EXPECT_DOUBLE_EQ(flv->audio->endSeconds, 3.996) << "the sound's own packets only";
+    EXPECT_DOUBLE_EQ(flv->packetsEndSeconds, 4.5) << "every packet read";
 
     // Nothing said, or nonsense: the end stays unknown.
     const auto bare = ParseProbeOutput(R"({"streams": [{"index": 0, "codec_type": "audio", "sample_rate": "8000",
