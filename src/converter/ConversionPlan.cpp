@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <span>
 
+#include "PictureShape.h"
 #include "SoundFilter.h"
 
 namespace tavoclip {
@@ -75,7 +76,6 @@ private:
     void AddInput(std::vector<std::string>& args) const;
     void AddVideo(std::vector<std::string>& args);
     void AddAudio(std::vector<std::string>& args);
-    std::optional<FrameSize> ChooseFrameSize();
     void AddMpeg1Rate(std::vector<std::string>& args);
     AudioSettings StartAudio() const;
     void LimitChannels(AudioSettings& audio, std::string_view codec);
@@ -116,19 +116,6 @@ void PlanBuilder::AddInput(std::vector<std::string>& args) const {
     args.insert(args.end(), {"-i", FfmpegFileUrl(request_.sourcePath)});
 }
 
-// The size to ask FFmpeg for, or nullopt to keep the source's own.
-std::optional<FrameSize> PlanBuilder::ChooseFrameSize() {
-    const FrameSize size = request_.frameSize.value_or(FrameSize{source_.video->width, source_.video->height});
-    // 4:2:0 video needs even sides.
-    const FrameSize even{std::max(2, size.width - size.width % 2), std::max(2, size.height - size.height % 2)};
-    if (!(even == size)) {
-        Note("frame size " + std::to_string(size.width) + "x" + std::to_string(size.height) +
-             " has an odd side: using " + std::to_string(even.width) + "x" + std::to_string(even.height));
-    }
-    if (!request_.frameSize && even == size) return std::nullopt;
-    return even;
-}
-
 void PlanBuilder::AddMpeg1Rate(std::vector<std::string>& args) {
     const double sourceRate = source_.video->framesPerSecond > 0 ? source_.video->framesPerSecond : 25;
     const FrameRate* best = &kMpeg1Rates[0];
@@ -146,8 +133,9 @@ void PlanBuilder::AddVideo(std::vector<std::string>& args) {
         args.push_back("-vn");
         return;
     }
-    const std::optional<FrameSize> newSize = ChooseFrameSize();
-    const FrameSize size = newSize.value_or(FrameSize{source_.video->width, source_.video->height});
+    const PictureShape shape = ChoosePictureShape(container_.fit, request_.frameSize, *source_.video);
+    for (const std::string& note : shape.notes) Note(note);
+    const FrameSize size = shape.frame.value_or(UprightSize(*source_.video));
     std::string codec(container_.videoCodec);
     if (container_.extension == ".3gp" &&
         std::find(kH263Sizes.begin(), kH263Sizes.end(), size) == kH263Sizes.end()) {
@@ -157,7 +145,8 @@ void PlanBuilder::AddVideo(std::vector<std::string>& args) {
     }
     args.insert(args.end(), {"-map", "0:V:0", "-c:v", codec});
     if (request_.videoBitrate) args.insert(args.end(), {"-b:v", std::to_string(*request_.videoBitrate)});
-    if (newSize) args.insert(args.end(), {"-s", std::to_string(size.width) + "x" + std::to_string(size.height)});
+    if (!shape.filter.empty()) args.insert(args.end(), {"-vf", shape.filter});
+    else if (shape.frame) args.insert(args.end(), {"-s", std::to_string(size.width) + "x" + std::to_string(size.height)});
     args.insert(args.end(), {"-pix_fmt", "yuv420p"});
     if (codec == "mpeg1video") AddMpeg1Rate(args);
 }
