@@ -97,6 +97,16 @@ std::optional<ProbeResult> AskFfprobe(const QString& ffprobe, const std::string&
     return probe;
 }
 
+// FFmpeg's description does not tell when the first picture comes; ffprobe
+// does, while the first run goes on. Only a source with picture and sound
+// converted without a cut can need it (see ConversionPlan).
+void AddPictureStart(const QString& ffprobe, const ConvRequest& request, SourceInfo& info, QEventLoop& loop,
+                     const std::function<bool()>& interrupted) {
+    if (!info.video || !info.audio || request.startSeconds) return;
+    const auto probe = AskFfprobe(ffprobe, request.sourcePath, loop, interrupted);
+    if (probe && probe->info && probe->info->video) info.video->startSeconds = probe->info->video->startSeconds;
+}
+
 // Where the sound lies on the source's clock, as far as ffprobe can tell
 // from the container and from the sound's packets just past `writtenUpTo`
 // (where the output's sound ended); nullopt when it cannot tell.
@@ -201,9 +211,10 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
     const ConversionPlan guess = BuildConversionPlan(request, container, TypicalSource(request), temporary.path());
     auto run = std::make_unique<ConversionRun>(tools, guess, amrFile, onRunDone);
     std::optional<ProbeResult> probe;
-    if (auto described = StartAndAwaitDescription(*run, loop, [&] { return result || stopSignal; }))
+    if (auto described = StartAndAwaitDescription(*run, loop, [&] { return result || stopSignal; })) {
+        AddPictureStart(tools.ffprobe, request, *described, loop, [&] { return stopSignal != 0; });
         probe = ProbeResult{std::move(described), {}};
-    else if (!stopSignal)
+    } else if (!stopSignal)
         probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, [&] { return stopSignal != 0; });
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (!probe->info) return Failure("cannot read the source " + Quoted(given.sourcePath) + ": " + probe->error);

@@ -29,6 +29,10 @@ constexpr std::array<FrameRate, 8> kMpeg1Rates{{{"24000/1001", 24000.0 / 1001},
                                                {"60000/1001", 60000.0 / 1001},
                                                {"60", 60}}};
 
+// The longest lead of the sound over the first picture that the output leaves
+// out (see PlanBuilder::PictureLead).
+constexpr double kLongestPictureLead = 0.25;
+
 // Sizes H.263 can code; any other size goes into 3GP as MPEG-4 Part 2.
 constexpr std::array<FrameSize, 5> kH263Sizes{{{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}}};
 
@@ -73,6 +77,7 @@ public:
 private:
     void Note(std::string text) { plan_.notes.push_back(std::move(text)); }
     std::string ChooseStreams();
+    double PictureLead() const;
     void AddInput(std::vector<std::string>& args) const;
     void AddVideo(std::vector<std::string>& args);
     void AddAudio(std::vector<std::string>& args);
@@ -92,6 +97,7 @@ private:
     ConversionPlan plan_;
     bool useVideo_ = false;
     bool useAudio_ = false;
+    double pictureLead_ = 0;  // seconds of sound before the first picture that the output leaves out
 };
 
 std::string PlanBuilder::ChooseStreams() {
@@ -107,12 +113,31 @@ std::string PlanBuilder::ChooseStreams() {
     return {};
 }
 
+// Where the first picture comes a little after the sound (an encoder's
+// priming shifted into the source, a camera's first key frame), the output
+// starts on that picture: its time 0 is the source's first picture, in
+// picture and sound alike, so that a player, which starts a picture on its
+// first frame, hears the sound where the source has it. Otherwise the first
+// picture would either be moved onto 0 or shown twice from there, and the
+// sound would come late by as much. A longer lead is kept (the first picture
+// is held from 0), and with a cut the cut's start is the output's 0.
+double PlanBuilder::PictureLead() const {
+    if (!useAudio_ || !source_.video || request_.startSeconds) return 0;
+    const double lead = source_.video->startSeconds;
+    return lead > 0 && lead <= kLongestPictureLead ? lead : 0;
+}
+
 void PlanBuilder::AddInput(std::vector<std::string>& args) const {
     // "info" for the description of the source, "level" to tell errors apart.
     args.insert(args.end(), {"-nostdin", "-hide_banner", "-loglevel", "level+info", "-y"});
     // -ss before -i seeks the input itself (fast), and FFmpeg then decodes
     // exactly from the start point; -t after -i counts output time.
     if (request_.startSeconds) args.insert(args.end(), {"-ss", std::to_string(*request_.startSeconds)});
+    if (pictureLead_ > 0) {
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "-%.6f", pictureLead_);
+        args.insert(args.end(), {"-itsoffset", seconds});
+    }
     args.insert(args.end(), {"-i", FfmpegFileUrl(request_.sourcePath)});
 }
 
@@ -242,7 +267,9 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
             break;
         case AudioEncoder::AmrNb: return;
     }
-    args.insert(args.end(), {"-map", "0:a:0", "-af", SoundFilter(encoder, audio.sampleRate), "-c:a",
+    const int sourceRate = source_.audio->sampleRate > 0 ? source_.audio->sampleRate : audio.sampleRate;
+    args.insert(args.end(), {"-map", "0:a:0", "-af",
+                             SoundFilter(encoder, audio.sampleRate, sourceRate, container_.muxer == "avi"), "-c:a",
                              std::string(FfmpegAudioCodec(encoder))});
     if (audio.bitrate) args.insert(args.end(), {"-b:a", std::to_string(audio.bitrate)});
     // Only what differs from the source is spelled out, so that the line for
@@ -267,7 +294,7 @@ void PlanBuilder::BuildPcm() {
     AddInput(args);
     if (request_.lengthSeconds) args.insert(args.end(), {"-t", std::to_string(*request_.lengthSeconds)});
     args.insert(args.end(), {"-map", "0:a:0", "-vn", "-sn", "-dn", "-af",
-                             SoundFilter(AudioEncoder::Pcm, AmrNbEncoder::kSampleRate),
+                             SoundFilter(AudioEncoder::Pcm, AmrNbEncoder::kSampleRate, 0, false),
                              "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "-flush_packets", "0", "pipe:1"});
 }
 
@@ -290,7 +317,9 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
         plan_.error = text;
         return plan_;
     }
-    const double remaining = std::max(0.0, source_.durationSeconds - request_.startSeconds.value_or(0));
+    pictureLead_ = PictureLead();
+    const double remaining =
+        std::max(0.0, source_.durationSeconds - request_.startSeconds.value_or(0) - pictureLead_);
     const double asked = request_.lengthSeconds ? std::min(*request_.lengthSeconds, remaining) : remaining;
     // FFmpeg's description gives the length of the whole source only: sound
     // alone may end before the picture does.
