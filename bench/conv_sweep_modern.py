@@ -13,7 +13,8 @@ wide, alpha, 10-bit).
 
 Each output is judged with ffprobe: container, codecs, frame size, exactly
 the streams of its format (one video where the format has video, one audio,
-nothing else, no rotation flag), length against what the source holds, and
+nothing else, no rotation flag; a taller than wide picture in a turned
+frame), length against what the source holds, and
 sync: when the sound becomes audible against the picture's start, compared
 with the source's own offset, within one output frame (40 ms for audio-only
 outputs, measured on the source's clock).
@@ -74,18 +75,20 @@ AV = ["-map", "0:v", "-map", "1:a"]
 # A command's last argument is its output; "{prev}" stands for the file the
 # previous command wrote. Facts: picture and sound spans in seconds on the
 # source's clock (None: no such stream).
-def S(kind, name, commands, picture=(0, 2), sound_span=(0, 2)):
-    return {"kind": kind, "name": name, "commands": commands, "picture": picture, "sound": sound_span}
+def S(kind, name, commands, picture=(0, 2), sound_span=(0, 2), upright=False):
+    """upright: the picture, turned as the source asks, is taller than wide."""
+    return {"kind": kind, "name": name, "commands": commands, "picture": picture, "sound": sound_span,
+            "upright": upright}
 
 
 SOURCES = [
     S("phone HEVC, rotated 90, AAC", "phone_hevc.mp4",
       [video("320x180", 30) + sound(48000) + ["-c:v", "libx265", "-preset", "ultrafast", "-x265-params",
                                              "log-level=none", "-tag:v", "hvc1", "-c:a", "aac", "tmp_hevc.mp4"],
-       ["-i", "{prev}", "-c", "copy", "-metadata:s:v:0", "rotate=90", "phone_hevc.mp4"]]),
+       ["-i", "{prev}", "-c", "copy", "-metadata:s:v:0", "rotate=90", "phone_hevc.mp4"]], upright=True),
     S("phone H.264, rotated 270, AAC", "phone_h264.mov",
       [video("320x180", 30) + sound(48000) + X264 + ["-c:a", "aac", "tmp_h264.mov"],
-       ["-i", "{prev}", "-c", "copy", "-metadata:s:v:0", "rotate=270", "phone_h264.mov"]]),
+       ["-i", "{prev}", "-c", "copy", "-metadata:s:v:0", "rotate=270", "phone_h264.mov"]], upright=True),
     S("camcorder MTS H.264/AC-3", "cam.MTS",
       [video("320x180", 25) + sound(48000) + X264 + ["-flags", "+ildct", "-c:a", "ac3", "-f", "mpegts",
                                                     "cam.MTS"]],
@@ -219,6 +222,9 @@ def judge(source, fmt, path):
         accepted = vcodecs | ({"mpeg4"} if ext == ".3gp" else set())
         if v.get("codec_name") not in accepted:
             problems.append(f"video codec {v.get('codec_name')}")
+        # A taller than wide picture turns the frame, except in a 3GP.
+        if source["upright"] and ext != ".3gp":
+            size = "x".join(reversed(size.split("x")))
         if f"{v.get('width')}x{v.get('height')}" != size:
             problems.append(f"size {v.get('width')}x{v.get('height')}")
         if any(d.get("rotation") for d in v.get("side_data_list", [])) or v.get("tags", {}).get("rotate"):

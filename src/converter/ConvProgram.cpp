@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include <QEventLoop>
 #include <QTimer>
@@ -201,6 +202,46 @@ std::string OutputFolderGone(const std::string& output, const TemporaryOutput& t
     return {};
 }
 
+// ffprobe's account of the source, asked for beside FFmpeg's first run.
+class ProbeBesideRun {
+public:
+    ProbeBesideRun(const QString& ffprobe, const std::string& sourcePath, QEventLoop& loop,
+                   std::function<bool()> interrupted)
+        : loop_(loop), interrupted_(std::move(interrupted)), prober_(ffprobe, sourcePath, [this](ProbeResult done) {
+              answer_ = std::move(done);
+              loop_.quit();
+          }) {}
+
+    void Start() {
+        if (!std::exchange(started_, true)) prober_.Start();
+    }
+
+    // The answer, once ffprobe has given it; nullopt when interrupted first.
+    std::optional<ProbeResult> Await() {
+        Start();
+        while (!answer_ && !interrupted_()) loop_.exec();
+        return answer_;
+    }
+
+private:
+    QEventLoop& loop_;
+    std::function<bool()> interrupted_;
+    std::optional<ProbeResult> answer_;
+    SourceProbe prober_;
+    bool started_ = false;
+};
+
+// FFmpeg's description does not tell when the first picture comes; ffprobe
+// does. Only a source with picture and sound converted without a cut can
+// need it (see ConversionPlan).
+bool NeedsPictureStart(const ConvRequest& request, const SourceInfo& info) {
+    return info.video && info.audio && !request.startSeconds;
+}
+
+void AddPictureStart(const std::optional<ProbeResult>& probe, SourceInfo& info) {
+    if (probe && probe->info && probe->info->video) info.video->startSeconds = probe->info->video->startSeconds;
+}
+
 }  // namespace
 
 ConvExit ConvProgram::Failure(const std::string& reason, ConvExit status) {
@@ -295,13 +336,20 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
         result = std::move(done);
         loop.quit();
     };
+    // ffprobe runs beside FFmpeg's first run when it may be needed to tell
+    // when the first picture comes; it answers for the description as well
+    // when that cannot be read.
+    ProbeBesideRun prober(tools.ffprobe, request.sourcePath, loop, [&] { return stopSignal != 0; });
+    if (!request.startSeconds) prober.Start();
     const ConversionPlan guess = BuildConversionPlan(request, container, TypicalSource(request), temporary.path());
     auto run = std::make_unique<ConversionRun>(tools, guess, amrFile, onRunDone);
     std::optional<ProbeResult> probe;
-    if (auto described = StartAndAwaitDescription(*run, loop, [&] { return result || stopSignal; }))
+    if (auto described = StartAndAwaitDescription(*run, loop, [&] { return result || stopSignal; })) {
+        if (NeedsPictureStart(request, *described)) AddPictureStart(prober.Await(), *described);
         probe = ProbeResult{std::move(described), {}};
-    else if (!stopSignal)
-        probe = AskFfprobe(tools.ffprobe, request.sourcePath, loop, [&] { return stopSignal != 0; });
+    } else if (!stopSignal) {
+        probe = prober.Await();
+    }
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (!probe->info) return Failure("cannot read the source " + Quoted(given.sourcePath) + ": " + probe->error);
     if (probe->info->durationSeconds > 0) console_.Duration(probe->info->durationSeconds);

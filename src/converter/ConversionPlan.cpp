@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <span>
 
+#include "PictureShape.h"
 #include "SoundFilter.h"
 #include "SourceConfinement.h"
 #include "TagArguments.h"
@@ -29,6 +30,10 @@ constexpr std::array<FrameRate, 8> kMpeg1Rates{{{"24000/1001", 24000.0 / 1001},
                                                {"50", 50},
                                                {"60000/1001", 60000.0 / 1001},
                                                {"60", 60}}};
+
+// The longest lead of the sound over the first picture that the output leaves
+// out (see PlanBuilder::PictureLead).
+constexpr double kLongestPictureLead = 0.25;
 
 // Sizes H.263 can code; any other size goes into 3GP as MPEG-4 Part 2.
 constexpr std::array<FrameSize, 5> kH263Sizes{{{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}}};
@@ -74,10 +79,10 @@ public:
 private:
     void Note(std::string text) { plan_.notes.push_back(std::move(text)); }
     std::string ChooseStreams();
+    double PictureLead() const;
     void AddInput(std::vector<std::string>& args) const;
     void AddVideo(std::vector<std::string>& args);
     void AddAudio(std::vector<std::string>& args);
-    std::optional<FrameSize> ChooseFrameSize();
     void AddMpeg1Rate(std::vector<std::string>& args);
     AudioSettings StartAudio() const;
     void LimitChannels(AudioSettings& audio, std::string_view codec);
@@ -95,6 +100,7 @@ private:
     ConversionPlan plan_;
     bool useVideo_ = false;
     bool useAudio_ = false;
+    double pictureLead_ = 0;  // seconds of sound before the first picture that the output leaves out
 };
 
 std::string PlanBuilder::ChooseStreams() {
@@ -110,6 +116,20 @@ std::string PlanBuilder::ChooseStreams() {
     return {};
 }
 
+// Where the first picture comes a little after the sound (an encoder's
+// priming shifted into the source, a camera's first key frame), the output
+// starts on that picture: its time 0 is the source's first picture, in
+// picture and sound alike, so that a player, which starts a picture on its
+// first frame, hears the sound where the source has it. Otherwise the first
+// picture would either be moved onto 0 or shown twice from there, and the
+// sound would come late by as much. A longer lead is kept (the first picture
+// is held from 0), and with a cut the cut's start is the output's 0.
+double PlanBuilder::PictureLead() const {
+    if (!useAudio_ || !source_.video || request_.startSeconds) return 0;
+    const double lead = source_.video->startSeconds;
+    return lead > 0 && lead <= kLongestPictureLead ? lead : 0;
+}
+
 void PlanBuilder::AddInput(std::vector<std::string>& args) const {
     // "info" for the description of the source, "level" to tell errors apart.
     args.insert(args.end(), {"-nostdin", "-hide_banner", "-loglevel", "level+info", "-y"});
@@ -118,20 +138,12 @@ void PlanBuilder::AddInput(std::vector<std::string>& args) const {
     if (request_.startSeconds) args.insert(args.end(), {"-ss", std::to_string(*request_.startSeconds)});
     const std::vector<std::string> confined = SourceInputOptions();
     args.insert(args.end(), confined.begin(), confined.end());
-    args.insert(args.end(), {"-i", FfmpegFileUrl(request_.sourcePath)});
-}
-
-// The size to ask FFmpeg for, or nullopt to keep the source's own.
-std::optional<FrameSize> PlanBuilder::ChooseFrameSize() {
-    const FrameSize size = request_.frameSize.value_or(FrameSize{source_.video->width, source_.video->height});
-    // 4:2:0 video needs even sides.
-    const FrameSize even{std::max(2, size.width - size.width % 2), std::max(2, size.height - size.height % 2)};
-    if (!(even == size)) {
-        Note("frame size " + std::to_string(size.width) + "x" + std::to_string(size.height) +
-             " has an odd side: using " + std::to_string(even.width) + "x" + std::to_string(even.height));
+    if (pictureLead_ > 0) {
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "-%.6f", pictureLead_);
+        args.insert(args.end(), {"-itsoffset", seconds});
     }
-    if (!request_.frameSize && even == size) return std::nullopt;
-    return even;
+    args.insert(args.end(), {"-i", FfmpegFileUrl(request_.sourcePath)});
 }
 
 void PlanBuilder::AddMpeg1Rate(std::vector<std::string>& args) {
@@ -151,8 +163,9 @@ void PlanBuilder::AddVideo(std::vector<std::string>& args) {
         args.push_back("-vn");
         return;
     }
-    const std::optional<FrameSize> newSize = ChooseFrameSize();
-    const FrameSize size = newSize.value_or(FrameSize{source_.video->width, source_.video->height});
+    const PictureShape shape = ChoosePictureShape(container_.fit, request_.frameSize, *source_.video);
+    for (const std::string& note : shape.notes) Note(note);
+    const FrameSize size = shape.frame.value_or(UprightSize(*source_.video));
     std::string codec(container_.videoCodec);
     if (container_.extension == ".3gp" &&
         std::find(kH263Sizes.begin(), kH263Sizes.end(), size) == kH263Sizes.end()) {
@@ -162,7 +175,8 @@ void PlanBuilder::AddVideo(std::vector<std::string>& args) {
     }
     args.insert(args.end(), {"-map", "0:V:0", "-c:v", codec});
     if (request_.videoBitrate) args.insert(args.end(), {"-b:v", std::to_string(*request_.videoBitrate)});
-    if (newSize) args.insert(args.end(), {"-s", std::to_string(size.width) + "x" + std::to_string(size.height)});
+    if (!shape.filter.empty()) args.insert(args.end(), {"-vf", shape.filter});
+    else if (shape.frame) args.insert(args.end(), {"-s", std::to_string(size.width) + "x" + std::to_string(size.height)});
     args.insert(args.end(), {"-pix_fmt", "yuv420p"});
     if (codec == "mpeg1video") AddMpeg1Rate(args);
 }
@@ -258,7 +272,9 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
             break;
         case AudioEncoder::AmrNb: return;
     }
-    args.insert(args.end(), {"-map", SoundMap(), "-af", SoundFilter(encoder, audio.sampleRate), "-c:a",
+    const int sourceRate = source_.audio->sampleRate > 0 ? source_.audio->sampleRate : audio.sampleRate;
+    args.insert(args.end(), {"-map", SoundMap(), "-af",
+                             SoundFilter(encoder, audio.sampleRate, sourceRate, container_.muxer == "avi"), "-c:a",
                              std::string(FfmpegAudioCodec(encoder))});
     if (audio.bitrate) args.insert(args.end(), {"-b:a", std::to_string(audio.bitrate)});
     // Only what differs from the source is spelled out, so that the line for
@@ -286,7 +302,7 @@ void PlanBuilder::BuildPcm() {
     AddInput(args);
     if (request_.lengthSeconds) args.insert(args.end(), {"-t", std::to_string(*request_.lengthSeconds)});
     args.insert(args.end(), {"-map", SoundMap(), "-vn", "-sn", "-dn", "-af",
-                             SoundFilter(AudioEncoder::Pcm, AmrNbEncoder::kSampleRate),
+                             SoundFilter(AudioEncoder::Pcm, AmrNbEncoder::kSampleRate, 0, false),
                              "-c:a", "pcm_s16le", "-ar", "8000", "-ac", "1", "-f", "s16le", "-flush_packets", "0", "pipe:1"});
 }
 
@@ -309,7 +325,9 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
         plan_.error = text;
         return plan_;
     }
-    const double remaining = std::max(0.0, source_.durationSeconds - request_.startSeconds.value_or(0));
+    pictureLead_ = PictureLead();
+    const double remaining =
+        std::max(0.0, source_.durationSeconds - request_.startSeconds.value_or(0) - pictureLead_);
     const double asked = request_.lengthSeconds ? std::min(*request_.lengthSeconds, remaining) : remaining;
     // FFmpeg's description gives the length of the whole source only: sound
     // alone may end before the picture does.

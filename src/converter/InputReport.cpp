@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace tavoclip {
 namespace {
@@ -17,6 +18,10 @@ constexpr std::string_view kTagIndent = "    ";
 // longer than this comes from no real FFmpeg, and keeping it all would let
 // such a program grow conv's memory without end.
 constexpr std::size_t kMostLines = 10000;
+// A stream's display matrix, among its side data:
+//     Side data:
+//       displaymatrix: rotation of -90.00 degrees
+constexpr std::string_view kRotationStart = "      displaymatrix: rotation of ";
 
 // Two frame rates this close are one rate printed twice: FFmpeg rounds both
 // to hundredths.
@@ -98,6 +103,29 @@ std::optional<double> Duration(std::string_view line) {
     return *hours * 3600.0 + *minutes * 60.0 + *seconds;
 }
 
+// Reads the pixel aspect out of the size's field, "320x240 [SAR 16:11 DAR
+// 16:9]"; FFmpeg leaves the brackets out when the source does not say.
+void ReadPixelAspect(std::string_view field, VideoStreamInfo& video) {
+    const std::size_t at = field.find("[SAR ");
+    if (at == std::string_view::npos) return;
+    std::string_view rest;
+    const auto width = LeadingNumber<int>(field.substr(at + 5), &rest);
+    if (!width || !rest.starts_with(':')) return;
+    const auto height = LeadingNumber<int>(rest.substr(1), &rest);
+    if (!height || *width <= 0 || *height <= 0) return;
+    video.pixelAspectWidth = *width;
+    video.pixelAspectHeight = *height;
+}
+
+// "-90.00 degrees" -> -90; nullopt for anything else, such as a turn with a
+// flip, which ffprobe then describes.
+std::optional<int> Rotation(std::string_view text) {
+    std::string_view rest;
+    const auto degrees = LeadingNumber<double>(text, &rest);
+    if (!degrees || !std::isfinite(*degrees) || rest != " degrees") return std::nullopt;
+    return static_cast<int>(std::lround(*degrees));
+}
+
 // Reads "flv1, yuv420p, 320x240, 25 fps, 25 tbr, 1k tbn" of video stream
 // index; leaves info.video empty for a stream without a picture size.
 void ReadVideo(int index, std::string_view description, SourceInfo& info) {
@@ -112,8 +140,12 @@ void ReadVideo(int index, std::string_view description, SourceInfo& info) {
             if (height && (rest.empty() || rest.starts_with(' '))) {
                 video.width = *width;
                 video.height = *height;
+                ReadPixelAspect(rest, video);
             }
         }
+        // The container's own pixel aspect, printed after the codec's when
+        // they differ, is the one FFmpeg uses.
+        if (field.starts_with("SAR ")) ReadPixelAspect("[" + std::string(field), video);
         average = Rate(field, " fps").value_or(average);
         real = Rate(field, " tbr").value_or(real);
     }
@@ -188,12 +220,14 @@ void InputReport::Add(bool isInfo, std::string_view text) {
         ended_ = true;
         return;
     }
-    if (text.starts_with(kTagIndent)) {
+    // A rotation line is indented like a tag but belongs to the picture.
+    if (text.starts_with(kTagIndent) && !text.starts_with(kRotationStart)) {
         if (inTags_) AddTag(text);
         return;
     }
     inTags_ = text.starts_with(kTagsStart);
-    if (!text.starts_with(kStreamStart) && !text.starts_with(kDurationStart) && !text.starts_with("  Program "))
+    if (!text.starts_with(kStreamStart) && !text.starts_with(kDurationStart) && !text.starts_with("  Program ") &&
+        !text.starts_with(kRotationStart))
         return;
     if (lines_.size() == kMostLines) {
         tooLong_ = true;
@@ -224,7 +258,15 @@ std::optional<SourceInfo> InputReport::Read() const {
     SourceInfo info;
     StreamsRead read;
     bool hasDuration = false;
+    bool inVideo = false;  // the last stream line read was the picture's
     for (const std::string& line : lines_) {
+        if (line.starts_with(kRotationStart)) {
+            const auto rotation = Rotation(std::string_view(line).substr(kRotationStart.size()));
+            if (!rotation) return std::nullopt;
+            if (inVideo) info.video->rotation = *rotation;
+            continue;
+        }
+        const bool hadVideo = info.video.has_value();
         // Streams grouped under programs are indented deeper; ffprobe reads those.
         if (line.starts_with("  Program ")) return std::nullopt;
         if (line.starts_with(kDurationStart)) {
@@ -235,6 +277,7 @@ std::optional<SourceInfo> InputReport::Read() const {
         } else if (!ReadStream(line, info, read)) {
             return std::nullopt;
         }
+        inVideo = !hadVideo && info.video.has_value();
     }
     if (!hasDuration) return std::nullopt;
     if (info.audio) {

@@ -9,16 +9,16 @@ namespace tavoclip {
 namespace {
 
 constexpr std::array<OutputContainer, 10> kContainers{{
-    {".mpg", "MPG", "mpeg", false, "mpeg1video", AudioEncoder::Mp2},
-    {".wmv", "WMV", "asf", false, "wmv2", AudioEncoder::Wma2},
-    {".mov", "MOV", "mov", false, "libx264", AudioEncoder::Aac},
-    {".avi", "AVI", "avi", false, "mpeg4", AudioEncoder::Lame},
-    {".mp4", "MP4", "mp4", false, "libx264", AudioEncoder::Aac},
-    {".3gp", "3GP", "3gp", false, "h263", AudioEncoder::AmrNb},
-    {".mp3", "MP3", "mp3", true, "", AudioEncoder::Lame},
-    {".amr", "AMR", "", true, "", AudioEncoder::AmrNb},
-    {".wma", "WMA", "asf", true, "", AudioEncoder::Wma2},
-    {".wav", "WAV", "wav", true, "", AudioEncoder::Pcm},
+    {".mpg", "MPG", "mpeg", false, "mpeg1video", AudioEncoder::Mp2, PictureFit::Bars},
+    {".wmv", "WMV", "asf", false, "wmv2", AudioEncoder::Wma2, PictureFit::PixelAspect},
+    {".mov", "MOV", "mov", false, "libx264", AudioEncoder::Aac, PictureFit::PixelAspect},
+    {".avi", "AVI", "avi", false, "mpeg4", AudioEncoder::Lame, PictureFit::PixelAspect},
+    {".mp4", "MP4", "mp4", false, "libx264", AudioEncoder::Aac, PictureFit::PixelAspect},
+    {".3gp", "3GP", "3gp", false, "h263", AudioEncoder::AmrNb, PictureFit::BarsAsChosen},
+    {".mp3", "MP3", "mp3", true, "", AudioEncoder::Lame, PictureFit::None},
+    {".amr", "AMR", "", true, "", AudioEncoder::AmrNb, PictureFit::None},
+    {".wma", "WMA", "asf", true, "", AudioEncoder::Wma2, PictureFit::None},
+    {".wav", "WAV", "wav", true, "", AudioEncoder::Pcm, PictureFit::None},
 }};
 
 std::string LowerCase(std::string_view text) {

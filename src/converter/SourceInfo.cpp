@@ -59,6 +59,36 @@ double PacketsEnd(const QJsonArray& packets, double sourceStart, int streamIndex
     return reach;
 }
 
+// "16:11" -> 16 and 11; nothing for "0:1", "N/A" and anything unreadable.
+void ReadPixelAspect(const QString& text, VideoStreamInfo& video) {
+    const QStringList parts = text.split(':');
+    bool widthOk = false;
+    bool heightOk = false;
+    const int width = parts.value(0).toInt(&widthOk);
+    const int height = parts.value(1).toInt(&heightOk);
+    if (parts.size() != 2 || !widthOk || !heightOk || width <= 0 || height <= 0) return;
+    video.pixelAspectWidth = width;
+    video.pixelAspectHeight = height;
+}
+
+// The display matrix's turn; older ffprobe gave it as a "rotate" tag only.
+int ReadRotation(const QJsonObject& stream) {
+    for (const QJsonValue value : stream["side_data_list"].toArray()) {
+        const QJsonObject sideData = value.toObject();
+        if (sideData.contains("rotation")) return sideData["rotation"].toInt();
+    }
+    return stream["tags"].toObject()["rotate"].toString().toInt();
+}
+
+// The facts about the picture's shape and start.
+void ReadPicture(const QJsonObject& stream, double sourceStart, VideoStreamInfo& video) {
+    ReadPixelAspect(stream["sample_aspect_ratio"].toString(), video);
+    video.rotation = ReadRotation(stream);
+    bool hasStart = false;
+    const double start = stream["start_time"].toString().toDouble(&hasStart);
+    video.startSeconds = hasStart ? std::max(0.0, start - sourceStart) : 0;
+}
+
 bool IsCoverArt(const QJsonObject& stream) {
     return stream["disposition"].toObject()["attached_pic"].toInt() != 0;
 }
@@ -78,15 +108,28 @@ void ReadAudio(const QJsonObject& stream, double sourceStart, int ordinal, bool&
     ReadSoundSpan(stream, sourceStart, *info.audio);
 }
 
-void ReadVideo(const QJsonObject& stream, SourceInfo& info) {
+void ReadVideo(const QJsonObject& stream, double sourceStart, SourceInfo& info) {
     if (info.video || IsCoverArt(stream) || stream["width"].toInt() <= 0) return;
     VideoStreamInfo video{stream["index"].toInt(), stream["width"].toInt(), stream["height"].toInt(), 0, false};
     SetFrameRates(video, ReadRate(stream["avg_frame_rate"].toString()), ReadRate(stream["r_frame_rate"].toString()),
                   0.01);
+    ReadPicture(stream, sourceStart, video);
     info.video = video;
 }
 
 }  // namespace
+
+FrameSize UprightSize(const VideoStreamInfo& video) {
+    const bool sideways = std::abs(video.rotation) % 180 == 90;
+    return sideways ? FrameSize{video.height, video.width} : FrameSize{video.width, video.height};
+}
+
+double DisplayAspect(const VideoStreamInfo& video) {
+    if (video.width <= 0 || video.height <= 0) return 1;
+    const double stored = static_cast<double>(video.width) * video.pixelAspectWidth /
+                          (static_cast<double>(video.height) * video.pixelAspectHeight);
+    return std::abs(video.rotation) % 180 == 90 ? 1 / stored : stored;
+}
 
 // Variable-rate sources report an odd real rate (such as 1000 fps for a
 // millisecond time base); the average is the better guide then.
@@ -109,7 +152,7 @@ std::optional<SourceInfo> ParseProbeOutput(const QByteArray& json) {
     for (const QJsonValue value : root["streams"].toArray()) {
         const QJsonObject stream = value.toObject();
         const QString type = stream["codec_type"].toString();
-        if (type == "video") ReadVideo(stream, info);
+        if (type == "video") ReadVideo(stream, sourceStart, info);
         if (type == "audio") ReadAudio(stream, sourceStart, audioOrdinal++, audioIsDefault, info);
         longestStream = std::max(longestStream, stream["duration"].toString().toDouble());
     }

@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 
+#include "ConvRequest.h"
+
 namespace tavoclip {
 
 struct VideoStreamInfo {
@@ -16,7 +18,24 @@ struct VideoStreamInfo {
     int height = 0;
     double framesPerSecond = 0;  // 0 when the source does not say
     bool variableRate = false;   // the frames do not come at one fixed rate
+    // The shape of one stored pixel, width:height; 1:1 when the source does
+    // not say.
+    int pixelAspectWidth = 1;
+    int pixelAspectHeight = 1;
+    // Degrees the source asks the stored picture to be turned by (its display
+    // matrix); FFmpeg turns the picture upright before any filter sees it.
+    int rotation = 0;
+    // When the first picture comes, in seconds after the source's start; only
+    // ffprobe tells, 0 otherwise.
+    double startSeconds = 0;
 };
+
+// The picture's size once FFmpeg has turned it upright.
+FrameSize UprightSize(const VideoStreamInfo& video);
+
+// Width over height of the picture as it is shown: upright, each pixel at
+// its own aspect.
+double DisplayAspect(const VideoStreamInfo& video);
 
 struct AudioStreamInfo {
     int index = 0;

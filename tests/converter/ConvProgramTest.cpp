@@ -193,6 +193,20 @@ protected:
                     "faststart", whole});
             QFile file(path);
             if (file.open(QIODevice::WriteOnly)) file.write(ReadAll(whole).left(QFileInfo(whole).size() / 2));
+        } else if (name == "phone.mp4") {
+            // A phone held upright: a 16:9 picture stored on its side. FFmpeg
+            // keeps the turn only when it copies the picture.
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x180:rate=25:duration=1", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=1", "-c:v", "libx264", "-pix_fmt", "yuv420p",
+                    "-c:a", "aac", path + ".flat.mp4"});
+            Ffmpeg({"-i", path + ".flat.mp4", "-c", "copy", "-metadata:s:v:0", "rotate=90", path});
+        } else if (name == "anamorphic.mkv") {
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=360x240:rate=25:duration=1,setsar=32/27", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=1", "-c:v", "mpeg4", "-c:a", "aac", path});
+        } else if (name == "odd.avi" || name == "tiny.avi") {
+            const QString size = name == "odd.avi" ? "101x75" : "2x2";
+            Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=" + size + ":rate=25:duration=1", "-f", "lavfi", "-i",
+                    "sine=frequency=440:sample_rate=44100:duration=1", "-c:v", "ffv1", "-c:a", "pcm_s16le", path});
         } else if (name == "timecode.mov") {
             Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi", "-i",
                     "sine=frequency=440:sample_rate=48000:duration=2", "-c:v", "prores_ks", "-c:a", "pcm_s16le",
@@ -202,6 +216,28 @@ protected:
         return path;
     }
     QString Out(const QString& name) const { return out_.path() + "/" + name; }
+
+    // The command line exactly as the window builds it for the format's
+    // default selections, with the built conv as the converter; `request`
+    // receives the selections.
+    ConverterCommand DefaultLine(int format, const QString& source, ConversionRequest& request) const {
+        const FormatChangeResult lists = ApplyFormatChange(format);
+        request.programFolder = CONV_PROGRAM_FOLDER;
+        request.sourcePath = source.toStdString();
+        request.outputFolder = out_.path().toStdString();
+        request.formatIndex = format;
+        request.videoBitrate = std::string(kVideoBitrates[lists.videoBitrateIndex]);
+        request.screenSize = std::string(kScreenSizes[lists.screenSizeIndex]);
+        request.audioBitrate = std::string(AudioBitrateList(lists.audioList)[lists.audioBitrateIndex]);
+        return BuildConverterCommand(request, PathStyle::Posix);
+    }
+
+    static ConvResult RunLine(const ConverterCommand& command) {
+        QStringList arguments;
+        for (std::size_t i = 1; i < command.arguments.size(); ++i)
+            arguments << QString::fromStdString(command.arguments[i]);
+        return RunConv(arguments, QString::fromStdString(command.arguments[0]));
+    }
 
     static QTemporaryDir* clips_;
     QTemporaryDir out_;
@@ -224,34 +260,13 @@ void PrintTo(const FormatExpectation& expectation, std::ostream* os) {
     *os << kOutputFormats[static_cast<std::size_t>(expectation.format)].shortName;
 }
 
-class ConvFormatTest : public ConvProgramTest, public ::testing::WithParamInterface<FormatExpectation> {
-protected:
-    // The command line exactly as the window builds it for the format's
-    // default selections, with the built conv as the converter.
-    ConverterCommand DefaultLine(const QString& source) const {
-        const FormatChangeResult lists = ApplyFormatChange(GetParam().format);
-        ConversionRequest request;
-        request.programFolder = CONV_PROGRAM_FOLDER;
-        request.sourcePath = source.toStdString();
-        request.outputFolder = out_.path().toStdString();
-        request.formatIndex = GetParam().format;
-        request.videoBitrate = std::string(kVideoBitrates[lists.videoBitrateIndex]);
-        request.screenSize = std::string(kScreenSizes[lists.screenSizeIndex]);
-        request.audioBitrate = std::string(AudioBitrateList(lists.audioList)[lists.audioBitrateIndex]);
-        return BuildConverterCommand(request, PathStyle::Posix);
-    }
-    static ConvResult Run(const ConverterCommand& command) {
-        QStringList arguments;
-        for (std::size_t i = 1; i < command.arguments.size(); ++i)
-            arguments << QString::fromStdString(command.arguments[i]);
-        return RunConv(arguments, QString::fromStdString(command.arguments[0]));
-    }
-};
+class ConvFormatTest : public ConvProgramTest, public ::testing::WithParamInterface<FormatExpectation> {};
 
 TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
     const FormatExpectation expected = GetParam();
-    const ConverterCommand command = DefaultLine(Clip("flash.flv"));
-    const ConvResult result = Run(command);
+    ConversionRequest request;
+    const ConverterCommand command = DefaultLine(expected.format, Clip("flash.flv"), request);
+    const ConvResult result = RunLine(command);
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
 
     const QJsonObject probe = Probe(QString::fromStdString(command.outputPath));
@@ -282,8 +297,9 @@ TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
 // atoms that it does not read back, and ASF's shooting date into a header
 // field that it does not read back either.
 TEST_P(ConvFormatTest, KeepsTheSourcesTagsAndFileDate) {
-    const ConverterCommand command = DefaultLine(Clip("phone.mov"));
-    const ConvResult result = Run(command);
+    ConversionRequest request;
+    const ConverterCommand command = DefaultLine(GetParam().format, Clip("phone.mov"), request);
+    const ConvResult result = RunLine(command);
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
     const QString output = QString::fromStdString(command.outputPath);
     EXPECT_EQ(QFileInfo(output).lastModified(), kPhoneFileTime);
@@ -316,6 +332,74 @@ INSTANTIATE_TEST_SUITE_P(AllFormats, ConvFormatTest,
                                            FormatExpectation{9, "wav", "", "pcm_s16le", 0, 0, "title,artist,date"}),
                          [](const ::testing::TestParamInfo<FormatExpectation>& info) {
                              return std::string(kOutputFormats[info.param.format].shortName);
+                         });
+
+struct PictureSource {
+    const char* clip;
+    double shownAspect;  // width over height as a player shows the source
+};
+
+void PrintTo(const PictureSource& source, std::ostream* os) { *os << source.clip; }
+
+// Width over height of what is not black in the first second of a picture.
+double ContentAspect(const QString& path) {
+    QProcess process;
+    process.start("ffmpeg", {"-nostdin", "-hide_banner", "-i", path, "-vf", "cropdetect=limit=0.1:round=2", "-f",
+                             "null", "-"});
+    process.waitForFinished(30000);
+    const QString log = QString::fromUtf8(process.readAllStandardError());
+    const QStringList crop = log.section("crop=", -1).section(QRegularExpression("\\s"), 0, 0).split(':');
+    return crop.size() == 4 && crop[1].toDouble() > 0 ? crop[0].toDouble() / crop[1].toDouble() : 0;
+}
+
+class ConvPictureTest : public ConvProgramTest,
+                        public ::testing::WithParamInterface<std::tuple<int, PictureSource>> {};
+
+// Each video format's default line on pictures of awkward shapes: stored on
+// their side, with oblong pixels, odd or tiny. The picture must be shown with
+// its own shape, upright (a taller than wide one in a turned frame), fill the
+// frame where the container can store the pixel aspect and sit between black
+// bars at square pixels where it cannot, and decode without a complaint.
+TEST_P(ConvPictureTest, ShowsThePictureWithItsOwnShape) {
+    const auto [format, source] = GetParam();
+    const std::string extension(kOutputFormats[static_cast<std::size_t>(format)].extension);
+    ConversionRequest request;
+    const ConverterCommand command = DefaultLine(format, Clip(source.clip), request);
+    const ConvResult result = RunLine(command);
+    ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
+
+    const QString output = QString::fromStdString(command.outputPath);
+    const QJsonObject video = StreamOf(Probe(output), "video");
+    const bool phone = extension == ".3gp";
+    const bool turned = !phone && source.shownAspect < 1;
+    EXPECT_EQ(video["width"].toInt(), phone ? 176 : turned ? 240 : 320);
+    EXPECT_EQ(video["height"].toInt(), phone ? 144 : turned ? 320 : 240);
+    EXPECT_FALSE(video["side_data_list"].isArray()) << "the picture is stored upright";
+    const QStringList pixel = video["sample_aspect_ratio"].toString("1:1").split(':');
+    const double pixelAspect = pixel.value(0).toDouble() / pixel.value(1, "1").toDouble();
+    if (phone || extension == ".mpg") {
+        EXPECT_DOUBLE_EQ(pixelAspect, 1.0);
+        EXPECT_NEAR(ContentAspect(output) / source.shownAspect, 1.0, 0.03);
+    } else {
+        EXPECT_NEAR(video["width"].toInt() * pixelAspect / video["height"].toInt() / source.shownAspect, 1.0, 0.01);
+    }
+    QProcess decode;
+    decode.start("ffmpeg", {"-nostdin", "-v", "error", "-i", output, "-f", "null", "-"});
+    decode.waitForFinished(30000);
+    EXPECT_EQ(decode.exitCode(), 0);
+    EXPECT_TRUE(decode.readAllStandardError().trimmed().isEmpty()) << "the output decodes without a complaint";
+}
+
+INSTANTIATE_TEST_SUITE_P(VideoFormatsAndShapes, ConvPictureTest,
+                         ::testing::Combine(::testing::Values(0, 1, 2, 3, 4, 5),
+                                            ::testing::Values(PictureSource{"phone.mp4", 9.0 / 16},
+                                                              PictureSource{"anamorphic.mkv", 16.0 / 9},
+                                                              PictureSource{"odd.avi", 101.0 / 75},
+                                                              PictureSource{"tiny.avi", 1.0})),
+                         [](const auto& info) {
+                             const std::string clip = std::get<1>(info.param).clip;
+                             return std::string(kOutputFormats[std::get<0>(info.param)].shortName) + "_" +
+                                    clip.substr(0, clip.find('.'));
                          });
 
 TEST_F(ConvProgramTest, PrintsWhatTheProgressReaderUnderstands) {

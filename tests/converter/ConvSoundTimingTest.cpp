@@ -9,7 +9,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -28,17 +31,19 @@ bool RunProgram(const QString& program, const QStringList& arguments, QString* o
     return done && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// The first picture's time on the file's own clock; 0 without a picture.
-double PictureStart(const QString& path) {
+// The first picture's time on the file's own clock; nullopt without a picture.
+std::optional<double> PictureStart(const QString& path) {
     QProcess process;
     process.start("ffprobe", {"-v", "error", "-of", "json", "-show_streams", "-select_streams", "v:0", path});
     process.waitForFinished(30000);
     const QJsonArray streams = QJsonDocument::fromJson(process.readAllStandardOutput())["streams"].toArray();
-    return streams.isEmpty() ? 0 : streams[0]["start_time"].toString().toDouble();
+    if (streams.isEmpty()) return std::nullopt;
+    return streams[0]["start_time"].toString().toDouble();
 }
 
 struct Heard {
     bool clean = false;          // decoded from its start to its end without a message
+    double firstSample = 0;      // the first decoded sample's time, on the file's own clock
     std::vector<double> starts;  // when the sound becomes audible, on the file's own clock
 };
 
@@ -63,6 +68,7 @@ Heard Listen(const QString& path) {
     const std::vector<double> frames = times("pts_time:");
     const std::vector<double> silenceStarts = times("silence_start: ");
     if (frames.empty()) return heard;
+    heard.firstSample = frames.front();
     if (silenceStarts.empty() || std::abs(silenceStarts.front() - frames.front()) > 0.03)
         heard.starts.push_back(frames.front());
     for (double end : times("silence_end: "))
@@ -100,9 +106,90 @@ TEST(ConvSoundTimingTest, WindowsMediaSoundIsHeardOnTime) {
 
         const Heard heard = Listen(output);
         EXPECT_TRUE(heard.clean) << c.output << " does not decode cleanly";
-        const double pictureStart = PictureStart(output);
+        const double pictureStart = PictureStart(output).value_or(0);
         ASSERT_EQ(heard.starts.size(), 2u) << c.output;
         EXPECT_NEAR(heard.starts[0] - pictureStart, 0.0, 0.04) << c.output;
         EXPECT_NEAR(heard.starts[1] - pictureStart, 1.0, 0.04) << c.output;
     }
 }
+
+namespace {
+
+// A beep from 1.0 to 1.3 s against a picture from 0 to 3 s at 25 fps.
+const QString kPicture = "testsrc=size=160x120:rate=25:duration=3";
+const QString kBeep = "aevalsrc='if(between(t,1,1.3),sin(2*PI*1000*t),0)':s=%1:d=3";
+
+// When the beep is first heard after the first picture, or after the first
+// sample where there is no picture.
+double BeepAfterStart(const QString& path) {
+    const Heard heard = Listen(path);
+    EXPECT_TRUE(heard.clean) << path.toStdString() << " does not decode cleanly";
+    if (heard.starts.empty()) return -1;
+    return heard.starts.front() - PictureStart(path).value_or(heard.firstSample);
+}
+
+struct TimedSource {
+    const char* name;
+    int sampleRate;
+    QStringList making;                       // FFmpeg's options for the source, after its two inputs
+    std::vector<std::pair<const char*, QStringList>> outputs;  // output name, conv options after "-i src -y"
+};
+
+void PrintTo(const TimedSource& source, std::ostream* os) { *os << source.name; }
+
+class ConvSoundOffsetTest : public ::testing::TestWithParam<TimedSource> {};
+
+const QStringList kVideoLine{"-b", "128k", "-s", "320x240", "-ab", "128k"};
+const QStringList kWmvLine{"-vcodec", "wmv2", "-acodec", "wmav2", "-b", "128k", "-s", "320x240", "-ab", "128k"};
+const QStringList k3gpLine{"-b", "128k", "-s", "176x144", "-acodec", "libamr_nb", "-ac", "1", "-ar", "8000",
+                           "-ab", "4.75k"};
+
+}  // namespace
+
+// Sources as Flash-era tools, a camera or a TV recorder leave them: the sound
+// after the picture by an encoder's priming, MP3 in AVI that has none
+// compensated, WMA that a decoder starts a frame in, a stream with two
+// programs. The beep must come as long after the first picture as in the
+// source: within a frame in a video format (a player starts the picture on
+// its first frame), within 25 ms in a sound format.
+TEST_P(ConvSoundOffsetTest, TheBeepComesAsLongAfterTheFirstPictureAsInTheSource) {
+    const TimedSource& row = GetParam();
+    QTemporaryDir folder;
+    const QString source = folder.filePath(row.name);
+    ASSERT_TRUE(RunProgram("ffmpeg", QStringList{"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", kPicture, "-f",
+                                                 "lavfi", "-i", kBeep.arg(row.sampleRate)} +
+                                         row.making + QStringList{source}));
+    const double expected = BeepAfterStart(source);
+    for (const auto& [name, options] : row.outputs) {
+        const QString output = folder.filePath(name);
+        QString log;
+        ASSERT_TRUE(RunProgram(CONV_PATH, QStringList{"-i", source, "-y"} + options + QStringList{output}, &log))
+            << log.toStdString();
+        const double tolerance = PictureStart(output) ? 0.04 : 0.025;
+        EXPECT_NEAR(BeepAfterStart(output), expected, tolerance) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, ConvSoundOffsetTest,
+    ::testing::Values(
+        TimedSource{"mp3.flv", 44100, {"-c:v", "flv", "-c:a", "libmp3lame"},
+                    {{"a.avi", kVideoLine}, {"a.mp3", {"-vn", "-ab", "128k"}}}},
+        TimedSource{"aac.flv", 44100, {"-c:v", "flv", "-c:a", "aac"}, {{"a.avi", kVideoLine}}},
+        TimedSource{"nellymoser.flv", 22050, {"-c:v", "flv", "-c:a", "nellymoser", "-ac", "1"},
+                    {{"a.avi", kVideoLine}, {"a.mp3", {"-vn", "-ab", "128k"}}}},
+        TimedSource{"speex.flv", 16000, {"-c:v", "flv", "-c:a", "libspeex", "-ac", "1"}, {{"a.avi", kVideoLine}}},
+        TimedSource{"xvid.avi", 44100, {"-c:v", "libxvid", "-c:a", "libmp3lame"}, {{"a.avi", kVideoLine}}},
+        TimedSource{"two-programs.ts", 48000,
+                    {"-map", "0:v", "-map", "1:a", "-map", "0:v", "-map", "1:a", "-c:v", "mpeg2video", "-c:a", "mp2",
+                     "-program", "title=A:st=0:st=1", "-program", "title=B:st=2:st=3"},
+                    {{"a.avi", kVideoLine}}},
+        TimedSource{"wma2.wmv", 44100, {"-c:v", "wmv2", "-c:a", "wmav2"},
+                    {{"a.mpg", kVideoLine}, {"a.wmv", kWmvLine}, {"a.mov", kVideoLine}, {"a.avi", kVideoLine},
+                     {"a.mp4", kVideoLine}, {"a.3gp", k3gpLine},
+                     {"a.amr", {"-vn", "-ar", "8000", "-ab", "4.75k", "-ac", "1"}}}}),
+    [](const ::testing::TestParamInfo<TimedSource>& info) {
+        std::string name = info.param.name;
+        std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+        return name;
+    });

@@ -132,7 +132,7 @@ TEST(ConversionPlanTest, ThreeGpUsesH263OnlyAtItsSizes) {
     request.frameSize = FrameSize{320, 240};
     const auto plan = Plan(request, Flv(15, 22050, 1));
     EXPECT_EQ(ValueOf(plan.encodeArguments, "-c:v"), "mpeg4");
-    EXPECT_EQ(ValueOf(plan.encodeArguments, "-s"), "320x240");
+    EXPECT_NE(ValueOf(plan.encodeArguments, "-vf").find("pad=320:240"), std::string::npos);
     EXPECT_TRUE(HasNote(plan, "H.263 cannot code 320x240"));
 }
 
@@ -210,4 +210,38 @@ TEST(ConversionPlanTest, TheTypicalSourcePlanFitsOrdinarySources) {
     silent.audio.reset();
     const ConvRequest mp4 = Request("/o.mp4");
     EXPECT_FALSE(SameProcesses(Plan(mp4, TypicalSource(mp4)), Plan(mp4, silent)));
+}
+
+// The output starts on the first picture only when that leaves out no more
+// than an encoder's priming of sound and no cut says where it starts; MP3 in
+// AVI starts past its encoder's priming, counted at the source's rate.
+TEST(ConversionPlanTest, SoundIsPlacedAgainstTheFirstPicture) {
+    struct Row {
+        const char* output;
+        double pictureStart;
+        bool cut;
+        int sourceRate;
+        const char* offset;    // "" for none
+        const char* firstPts;  // aresample's
+    };
+    for (const Row& row : {Row{"/o.mp4", 0.046, false, 44100, "-0.046000", "0"},
+                           Row{"/o.mp3", 0.025, false, 44100, "-0.025000", "0"},
+                           Row{"/o.mp4", 0.6, false, 44100, "", "0"},
+                           Row{"/o.mp4", 0.046, true, 44100, "", "0"},
+                           Row{"/o.avi", 0, false, 44100, "", "1105"},
+                           Row{"/o.avi", 0, false, 22050, "", "1105"},
+                           Row{"/o.avi", 0, false, 96000, "", "2210"}}) {
+        ConvRequest request = Request(row.output);
+        if (row.cut) request.startSeconds = 1;
+        SourceInfo source = Flv(25, row.sourceRate, 2);
+        source.durationSeconds = 3;
+        source.video->startSeconds = row.pictureStart;
+        const ConversionPlan plan = Plan(request, source);
+        SCOPED_TRACE(std::string(row.output) + " " + std::to_string(row.pictureStart));
+        EXPECT_EQ(ValueOf(plan.encodeArguments, "-itsoffset"), row.offset);
+        EXPECT_EQ(ValueOf(plan.encodeArguments, "-af"), std::string("aresample=async=1:first_pts=") + row.firstPts);
+        if (*row.offset) {
+            EXPECT_DOUBLE_EQ(plan.expected.seconds, 3 - row.pictureStart);
+        }
+    }
 }

@@ -80,6 +80,9 @@ TEST(InputReportTest, GivesNothingWhenUnsure) {
     EXPECT_FALSE(ReadReport(head + audio)) << "no length";
     EXPECT_FALSE(ReadReport(head + length + "[info]   Stream #0:0: Audio: mp3, 44100 Hz, 9.9(odd), fltp\n"));
     EXPECT_FALSE(ReadReport(head + length + "[info]   Program 1\n[info]     Stream #0:0: Audio: mp2, 48000 Hz, stereo\n"));
+    EXPECT_FALSE(ReadReport(head + length + "[info]   Stream #0:1: Video: h264, yuv420p, 320x240, 25 fps\n" +
+                            "[info]     Side data:\n[info]       displaymatrix: rotation of nan degrees\n"))
+        << "a turn that cannot be read";
 
     FfmpegLog log;
     InputReport report;
@@ -121,8 +124,14 @@ TEST(InputReportTest, AgreesWithFfprobeOnRealFiles) {
                                   "-metadata", "creation_time=2015-06-01T10:20:30Z", "-movflags", "use_metadata_tags"}},
         // Flash's Speex gives a count of channels and no layout.
         {"i.flv", video("15", "160x120") + audio(16000, "mono") + QStringList{"-c:v", "flv", "-c:a", "libspeex"}},
+        // A picture with oblong pixels, then the same stored on its side as a phone does.
+        {"k.mp4", video("25", "320x180") + h264 + QStringList{"-vf", "setsar=4/3"}},
+        {"l.mp4", {"-i", folder.filePath("k.mp4"), "-c", "copy", "-metadata:s:v:0", "rotate=270"}},
+        // The codec says 4:3 pixels, the container square ones.
+        {"m.mp4", {"-i", folder.filePath("f.mp4"), "-c", "copy", "-bsf:v", "h264_metadata=sample_aspect_ratio=4/3"}},
     };
     int variableSources = 0;
+    int turned = 0;
     for (const auto& [name, arguments] : sources) {
         const QString path = folder.filePath(name);
         QProcess make;
@@ -149,6 +158,10 @@ TEST(InputReportTest, AgreesWithFfprobeOnRealFiles) {
             EXPECT_EQ(fromLog->video->height, fromProbe->video->height);
             EXPECT_NEAR(fromLog->video->framesPerSecond, fromProbe->video->framesPerSecond, 0.006);
             EXPECT_EQ(fromLog->video->variableRate, fromProbe->video->variableRate);
+            EXPECT_EQ(fromLog->video->pixelAspectWidth, fromProbe->video->pixelAspectWidth);
+            EXPECT_EQ(fromLog->video->pixelAspectHeight, fromProbe->video->pixelAspectHeight);
+            EXPECT_EQ(fromLog->video->rotation, fromProbe->video->rotation);
+            turned += fromProbe->video->rotation != 0 && fromProbe->video->pixelAspectWidth == 4 ? 1 : 0;
             variableSources += fromProbe->video->variableRate ? 1 : 0;
         }
         ASSERT_EQ(fromLog->audio.has_value(), fromProbe->audio.has_value());
@@ -168,4 +181,5 @@ TEST(InputReportTest, AgreesWithFfprobeOnRealFiles) {
         }
     }
     EXPECT_EQ(variableSources, 1) << "d.mp4 has a variable frame rate";
+    EXPECT_EQ(turned, 1) << "l.mp4 is stored on its side with 4:3 pixels";
 }
