@@ -1,6 +1,9 @@
 #include "LinkLabel.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+
+#include "LinkLabelAccessible.h"
 
 namespace tavoclip {
 
@@ -14,6 +17,9 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
+    // Screen readers see a link with a press action, installed once.
+    static const bool accessible = (QAccessible::installFactory(&LinkLabelAccessible::Factory), true);
+    Q_UNUSED(accessible);
 }
 
 void LinkLabel::SetBold(bool bold)
@@ -23,6 +29,12 @@ void LinkLabel::SetBold(bool bold)
     QFont changed = font();
     changed.setBold(bold);
     setFont(changed);
+}
+
+void LinkLabel::Click()
+{
+    if (isEnabled())
+        emit clicked();
 }
 
 void LinkLabel::mouseMoveEvent(QMouseEvent* event)

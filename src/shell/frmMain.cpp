@@ -19,11 +19,14 @@
 
 #include "ApplyColorKey.h"
 #include "HotSpot.h"
+#include "KeepOnScreen.h"
 #include "LinkLabel.h"
 #include "MainButtonNames.h"
 #include "MainLabels.h"
 #include "MainShortcuts.h"
 #include "MainSkin.h"
+#include "NamedComboBox.h"
+#include "ProgressCaption.h"
 #include "RawText.h"
 #include "ScaleFormLayout.h"
 #include "SettingsStore.h"
@@ -87,7 +90,8 @@ frmMain::frmMain(MainWindowParts parts, QWidget* parent)
     ConnectDropDowns();
     NameMainButtons(spots_, {imgAdd_, imgRemove_, imgStart_});
     // The keyboard beside the mouse; owned by the window.
-    new MainShortcuts(*this, spots_, *imgRemove_, {LV_, cmbOF_, cmbBR_, cmbR_, cmbChannel_, txtPath_});
+    auto* keys = new MainShortcuts(*this, spots_, *imgRemove_, {LV_, cmbOF_, cmbBR_, cmbR_, cmbChannel_, txtPath_});
+    keys->BindRemoveAll(*this, spots_, [this] { parts_.operations.RemoveAll(); });
 }
 
 frmMain::~frmMain() = default;
@@ -128,6 +132,7 @@ void frmMain::BuildLists()
     LV_ = new SourceListView(this);
     Place(*LV_, ml::kList);
     LV_->setModel(model_.get());
+    LV_->setAccessibleName(QStringLiteral("Files to convert"));
     KeepPointer(*LV_);
 
     picText_ = new QWidget(this);
@@ -146,7 +151,8 @@ void frmMain::BuildLists()
     connect(model_.get(), &SourceListModel::emptyPromptUpdated, picText_, &QWidget::setVisible);
 
     const auto newList = [this](const QString& name, const QString& tip, const ml::TwipsRect& rect) {
-        auto* list = new QComboBox(this);
+        // Named by what it chooses, its tool tip, not by its current entry.
+        auto* list = new NamedComboBox(tip, this);
         list->setObjectName(name);
         list->setToolTip(tip);
         Place(*list, rect);
@@ -172,6 +178,7 @@ void frmMain::BuildLists()
     Place(*txtPath_, ml::kOutputFolder);
     txtPath_->setFont(TahomaFont(8.25));
     txtPath_->setToolTip(QStringLiteral("Select a Folder to Output"));
+    txtPath_->setAccessibleName(QStringLiteral("Output Folder"));
     KeepPointer(*txtPath_);
 }
 
@@ -219,6 +226,10 @@ void frmMain::BuildHotSpots()
     imgAdd_ = NewHotSpot(QStringLiteral("imgAdd"), ml::kOffscreenButton);
     imgRemove_ = NewHotSpot(QStringLiteral("imgRemove"), ml::kOffscreenButton);
     imgStart_ = NewHotSpot(QStringLiteral("imgStart"), ml::kOffscreenButton);
+    // Not for the user: hidden, so assistive technology does not offer them
+    // as buttons; their clicks still run.
+    for (HotSpot* hidden : {imgAdd_, imgRemove_, imgStart_})
+        hidden->hide();
 }
 
 void frmMain::BuildLabels()
@@ -264,9 +275,18 @@ void frmMain::ConnectHotSpots()
     connect(spots_.lblFeed, &LinkLabel::hovered, this, [this] { spots_.lblFeed->SetBold(true); });
     connect(spots_.lblFeed, &LinkLabel::clicked, this, [this] { parts_.operations.ShowFeedback(); });
     connect(lblWeb_, &LinkLabel::clicked, this, [this] { lblWeb_Click(); });
-    connect(imgAdd_, &HotSpot::clicked, this, [this] { parts_.operations.AddFiles(); });
-    connect(imgRemove_, &HotSpot::clicked, this, [this] { parts_.operations.RemoveSelected(); });
-    connect(imgStart_, &HotSpot::clicked, this, [this] { parts_.operations.StartBatch(); });
+    // The hidden buttons are never disabled by the batch, so they check it
+    // themselves: a removal or a second start during a batch would take the
+    // entry being converted.
+    const auto unlessBatch = [this](std::function<void(ShellOperations&)> operation) {
+        return [this, operation = std::move(operation)] {
+            if (!BatchRunning())
+                operation(parts_.operations);
+        };
+    };
+    connect(imgAdd_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::AddFiles));
+    connect(imgRemove_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::RemoveSelected));
+    connect(imgStart_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::StartBatch));
 }
 
 void frmMain::ConnectDropDowns()
@@ -309,8 +329,11 @@ void frmMain::Form_Load()
     ScaleWindowToScreen(*this, QStringLiteral("txtPath"));
     FitPopupToEntries(*cmbOF_);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred, but never partly off a screen smaller than the scaled window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(KeepOnScreen(QRect(available.center() - rect().center(), size()), available));
+    }
 }
 
 QString frmMain::DefaultOutputFolder() const
@@ -425,9 +448,11 @@ QString frmMain::AboutText() const
 void frmMain::imgHelp_Click()
 {
     const QString help = parts_.programFolder + QStringLiteral("/help.html");
-    // A missing help file shows nothing, rather than a viewer's error.
-    if (QFileInfo(help).isFile())
-        parts_.desktop.OpenUrl(QUrl::fromLocalFile(help));
+    // A missing help file shows nothing, rather than a viewer's error; a
+    // desktop with no program to show it says so instead of nothing.
+    if (QFileInfo(help).isFile() && !parts_.desktop.OpenUrl(QUrl::fromLocalFile(help)))
+        ShowMessage("No program to show web pages was found. The help page is " + help.toStdString() + ".",
+                    "Tavoclip", MessageIcon::Exclamation);
     spots_.imgHelp->ClearPicture();
 }
 
@@ -440,7 +465,9 @@ void frmMain::imgMin_Click()
 
 void frmMain::lblWeb_Click()
 {
-    parts_.desktop.OpenUrl(QUrl(kWebAddress));
+    if (!parts_.desktop.OpenUrl(QUrl(kWebAddress)))
+        ShowMessage("No program to show web pages was found. The address is " + kWebAddress.toStdString() + ".",
+                    "Tavoclip", MessageIcon::Exclamation);
 }
 
 void frmMain::imgExit_Click()
@@ -534,6 +561,7 @@ void frmMain::SetProgressBarWidth(float twips)
     const int width = qRound(full * share);
     imgPB_->setVisible(width > 0);
     imgPB_->resize(width, imgPB_->height());
+    lblPB_->SetValue(qRound(share * 100));
 }
 
 void frmMain::SetProgressCaption(const std::string& caption)
@@ -543,7 +571,7 @@ void frmMain::SetProgressCaption(const std::string& caption)
 
 SourceListControls frmMain::ListControls()
 {
-    return {this, LV_, picText_, lblText_, txtPath_};
+    return {this, LV_, picText_, lblText_, txtPath_, &parts_.messages};
 }
 
 void frmMain::SetOutputFolderText(const QString& folder)

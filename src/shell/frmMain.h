@@ -26,6 +26,7 @@ namespace tavoclip {
 
 class HotSpot;
 class LinkLabel;
+class ProgressCaption;
 class SettingsStore;
 class ShellDesktop;
 class ShellOperations;
@@ -147,7 +148,7 @@ private:
     QLineEdit* txtPath_ = nullptr;
     QLineEdit* txtAction_ = nullptr;
     QLabel* imgPB_ = nullptr;
-    QLabel* lblPB_ = nullptr;
+    ProgressCaption* lblPB_ = nullptr;
     QLabel* lblVersion_ = nullptr;
     LinkLabel* lblWeb_ = nullptr;
     HotSpot* imgAdd_ = nullptr;
