@@ -11,6 +11,7 @@
 #include "COMDLG.h"
 #include "CanberraSoundPlayer.h"
 #include "DOSOutputs.h"
+#include "DesktopIdentity.h"
 #include "DesktopFolderOpener.h"
 #include "DesktopShell.h"
 #include "DockProgress.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv)
     }
 
     const QString programFolder = QCoreApplication::applicationDirPath();
+    DesktopIdentity::Apply(QStringLiteral(TAVOCLIP_DESKTOP_ID), programFolder);
     // An installed copy keeps its settings in the user's configuration folder.
     SettingsStore settings(ProgramPaths::ForCurrentUser(programFolder));
     ConversionOptions options;
@@ -111,7 +113,7 @@ int main(int argc, char** argv)
     messages.SetParent(&mainWindow);
     desktop.SetDialogParent(&mainWindow);
     QtFileDialogs fileDialogs;
-    COMDLG comdlg(fileDialogs, programFolder);
+    COMDLG comdlg(fileDialogs, COMDLG::DefaultStartFolder());
     SourceListActions sourceActions(queue, pump, comdlg, mainWindow.ListControls(),
                                     [&mainWindow] { return mainWindow.DefaultOutputFolder(); });
     operations.SetSourceActions(&sourceActions);
