@@ -155,6 +155,9 @@ void frmMain::BuildLists()
         auto* list = new NamedComboBox(tip, this);
         list->setObjectName(name);
         list->setToolTip(tip);
+        // The skin's condensed face, as in the folder field: the longest
+        // format names fit beside the drop-down button in it.
+        list->setFont(TahomaFont(8.25));
         Place(*list, rect);
         KeepPointer(*list);
         return list;
@@ -205,7 +208,7 @@ void frmMain::BuildHotSpots()
     spots_.imgConvert->SetDisabledVeil(QColor(246, 249, 250, 120));
     for (HotSpot* button : spots_.imgToolbar)
         if (button != nullptr)
-            button->SetDisabledVeil(QColor(246, 249, 250, 170));
+            button->SetDisabledVeil(MainSkin::ToolbarBand(170));
     for (HotSpot* word : spots_.imgMenu)
         word->SetDisabledVeil(QColor(24, 76, 82, 170));
 
@@ -273,7 +276,12 @@ void frmMain::ConnectHotSpots()
     connect(spots_.imgConvert, &HotSpot::pressed, spots_.imgConvert, &HotSpot::ClearPicture);
     connect(spots_.imgConvert, &HotSpot::clicked, this, [this] { parts_.operations.StartBatch(); });
     connect(spots_.lblFeed, &LinkLabel::hovered, this, [this] { spots_.lblFeed->SetBold(true); });
-    connect(spots_.lblFeed, &LinkLabel::clicked, this, [this] { parts_.operations.ShowFeedback(); });
+    connect(spots_.lblFeed, &LinkLabel::clicked, this, [this] {
+        parts_.operations.ShowFeedback();
+        // The pointer left the link for the modal form; no move over the
+        // background told the link so.
+        spots_.lblFeed->SetBold(false);
+    });
     connect(lblWeb_, &LinkLabel::clicked, this, [this] { lblWeb_Click(); });
     // The hidden buttons are never disabled by the batch, so they check it
     // themselves: a removal or a second start during a batch would take the

@@ -1,8 +1,12 @@
+#include <algorithm>
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include "FocusMark.h"
@@ -180,6 +184,17 @@ TEST_F(MainWindowKeyboardTest, SmallControlsShowAllTheirText)
 {
     EXPECT_EQ(Control("txtPath").toolTip(), "Select a Folder to Output");
 
+    // Every format's name fits the list's text field left of the drop-down
+    // button laid over the list.
+    auto& formats = Control<QComboBox>("cmbOF");
+    QStyleOptionComboBox option;
+    option.initFrom(&formats);
+    const QRect field =
+        formats.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &formats);
+    const int room = std::min(field.right(), Spot("picButtonOF").geometry().left() - formats.x()) - field.left();
+    for (int i = 0; i < formats.count(); ++i)
+        EXPECT_LE(formats.fontMetrics().horizontalAdvance(formats.itemText(i)), room) << formats.itemText(i).toStdString();
+
     auto& feedback = Control<LinkLabel>("lblFeed");
     feedback.SetBold(true);
     EXPECT_LE(feedback.fontMetrics().horizontalAdvance(feedback.text()), feedback.width()) << "bold text clipped";
@@ -189,7 +204,6 @@ TEST_F(MainWindowKeyboardTest, SmallControlsShowAllTheirText)
     const QImage disabled = feedback.grab().toImage();
     EXPECT_NE(enabled, disabled) << "a disabled link must look disabled";
 
-    auto& formats = Control<QComboBox>("cmbOF");
     ActiveWindow();
     formats.showPopup();
     const QFontMetrics metrics(formats.view()->font());
