@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -25,6 +26,7 @@
 #include "MainLabels.h"
 #include "MainShortcuts.h"
 #include "MainSkin.h"
+#include "MainWindowAccessible.h"
 #include "NamedComboBox.h"
 #include "ProgressCaption.h"
 #include "RawText.h"
@@ -79,6 +81,9 @@ frmMain::frmMain(MainWindowParts parts, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
+    // Screen readers see only the controls that are shown; installed once.
+    static const bool accessible = (QAccessible::installFactory(&MainWindowAccessible::Factory), true);
+    Q_UNUSED(accessible);
     setMouseTracking(true);
     twipsPerPixel_ = PlatformTwipsPerPixel(*this);
     resize(TwipsToPixels(ml::kClientWidth), TwipsToPixels(ml::kClientHeight));
@@ -230,7 +235,8 @@ void frmMain::BuildHotSpots()
     imgRemove_ = NewHotSpot(QStringLiteral("imgRemove"), ml::kOffscreenButton);
     imgStart_ = NewHotSpot(QStringLiteral("imgStart"), ml::kOffscreenButton);
     // Not for the user: hidden, so assistive technology does not offer them
-    // as buttons; their clicks still run.
+    // as buttons (MainWindowAccessible leaves them out); their clicks still
+    // run.
     for (HotSpot* hidden : {imgAdd_, imgRemove_, imgStart_})
         hidden->hide();
 }

@@ -174,8 +174,17 @@ TEST_F(MainWindowKeyboardTest, ControlsAreNamedByTheirRole)
         QAccessibleActionInterface::pressAction());
     EXPECT_EQ(operations.calls, std::vector<std::string>{"ShowFeedback"});
 
-    for (const char* hidden : {"imgAdd", "imgRemove", "imgStart"})
-        EXPECT_TRUE(QAccessible::queryAccessibleInterface(&Spot(hidden))->state().invisible) << hidden;
+    // The window offers only what is shown: not the hidden buttons, nor the
+    // hidden command box.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&Window());
+    QStringList offered;
+    for (int i = 0; i < window->childCount(); ++i) {
+        EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+        offered << window->child(i)->object()->objectName();
+    }
+    EXPECT_TRUE(offered.contains("imgConvert"));
+    for (const char* hidden : {"imgAdd", "imgRemove", "imgStart", "txtAction"})
+        EXPECT_FALSE(offered.contains(hidden)) << hidden;
 }
 
 // The output folder's tool tip, the bold "Feedback" link, its disabled look
