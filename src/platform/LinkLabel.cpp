@@ -7,8 +7,14 @@
 
 namespace tavoclip {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent)
 {
+    // Screen readers see a link with a press action, installed once and
+    // before the text is set: a screen reader told of the text would ask for
+    // the label's interface at once and keep Qt's plain one.
+    static const bool accessible = (QAccessible::installFactory(&LinkLabelAccessible::Factory), true);
+    Q_UNUSED(accessible);
+    setText(text);
     setMouseTracking(true);
     // A press that this label ignores (it is disabled) must not reach the
     // window's background, where it would start a window drag.
@@ -17,9 +23,6 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    // Screen readers see a link with a press action, installed once.
-    static const bool accessible = (QAccessible::installFactory(&LinkLabelAccessible::Factory), true);
-    Q_UNUSED(accessible);
 }
 
 void LinkLabel::SetBold(bool bold)

@@ -8,10 +8,13 @@
 
 namespace tavoclip {
 
-ProgressCaption::ProgressCaption(const QString& text, QWidget* parent) : QLabel(text, parent)
+ProgressCaption::ProgressCaption(const QString& text, QWidget* parent) : QLabel(parent)
 {
+    // Installed once and before the text is set, for the reason LinkLabel
+    // gives.
     static const bool accessible = (QAccessible::installFactory(&ProgressCaptionAccessible::Factory), true);
     Q_UNUSED(accessible);
+    setText(text);
 }
 
 void ProgressCaption::SetValue(int percent)
