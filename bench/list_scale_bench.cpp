@@ -38,7 +38,7 @@ class FixedFolderDialogs final : public FileDialogs {
 public:
     explicit FixedFolderDialogs(QString folder) : folder_(std::move(folder)) {}
     QString OpenFile(QWidget*, const OpenFileRequest&) override { return {}; }
-    QString ExistingFolder(QWidget*, const QString&) override { return folder_; }
+    QString ExistingFolder(QWidget*, const QString&, const QString&) override { return folder_; }
 
 private:
     QString folder_;

@@ -2,11 +2,11 @@
 # program and the tests need, when they are missing and we may install them.
 tavoclip_packages=(
   g++ cmake ninja-build pkg-config libgtest-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libxcb1-dev
   ffmpeg libopencore-amrnb-dev libcanberra-dev
   xvfb xauth x11-utils xdotool openbox desktop-file-utils fonts-dejavu-core python3 python3-fusepy fuse3
   appstream dpkg-dev file parallel
-  openbox dbus dbus-x11
+  openbox icewm dbus dbus-x11
 )
 
 ensure_packages() {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "BringToFront.h"
+#include "DesktopIdentity.h"
 #include "ProgramPaths.h"
 #include "TempFileCleanup.h"
 #include "frmOptions.h"
@@ -32,7 +33,7 @@ MainApplication::MainApplication(const QString& programFolder)
                               // A converter still running goes on by itself
                               // and finishes its file.
                               [] { QCoreApplication::quit(); }}),
-      comdlg_(fileDialogs_, programFolder),
+      comdlg_(fileDialogs_, COMDLG::DefaultStartFolder()),
       sourceActions_(queue_, pump_, comdlg_, window_.ListControls(), [this] { return window_.DefaultOutputFolder(); }),
       runner_(launcher_, window_),
       launcherEntry_(QStringLiteral(TAVOCLIP_DESKTOP_ID)),
@@ -44,6 +45,7 @@ MainApplication::MainApplication(const QString& programFolder)
           AppendLaunchPaths(paths);
       })
 {
+    DesktopIdentity::Apply(QStringLiteral(TAVOCLIP_DESKTOP_ID), programFolder);
     messages_.SetParent(&window_);
     desktop_.SetDialogParent(&window_);
     ConnectBatch();

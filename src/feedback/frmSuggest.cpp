@@ -11,13 +11,15 @@ namespace tavoclip {
 
 namespace {
 
-QLineEdit* NewField(QWidget* parent, const QString& name, const QRect& twips, int maxLength, const QString& toolTip)
+QLineEdit* NewField(QWidget* parent, const QString& name, const QRect& twips, int maxLength, const QString& toolTip,
+                    const QString& accessibleName)
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setGeometry(twips);
     field->setMaxLength(maxLength);
     field->setToolTip(toolTip);
+    field->setAccessibleName(accessibleName);
     return field;
 }
 
@@ -56,11 +58,11 @@ void frmSuggest::BuildFields()
 {
     // Created in tab order: name, e-mail, comment.
     txtName_ = NewField(this, QStringLiteral("txtName"), FromTwips(1650, 750, 2115, 315), kNameLength,
-                        QStringLiteral("Your Name"));
+                        QStringLiteral("Your Name"), tr("Your Name"));
     txtEMail_ = NewField(this, QStringLiteral("txtEMail"), FromTwips(1650, 1140, 2115, 315), kEMailLength,
-                         QStringLiteral("Email"));
+                         QStringLiteral("Email"), tr("E-mail"));
     txtComment_ = NewField(this, QStringLiteral("txtComment"), FromTwips(1650, 1530, 2835, 315), kCommentLength,
-                           QString());
+                           QString(), tr("Comment"));
     setTabOrder(txtName_, txtEMail_);
     setTabOrder(txtEMail_, txtComment_);
 
@@ -87,6 +89,7 @@ void frmSuggest::BuildButtons()
     connect(imgSend_, &HotSpot::clicked, this, &frmSuggest::imgSend_Click);
     connect(imgBack_, &HotSpot::clicked, this, &frmSuggest::imgBack_Click);
     connect(imgExit_, &HotSpot::clicked, this, &frmSuggest::imgExit_Click);
+    SetKeyButtons(imgSend_, imgBack_);
 }
 
 void frmSuggest::Command1_Click()

@@ -1,21 +1,28 @@
 #include "BackgroundDrag.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 
 #include "BeginWindowDrag.h"
+#include "EndWindowDrag.h"
 
 namespace tavoclip {
 
-BackgroundDrag::BackgroundDrag(QWidget& window, HandOff handOff)
-    : window_(window), handOff_(handOff ? std::move(handOff) : HandOff(&BeginWindowDrag))
+BackgroundDrag::BackgroundDrag(QWidget& window, HandOff handOff, CallOff callOff)
+    : window_(window),
+      handOff_(handOff ? std::move(handOff) : HandOff(&BeginWindowDrag)),
+      callOff_(callOff ? std::move(callOff) : CallOff(&EndWindowDrag))
 {
 }
 
 void BackgroundDrag::Press(const QMouseEvent& event)
 {
-    if (event.button() == Qt::LeftButton)
-        grip_ = event.globalPosition().toPoint() - window_.pos();
+    if (event.button() != Qt::LeftButton)
+        return;
+    pressed_ = event.globalPosition().toPoint();
+    grip_ = pressed_ - window_.pos();
+    handedOver_ = false;
 }
 
 void BackgroundDrag::Move(const QMouseEvent& event)
@@ -27,14 +34,20 @@ void BackgroundDrag::Move(const QMouseEvent& event)
         grip_.reset();
         return;
     }
+    // Still a click: the pointer has not gone the drag distance.
+    const QPoint travel = event.globalPosition().toPoint() - pressed_;
+    if (travel.manhattanLength() < QApplication::startDragDistance())
+        return;
     // The event's screen and window positions both come from the window
     // system with the event, so their difference is where the window really
     // is, whatever the toolkit has recorded so far.
     const QPoint origin = (event.globalPosition() - event.position()).toPoint();
     if (handOff_(window_, origin)) {
         // The window system drags until the release, which this window will
-        // not see; nothing after it belongs to this gesture.
+        // not see once it has the pointer; nothing after it belongs to this
+        // gesture.
         grip_.reset();
+        handedOver_ = true;
         return;
     }
     window_.move(event.globalPosition().toPoint() - *grip_);
@@ -42,8 +55,15 @@ void BackgroundDrag::Move(const QMouseEvent& event)
 
 void BackgroundDrag::Release(const QMouseEvent& event)
 {
-    if (event.button() == Qt::LeftButton)
-        grip_.reset();
+    if (event.button() != Qt::LeftButton)
+        return;
+    grip_.reset();
+    if (handedOver_) {
+        // Released before the window system took the pointer: it would wait
+        // for a release that has already happened.
+        handedOver_ = false;
+        callOff_(window_);
+    }
 }
 
 }  // namespace tavoclip

@@ -19,7 +19,8 @@ bool FromKeyboard(Qt::FocusReason reason)
 
 }  // namespace
 
-FocusMark::FocusMark(QWidget& window) : QWidget(&window)
+FocusMark::FocusMark(QWidget& window, const QColor& colour)
+    : QWidget(&window), colour_(colour.isValid() ? colour : skin_palette::kAccent)
 {
     setObjectName(QStringLiteral("focusMark"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -74,7 +75,7 @@ void FocusMark::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(skin_palette::kAccent, 2));
+    painter.setPen(QPen(colour_, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
 }

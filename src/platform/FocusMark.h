@@ -15,7 +15,9 @@ class FocusMark : public QWidget {
     Q_OBJECT
 public:
     // A child of window, laid over its controls; it never takes the pointer.
-    explicit FocusMark(QWidget& window);
+    // colour must stand out from the skin around the controls: the accent
+    // on the main window's light body, a light colour on a dark panel.
+    explicit FocusMark(QWidget& window, const QColor& colour = QColor());
 
     // Marks target whenever it gets the focus from the keyboard.
     void Track(QWidget& target);
@@ -30,6 +32,7 @@ private:
     void Surround(QWidget& target);
 
     QPointer<QWidget> target_;
+    QColor colour_;
 };
 
 }  // namespace tavoclip

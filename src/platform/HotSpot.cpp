@@ -45,7 +45,7 @@ void HotSpot::SetRestPicture(const QPixmap& picture)
     SetPicture(picture);
 }
 
-void HotSpot::SetDisabledVeil(const QColor& veil)
+void HotSpot::SetDisabledVeil(const QBrush& veil)
 {
     disabledVeil_ = veil;
     update();
@@ -56,8 +56,10 @@ void HotSpot::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (!picture_.isNull())
         painter.drawPixmap(QPoint(0, 0), picture_);
-    if (!isEnabled() && disabledVeil_.isValid())
+    if (!isEnabled() && disabledVeil_.style() != Qt::NoBrush) {
+        painter.setBrushOrigin(-pos());
         painter.fillRect(rect(), disabledVeil_);
+    }
 }
 
 void HotSpot::mouseMoveEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
@@ -24,8 +25,9 @@ public:
     void ClearPicture();
     void SetRestPicture(const QPixmap& picture);
     // Drawn over the skin while the hot spot is disabled, so a button that
-    // ignores the pointer also looks it. None by default.
-    void SetDisabledVeil(const QColor& veil);
+    // ignores the pointer also looks it. None by default. A gradient is given
+    // in the parent's coordinates, so it can follow the skin beneath.
+    void SetDisabledVeil(const QBrush& veil);
     // What a click does, from the keyboard or assistive technology: emits
     // clicked() unless the hot spot is disabled.
     void Click();
@@ -52,7 +54,7 @@ protected:
 private:
     QPixmap picture_;
     QPixmap restPicture_;
-    QColor disabledVeil_;
+    QBrush disabledVeil_;
     bool leftPressed_ = false;
 };
 

@@ -1,11 +1,20 @@
 #include "LinkLabel.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
+
+#include "LinkLabelAccessible.h"
 
 namespace tavoclip {
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent)
 {
+    // Screen readers see a link with a press action, installed once and
+    // before the text is set: a screen reader told of the text would ask for
+    // the label's interface at once and keep Qt's plain one.
+    static const bool accessible = (QAccessible::installFactory(&LinkLabelAccessible::Factory), true);
+    Q_UNUSED(accessible);
+    setText(text);
     setMouseTracking(true);
     // A press that this label ignores (it is disabled) must not reach the
     // window's background, where it would start a window drag.
@@ -23,6 +32,12 @@ void LinkLabel::SetBold(bool bold)
     QFont changed = font();
     changed.setBold(bold);
     setFont(changed);
+}
+
+void LinkLabel::Click()
+{
+    if (isEnabled())
+        emit clicked();
 }
 
 void LinkLabel::mouseMoveEvent(QMouseEvent* event)

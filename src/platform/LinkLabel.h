@@ -14,6 +14,9 @@ public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
     void SetBold(bool bold);
+    // What a click does, from the keyboard or assistive technology: emits
+    // clicked() unless the link is disabled.
+    void Click();
     bool isBold() const { return font().bold(); }
 
 signals:

@@ -1,11 +1,14 @@
 #include "SkinnedDialog.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include "ApplyColorKey.h"
+#include "FocusMark.h"
 #include "HotSpot.h"
+#include "KeepOnScreen.h"
 #include "SkinCanvas.h"
 
 namespace tavoclip {
@@ -44,8 +47,44 @@ HotSpot* SkinnedDialog::AddHotSpot(const QString& name, const QRect& twips, cons
     spot->setAccessibleName(caption);
     spot->setAccessibleDescription(toolTip.isEmpty() ? caption : toolTip);
     spot->setCursor(Qt::PointingHandCursor);
+    // Reached by Tab but not taken by a click, so the mouse works as before.
+    spot->setFocusPolicy(Qt::TabFocus);
     connect(spot, &HotSpot::hovered, spot, [this, spot, lightName] { spot->SetPicture(pictures_.Picture(lightName)); });
     return spot;
+}
+
+void SkinnedDialog::SetKeyButtons(HotSpot* defaultButton, HotSpot* backButton)
+{
+    defaultButton_ = defaultButton;
+    backButton_ = backButton;
+}
+
+void SkinnedDialog::keyPressEvent(QKeyEvent* event)
+{
+    // A focused hot spot takes Return and Space itself; what arrives here
+    // comes from a control that left the key unused.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    HotSpot* button = !plain ? nullptr
+                      : enter ? defaultButton_
+                      : event->key() == Qt::Key_Escape ? backButton_
+                                                        : nullptr;
+    if (button == nullptr) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    button->Click();
+}
+
+void SkinnedDialog::MarkKeyboardFocus()
+{
+    // White on the dark panel, as visible as the main window's accent frame
+    // on its light body.
+    focusMark_ = new FocusMark(*this, Qt::white);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != focusMark_ && (child->focusPolicy() & Qt::TabFocus))
+            focusMark_->Track(*child);
 }
 
 void SkinnedDialog::paintEvent(QPaintEvent*)
@@ -86,10 +125,11 @@ void SkinnedDialog::showEvent(QShowEvent* event)
     if (centred_)
         return;
     centred_ = true;
+    MarkKeyboardFocus();
     if (const QScreen* display = screen()) {
         QRect frame = geometry();
         frame.moveCenter(display->availableGeometry().center());
-        move(frame.topLeft());
+        move(KeepOnScreen(frame, display->availableGeometry()));
     }
 }
 

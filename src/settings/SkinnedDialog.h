@@ -6,12 +6,14 @@
 #include "BackgroundDrag.h"
 #include "PictureStore.h"
 
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QShowEvent;
 
 namespace tavoclip {
 
+class FocusMark;
 class HotSpot;
 
 // The frame shared by the small skinned dialogs: a fixed client area painted
@@ -20,6 +22,11 @@ class HotSpot;
 // from pictures held in memory. Moving the pointer over the bare background
 // hands the gesture to the window system as a drag and then clears every
 // hover picture, since no hot spot reports the pointer leaving it.
+//
+// The keyboard reaches every control and button by Tab, framed by a focus
+// mark that stands out from the dark panel. Return or Space presses the
+// focused button; Return in a field, list or check box (where it means
+// nothing else) presses the default button; Escape presses Back.
 class SkinnedDialog : public QDialog {
     Q_OBJECT
 
@@ -39,6 +46,9 @@ protected:
     HotSpot* AddHotSpot(const QString& name, const QRect& twips, const QString& toolTip, const QString& lightName,
                         const QString& caption);
 
+    // The buttons Return and Escape press when the focus is not on a button.
+    void SetKeyButtons(HotSpot* defaultButton, HotSpot* backButton);
+
     // Restores the plain look of every hot spot; runs after each background
     // move.
     virtual void ResetHoverPictures() = 0;
@@ -48,14 +58,20 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void MarkKeyboardFocus();
+
     bool OnBareBackground(const QMouseEvent& event) const;
 
     QImage skin_;
     PictureStore pictures_;
     bool centred_ = false;
     BackgroundDrag drag_;
+    HotSpot* defaultButton_ = nullptr;
+    HotSpot* backButton_ = nullptr;
+    FocusMark* focusMark_ = nullptr;
 };
 
 }  // namespace tavoclip

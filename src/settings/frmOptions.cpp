@@ -10,6 +10,7 @@
 
 #include "DialogSkin.h"
 #include "HotSpot.h"
+#include "NamedComboBox.h"
 #include "NumberText.h"
 #include "ScaleFormLayout.h"
 #include "SettingsStore.h"
@@ -27,12 +28,14 @@ struct FieldPlace {
     int left;
     int top;
     int width;
+    const char* accessibleName;  // what the skin's words around it say
 };
 
 // txtFromH, txtFromM, txtFromS, txtToH, txtToM, txtToS in twips; all 270 high.
 constexpr FieldPlace kTimeFields[6] = {
-    {"txtFromH", 1410, 1270, 285}, {"txtFromM", 2400, 1270, 465}, {"txtFromS", 3450, 1270, 645},
-    {"txtToH", 1410, 1630, 285},   {"txtToM", 2400, 1630, 465},   {"txtToS", 3450, 1630, 645},
+    {"txtFromH", 1410, 1270, 285, "Start hours"},  {"txtFromM", 2400, 1270, 465, "Start minutes"},
+    {"txtFromS", 3450, 1270, 645, "Start seconds"}, {"txtToH", 1410, 1630, 285, "Length hours"},
+    {"txtToM", 2400, 1630, 465, "Length minutes"},  {"txtToS", 3450, 1630, 645, "Length seconds"},
 };
 
 }  // namespace
@@ -82,11 +85,13 @@ void frmOptions::BuildSkin()
 
 void frmOptions::BuildControls()
 {
-    cmbSR_ = new QComboBox(this);
+    // The tool tip is not what the list chooses; the name and description are.
+    cmbSR_ = new NamedComboBox(tr("Completion Sound"), this);
     cmbSR_->setObjectName(QStringLiteral("cmbSR"));
     cmbSR_->setGeometry(FromTwips(2190, 510, 2445, 300));
     cmbSR_->addItems({QStringLiteral("ON"), QStringLiteral("OFF")});
     cmbSR_->setToolTip(kSoundTip);
+    cmbSR_->setAccessibleDescription(tr("Plays a sound when a batch ends"));
 
     chkMC_ = new QCheckBox(this);
     chkMC_->setObjectName(QStringLiteral("chkMC"));
@@ -102,6 +107,7 @@ void frmOptions::BuildControls()
         timeFields_[i] = new QLineEdit(QStringLiteral("0"), this);
         timeFields_[i]->setObjectName(QString::fromLatin1(place.name));
         timeFields_[i]->setGeometry(FromTwips(place.left, place.top, place.width, 270));
+        timeFields_[i]->setAccessibleName(tr(place.accessibleName));
     }
 }
 
@@ -128,6 +134,7 @@ void frmOptions::BuildButtons()
     connect(imgOK_, &HotSpot::clicked, this, &frmOptions::imgOK_Click);
     connect(imgBack_, &HotSpot::clicked, this, &frmOptions::imgBack_Click);
     connect(imgExit_, &HotSpot::clicked, this, &frmOptions::imgExit_Click);
+    SetKeyButtons(imgOK_, imgBack_);
 }
 
 void frmOptions::Form_Load()

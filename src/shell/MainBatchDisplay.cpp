@@ -7,6 +7,7 @@
 #include "BatchDriver.h"
 #include "HotSpot.h"
 #include "LinkLabel.h"
+#include "ProgressCaption.h"
 #include "ScaleFormLayout.h"
 
 namespace tavoclip {
@@ -14,7 +15,7 @@ namespace tavoclip {
 namespace ml = main_layout;
 
 MainBatchDisplay::MainBatchDisplay(QWidget& window, double twipsPerPixel, const MainHotSpots& spots,
-                                   std::vector<QWidget*> alwaysEnabled, QLabel& imgPB, QLabel& lblPB)
+                                   std::vector<QWidget*> alwaysEnabled, QLabel& imgPB, ProgressCaption& lblPB)
     : window_(window),
       twipsPerPixel_(twipsPerPixel),
       spots_(spots), alwaysEnabled_(std::move(alwaysEnabled)), imgPB_(imgPB), lblPB_(lblPB)
@@ -68,6 +69,7 @@ void MainBatchDisplay::SetBarWidth(float twips)
     const int width = qRound(full * share);
     imgPB_.setVisible(width > 0);
     imgPB_.resize(width, imgPB_.height());
+    lblPB_.SetValue(qRound(share * 100));
 }
 
 void MainBatchDisplay::SetCaption(const std::string& caption)

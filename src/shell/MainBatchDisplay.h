@@ -6,6 +6,10 @@
 #include "MainHotSpots.h"
 
 class QLabel;
+
+namespace tavoclip {
+class ProgressCaption;
+}
 class QWidget;
 
 namespace tavoclip {
@@ -21,7 +25,7 @@ public:
     // spots is the window's, filled in by the time a batch starts;
     // alwaysEnabled are enabled again at the end of every batch.
     MainBatchDisplay(QWidget& window, double twipsPerPixel, const MainHotSpots& spots,
-                     std::vector<QWidget*> alwaysEnabled, QLabel& imgPB, QLabel& lblPB);
+                     std::vector<QWidget*> alwaysEnabled, QLabel& imgPB, ProgressCaption& lblPB);
 
     void Follow(const BatchDriver& driver);
     void Started();
@@ -41,7 +45,7 @@ private:
     const MainHotSpots& spots_;
     std::vector<QWidget*> alwaysEnabled_;
     QLabel& imgPB_;
-    QLabel& lblPB_;
+    ProgressCaption& lblPB_;
     bool running_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "HotSpot.h"
+#include "MainSkin.h"
 #include "PictureStore.h"
 
 namespace tavoclip {
@@ -44,7 +45,7 @@ MainHotSpots BuildMainHotSpots(QWidget& window, const PlaceControl& place, const
     spots.imgConvert->SetDisabledVeil(QColor(246, 249, 250, 120));
     for (HotSpot* button : spots.imgToolbar)
         if (button != nullptr)
-            button->SetDisabledVeil(QColor(246, 249, 250, 170));
+            button->SetDisabledVeil(MainSkin::ToolbarBand(170));
     for (HotSpot* word : spots.imgMenu)
         word->SetDisabledVeil(QColor(24, 76, 82, 170));
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "LinkLabel.h"
+#include "ProgressCaption.h"
 #include "SkinPalette.h"
 
 namespace tavoclip {
@@ -30,13 +31,14 @@ void BuildProgress(QWidget& window, const PlaceControl& place, MainLabels& label
         "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5fd39a, stop:1 #1f8a50); border-radius: 3px;"));
     labels.imgPB->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    labels.lblPB = new QLabel(QStringLiteral("0%"), &window);
+    labels.lblPB = new ProgressCaption(QStringLiteral("0%"), &window);
     labels.lblPB->setObjectName(QStringLiteral("lblPB"));
     place(*labels.lblPB, ml::kProgressText);
     labels.lblPB->setAlignment(Qt::AlignCenter);
     labels.lblPB->setFont(TahomaFont(7.5, true));
     labels.lblPB->setStyleSheet(QStringLiteral("color: rgb(24, 44, 52); background: transparent;"));
     labels.lblPB->setAttribute(Qt::WA_TransparentForMouseEvents);
+    labels.lblPB->setAccessibleName(QStringLiteral("Conversion progress"));
 }
 
 // The link turns bold under the pointer; a label as narrow as its design
@@ -79,6 +81,7 @@ MainLabels BuildMainLabels(QWidget& window, const PlaceControl& place)
     feedFont.setUnderline(true);
     labels.lblFeed->setFont(feedFont);
     labels.lblFeed->setToolTip(QStringLiteral("Send us your suggestion or question"));
+    labels.lblFeed->setAccessibleDescription(QStringLiteral("Send us your suggestion or question (Ctrl+Shift+F)"));
     // Greyed while a batch runs, when it ignores the pointer.
     labels.lblFeed->setStyleSheet(QStringLiteral("QLabel { color: rgb(24, 72, 120); } QLabel:disabled { color: %1; }")
                                       .arg(skin_palette::kDisabledInk.name()));

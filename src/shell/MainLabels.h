@@ -12,12 +12,13 @@ class QWidget;
 namespace tavoclip {
 
 class LinkLabel;
+class ProgressCaption;
 
 // The main window's labels over the skin: the progress bar and its
 // percentage, the version, the product-name link and the "Feedback" link.
 struct MainLabels {
     QLabel* imgPB = nullptr;
-    QLabel* lblPB = nullptr;
+    ProgressCaption* lblPB = nullptr;  // also the bar's value for screen readers
     QLabel* lblVersion = nullptr;
     LinkLabel* lblWeb = nullptr;
     LinkLabel* lblFeed = nullptr;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "MainLabels.h"
+#include "NamedComboBox.h"
 #include "RawText.h"
 
 namespace tavoclip {
@@ -39,9 +40,13 @@ void SelectIndex(QComboBox& list, std::optional<int> index)
 MainSelections::MainSelections(QWidget& window, const PlaceControl& place) : QObject(&window)
 {
     const auto newList = [&](const QString& name, const QString& tip, const ml::TwipsRect& rect) {
-        auto* list = new QComboBox(&window);
+        // Named by what it chooses, its tool tip, not by its current entry.
+        auto* list = new NamedComboBox(tip, &window);
         list->setObjectName(name);
         list->setToolTip(tip);
+        // The skin's condensed face, as in the folder field: the longest
+        // format names fit beside the drop-down button in it.
+        list->setFont(TahomaFont(8.25));
         place(*list, rect);
         list->setAttribute(Qt::WA_NoMousePropagation);
         return list;
@@ -66,6 +71,7 @@ MainSelections::MainSelections(QWidget& window, const PlaceControl& place) : QOb
     place(*txtPath_, ml::kOutputFolder);
     txtPath_->setFont(TahomaFont(8.25));
     txtPath_->setToolTip(QStringLiteral("Select a Folder to Output"));
+    txtPath_->setAccessibleName(QStringLiteral("Output Folder"));
     txtPath_->setAttribute(Qt::WA_NoMousePropagation);
     connect(txtPath_, &QLineEdit::textChanged, this, &MainSelections::changed);
 }

@@ -5,6 +5,7 @@
 
 #include "FocusMark.h"
 #include "HotSpot.h"
+#include "LinkLabel.h"
 #include "MainLayout.h"
 
 namespace tavoclip {
@@ -26,20 +27,33 @@ MainShortcuts::MainShortcuts(QWidget& window, const MainHotSpots& spots, HotSpot
     Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Enter), *spots.imgConvert, *spots.imgConvert);
     Bind(window, QKeySequence(Qt::Key_F1), *spots.imgHelp, *spots.imgHelp);
     Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Q), *spots.imgExit, *spots.imgExit);
+    Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), *spots.lblFeed,
+         [link = spots.lblFeed] { link->Click(); });
     const Qt::Key menuKeys[] = {Qt::Key_F, Qt::Key_O, Qt::Key_A};
     for (std::size_t i = 0; i < spots.imgMenu.size(); ++i)
         Bind(window, QKeySequence(Qt::ALT | menuKeys[i]), *spots.imgMenu[i], *spots.imgMenu[i]);
     ChainTabs(spots, tabChain);
 }
 
+void MainShortcuts::BindRemoveAll(QWidget& window, const MainHotSpots& spots, std::function<void()> removeAll)
+{
+    Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), *spots.imgToolbar[1], std::move(removeAll));
+}
+
 void MainShortcuts::Bind(QWidget& window, const QKeySequence& keys, const QWidget& guard, HotSpot& target)
+{
+    Bind(window, keys, guard, [&target] { target.Click(); });
+}
+
+void MainShortcuts::Bind(QWidget& window, const QKeySequence& keys, const QWidget& guard,
+                         std::function<void()> action)
 {
     auto* shortcut = new QShortcut(keys, &window);
     shortcut->setObjectName(QStringLiteral("shortcut ") + keys.toString(QKeySequence::PortableText));
     shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, &target, [&guard, &target] {
+    connect(shortcut, &QShortcut::activated, this, [&guard, action = std::move(action)] {
         if (guard.isEnabled())
-            target.Click();
+            action();
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <vector>
 
 #include "HoverPictures.h"
@@ -22,6 +23,7 @@ class HotSpot;
 //   Ctrl+O  Add Files          Ctrl+Shift+O  Add Folder
 //   Delete  Remove Selected    Ctrl+Return   Convert
 //   F1      Help               Ctrl+Q        Exit
+//   Ctrl+Shift+Delete  Remove All    Ctrl+Shift+F  Feedback
 //   Alt+F, Alt+O, Alt+A        the File, Options and About menus
 class MainShortcuts : public QObject {
     Q_OBJECT
@@ -32,9 +34,15 @@ public:
     MainShortcuts(QWidget& window, const MainHotSpots& spots, HotSpot& removeSelected,
                   const std::vector<QWidget*>& tabChain);
 
+    // Remove All is a menu item with no button of its own: removeAll runs it
+    // while the toolbar's Remove button is enabled.
+    void BindRemoveAll(QWidget& window, const MainHotSpots& spots, std::function<void()> removeAll);
+
 private:
     // A shortcut that clicks target when guard is enabled.
     void Bind(QWidget& window, const QKeySequence& keys, const QWidget& guard, HotSpot& target);
+    // A shortcut that runs action when guard is enabled.
+    void Bind(QWidget& window, const QKeySequence& keys, const QWidget& guard, std::function<void()> action);
     void ChainTabs(const MainHotSpots& spots, std::vector<QWidget*> chain);
 
     FocusMark* mark_;

@@ -227,10 +227,7 @@ QString ToolbarCaption(int index)
 
 void DrawToolbar(QPainter& p)
 {
-    QLinearGradient band(0, 52, 0, 114);
-    band.setColorAt(0, QColor(252, 253, 254));
-    band.setColorAt(1, QColor(232, 239, 242));
-    p.fillRect(QRectF(0, 52, ml::kSkinWidthPixels, 62), band);
+    p.fillRect(QRectF(0, 52, ml::kSkinWidthPixels, 62), MainSkin::ToolbarBand());
     p.fillRect(QRectF(0, 114, ml::kSkinWidthPixels, 1), QColor(196, 209, 215));
     for (int index : ml::kToolbarOrder) {
         const QRectF button = Px(ml::kToolbar[static_cast<std::size_t>(index)]);
@@ -269,7 +266,8 @@ void DrawFieldLabel(QPainter& p, const ml::TwipsRect& field, const QString& text
 void DrawPanels(QPainter& p)
 {
     DrawCard(p, QRectF(10, 126, 470, 312), QStringLiteral("Files to convert"));
-    DrawCard(p, QRectF(482, 126, 206, 330), QString());
+    // Tall enough to hold the Convert button and its shadow.
+    DrawCard(p, QRectF(482, 126, 206, 338), QString());
     DrawFieldLabel(p, ml::kFormatList, QStringLiteral("Output Format"));
     DrawFieldLabel(p, ml::kVideoBitrateList, QStringLiteral("Video Bitrate"));
     DrawFieldLabel(p, ml::kScreenSizeList, QStringLiteral("Screen Size"));
@@ -424,6 +422,14 @@ void MainSkin::AddPictures(PictureStore& store, qreal ratio)
               Glow(PictureSize(ml::kConvertData), ratio, QColor(255, 255, 255, 46), QColor(255, 255, 255, 160), 10));
     store.Add(QStringLiteral("imgButton"), Arrow(ratio, false));
     store.Add(QStringLiteral("imgButtonLight"), Arrow(ratio, true));
+}
+
+QLinearGradient MainSkin::ToolbarBand(int alpha)
+{
+    QLinearGradient band(0, 52, 0, 114);
+    band.setColorAt(0, QColor(252, 253, 254, alpha));
+    band.setColorAt(1, QColor(232, 239, 242, alpha));
+    return band;
 }
 
 }  // namespace tavoclip

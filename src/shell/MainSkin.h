@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLinearGradient>
 
 namespace tavoclip {
 
@@ -17,6 +18,10 @@ public:
     // imgMinLight, imgExitLight, imgBrowseLight, imgBrowseDark,
     // imgConvertData, imgButton and imgButtonLight.
     static void AddPictures(PictureStore& store, qreal devicePixelRatio);
+    // The toolbar's background band, in window coordinates, with the given
+    // opacity: a veil of it over a button fades the button into the band
+    // without drawing a tile of another colour around it.
+    static QLinearGradient ToolbarBand(int alpha = 255);
 };
 
 }  // namespace tavoclip

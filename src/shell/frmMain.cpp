@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QAccessible>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCursor>
@@ -16,6 +17,7 @@
 
 #include "ApplyColorKey.h"
 #include "HotSpot.h"
+#include "KeepOnScreen.h"
 #include "LinkLabel.h"
 #include "MainButtonNames.h"
 #include "MainBatchDisplay.h"
@@ -23,6 +25,8 @@
 #include "MainSelections.h"
 #include "MainShortcuts.h"
 #include "MainSkin.h"
+#include "MainWindowAccessible.h"
+#include "ProgressCaption.h"
 #include "ScaleFormLayout.h"
 #include "SettingsStore.h"
 #include "ShellDesktop.h"
@@ -53,6 +57,9 @@ frmMain::frmMain(MainWindowParts parts, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
+    // Screen readers see only the controls that are shown; installed once.
+    static const bool accessible = (QAccessible::installFactory(&MainWindowAccessible::Factory), true);
+    Q_UNUSED(accessible);
     setMouseTracking(true);
     twipsPerPixel_ = PlatformTwipsPerPixel(*this);
     resize(TwipsToPixels(ml::kClientWidth), TwipsToPixels(ml::kClientHeight));
@@ -67,9 +74,10 @@ frmMain::frmMain(MainWindowParts parts, QWidget* parent)
     ConnectDropDowns();
     NameMainButtons(spots_, {imgAdd_, imgRemove_, imgStart_});
     // The keyboard beside the mouse; owned by the window.
-    new MainShortcuts(*this, spots_, *imgRemove_,
-                      {LV_, &selections_->cmbOF(), &selections_->cmbBR(), &selections_->cmbR(),
-                       &selections_->cmbChannel(), &selections_->txtPath()});
+    auto* keys = new MainShortcuts(*this, spots_, *imgRemove_,
+                                   {LV_, &selections_->cmbOF(), &selections_->cmbBR(), &selections_->cmbR(),
+                                    &selections_->cmbChannel(), &selections_->txtPath()});
+    keys->BindRemoveAll(*this, spots_, [this] { parts_.operations.RemoveAll(); });
 }
 
 frmMain::~frmMain() = default;
@@ -102,6 +110,7 @@ void frmMain::BuildLists()
     LV_ = new SourceListView(this);
     Place(*LV_, ml::kList);
     LV_->setModel(model_.get());
+    LV_->setAccessibleName(QStringLiteral("Files to convert"));
     KeepPointer(*LV_);
 
     picText_ = new QWidget(this);
@@ -133,6 +142,11 @@ void frmMain::BuildHotSpots()
     imgAdd_ = NewMainHotSpot(*this, place, QStringLiteral("imgAdd"), ml::kOffscreenButton);
     imgRemove_ = NewMainHotSpot(*this, place, QStringLiteral("imgRemove"), ml::kOffscreenButton);
     imgStart_ = NewMainHotSpot(*this, place, QStringLiteral("imgStart"), ml::kOffscreenButton);
+    // Not for the user: hidden, so assistive technology does not offer them
+    // as buttons (MainWindowAccessible leaves them out); their clicks still
+    // run.
+    for (HotSpot* hidden : {imgAdd_, imgRemove_, imgStart_})
+        hidden->hide();
 }
 
 void frmMain::BuildLabels()
@@ -176,11 +190,25 @@ void frmMain::ConnectHotSpots()
     connect(spots_.imgConvert, &HotSpot::pressed, spots_.imgConvert, &HotSpot::ClearPicture);
     connect(spots_.imgConvert, &HotSpot::clicked, this, [this] { parts_.operations.StartBatch(); });
     connect(spots_.lblFeed, &LinkLabel::hovered, this, [this] { spots_.lblFeed->SetBold(true); });
-    connect(spots_.lblFeed, &LinkLabel::clicked, this, [this] { parts_.operations.ShowFeedback(); });
+    connect(spots_.lblFeed, &LinkLabel::clicked, this, [this] {
+        parts_.operations.ShowFeedback();
+        // The pointer left the link for the modal form; no move over the
+        // background told the link so.
+        spots_.lblFeed->SetBold(false);
+    });
     connect(lblWeb_, &LinkLabel::clicked, this, [this] { lblWeb_Click(); });
-    connect(imgAdd_, &HotSpot::clicked, this, [this] { parts_.operations.AddFiles(); });
-    connect(imgRemove_, &HotSpot::clicked, this, [this] { parts_.operations.RemoveSelected(); });
-    connect(imgStart_, &HotSpot::clicked, this, [this] { parts_.operations.StartBatch(); });
+    // The hidden buttons are never disabled by the batch, so they check it
+    // themselves: a removal or a second start during a batch would take the
+    // entry being converted.
+    const auto unlessBatch = [this](std::function<void(ShellOperations&)> operation) {
+        return [this, operation = std::move(operation)] {
+            if (!BatchRunning())
+                operation(parts_.operations);
+        };
+    };
+    connect(imgAdd_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::AddFiles));
+    connect(imgRemove_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::RemoveSelected));
+    connect(imgStart_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::StartBatch));
 }
 
 void frmMain::ConnectDropDowns()
@@ -215,8 +243,11 @@ void frmMain::Form_Load()
     ScaleWindowToScreen(*this, QStringLiteral("txtPath"));
     selections_->FitFormatPopup();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // Centred, but never partly off a screen smaller than the scaled window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        move(KeepOnScreen(QRect(available.center() - rect().center(), size()), available));
+    }
 }
 
 QString frmMain::DefaultOutputFolder() const
@@ -297,9 +328,11 @@ QString frmMain::AboutText() const
 void frmMain::imgHelp_Click()
 {
     const QString help = parts_.programFolder + QStringLiteral("/help.html");
-    // A missing help file shows nothing, rather than a viewer's error.
-    if (QFileInfo(help).isFile())
-        parts_.desktop.OpenUrl(QUrl::fromLocalFile(help));
+    // A missing help file shows nothing, rather than a viewer's error; a
+    // desktop with no program to show it says so instead of nothing.
+    if (QFileInfo(help).isFile() && !parts_.desktop.OpenUrl(QUrl::fromLocalFile(help)))
+        ShowMessage("No program to show web pages was found. The help page is " + help.toStdString() + ".",
+                    "Tavoclip", MessageIcon::Exclamation);
     spots_.imgHelp->ClearPicture();
 }
 
@@ -312,7 +345,9 @@ void frmMain::imgMin_Click()
 
 void frmMain::lblWeb_Click()
 {
-    parts_.desktop.OpenUrl(QUrl(kWebAddress));
+    if (!parts_.desktop.OpenUrl(QUrl(kWebAddress)))
+        ShowMessage("No program to show web pages was found. The address is " + kWebAddress.toStdString() + ".",
+                    "Tavoclip", MessageIcon::Exclamation);
 }
 
 void frmMain::imgExit_Click()
@@ -382,7 +417,7 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event)
 
 SourceListControls frmMain::ListControls()
 {
-    return {this, LV_, picText_, lblText_, &selections_->txtPath()};
+    return {this, LV_, picText_, lblText_, &selections_->txtPath(), &parts_.messages};
 }
 
 void frmMain::SetOutputFolderText(const QString& folder)

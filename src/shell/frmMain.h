@@ -28,6 +28,7 @@ class HotSpot;
 class LinkLabel;
 class MainSelections;
 class BatchDriver;
+class ProgressCaption;
 class SettingsStore;
 class ShellDesktop;
 class ShellOperations;
@@ -152,7 +153,7 @@ private:
     MainSelections* selections_ = nullptr;  // a child of the window
     QLineEdit* txtAction_ = nullptr;
     QLabel* imgPB_ = nullptr;
-    QLabel* lblPB_ = nullptr;
+    ProgressCaption* lblPB_ = nullptr;
     QLabel* lblVersion_ = nullptr;
     LinkLabel* lblWeb_ = nullptr;
     HotSpot* imgAdd_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -26,8 +27,16 @@ QString QtPatterns(const QString& patterns)
 
 }  // namespace
 
-COMDLG::COMDLG(FileDialogs& dialogs, QString programFolder) : dialogs_(dialogs), programFolder_(std::move(programFolder))
+COMDLG::COMDLG(FileDialogs& dialogs, QString startFolder) : dialogs_(dialogs), startFolder_(std::move(startFolder))
 {
+}
+
+QString COMDLG::DefaultStartFolder()
+{
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    if (!videos.isEmpty() && QFileInfo(videos).isDir())
+        return videos;
+    return QDir::homePath();
 }
 
 QStringList COMDLG::NameFilters(const QString& filter)
@@ -45,16 +54,16 @@ QStringList COMDLG::NameFilters(const QString& filter)
 void COMDLG::NormaliseInitialFolder(QString& folder) const
 {
     if (folder.trimmed().isEmpty()) {
-        folder = programFolder_;
+        folder = startFolder_;
         return;
     }
     if (!folder.endsWith(QDir::separator()) && !folder.endsWith(QLatin1Char('/')))
         folder += QDir::separator();
-    // A folder that has gone (or cannot be read) opens the program folder,
+    // A folder that has gone (or cannot be read) opens the start folder,
     // which then becomes the remembered one.
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isReadable())
-        folder = programFolder_;
+        folder = startFolder_;
 }
 
 QString COMDLG::ShowOpenFile(QWidget* owner, const QString& title, QString& initialFolder, const QString& filter,
@@ -64,9 +73,9 @@ QString COMDLG::ShowOpenFile(QWidget* owner, const QString& title, QString& init
     return dialogs_.OpenFile(owner, OpenFileRequest{title, initialFolder, NameFilters(filter), fileMustExist});
 }
 
-QString COMDLG::BrowseForFolder(QWidget* owner)
+QString COMDLG::BrowseForFolder(QWidget* owner, const QString& startFolder)
 {
-    return dialogs_.ExistingFolder(owner, kBrowseTitle);
+    return dialogs_.ExistingFolder(owner, kBrowseTitle, QFileInfo(startFolder).isDir() ? startFolder : QString());
 }
 
 }  // namespace tavoclip

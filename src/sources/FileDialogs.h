@@ -23,8 +23,9 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     virtual QString OpenFile(QWidget* owner, const OpenFileRequest& request) = 0;
-    // Only existing folders can be confirmed.
-    virtual QString ExistingFolder(QWidget* owner, const QString& title) = 0;
+    // Only existing folders can be confirmed. startFolder, when not empty, is
+    // where the browser opens.
+    virtual QString ExistingFolder(QWidget* owner, const QString& title, const QString& startFolder) = 0;
 };
 
 }  // namespace tavoclip

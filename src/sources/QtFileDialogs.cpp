@@ -29,9 +29,11 @@ void QtFileDialogs::ConfigureOpenDialog(QFileDialog& dialog, const OpenFileReque
         dialog.selectNameFilter(request.nameFilters.first());
 }
 
-void QtFileDialogs::ConfigureFolderDialog(QFileDialog& dialog, const QString& title)
+void QtFileDialogs::ConfigureFolderDialog(QFileDialog& dialog, const QString& title, const QString& startFolder)
 {
     dialog.setWindowTitle(title);
+    if (!startFolder.isEmpty())
+        dialog.setDirectory(startFolder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
@@ -44,10 +46,10 @@ QString QtFileDialogs::OpenFile(QWidget* owner, const OpenFileRequest& request)
     return FirstChoice(dialog);
 }
 
-QString QtFileDialogs::ExistingFolder(QWidget* owner, const QString& title)
+QString QtFileDialogs::ExistingFolder(QWidget* owner, const QString& title, const QString& startFolder)
 {
     QFileDialog dialog(owner);
-    ConfigureFolderDialog(dialog, title);
+    ConfigureFolderDialog(dialog, title, startFolder);
     return FirstChoice(dialog);
 }
 

@@ -11,11 +11,11 @@ namespace tavoclip {
 class QtFileDialogs final : public FileDialogs {
 public:
     QString OpenFile(QWidget* owner, const OpenFileRequest& request) override;
-    QString ExistingFolder(QWidget* owner, const QString& title) override;
+    QString ExistingFolder(QWidget* owner, const QString& title, const QString& startFolder) override;
 
     // Set apart from showing so that a test can check what the user would see.
     static void ConfigureOpenDialog(QFileDialog& dialog, const OpenFileRequest& request);
-    static void ConfigureFolderDialog(QFileDialog& dialog, const QString& title);
+    static void ConfigureFolderDialog(QFileDialog& dialog, const QString& title, const QString& startFolder);
 };
 
 }  // namespace tavoclip

@@ -14,6 +14,7 @@
 #include "COMDLG.h"
 #include "EventPump.h"
 #include "FileSearch.h"
+#include "MessageSink.h"
 #include "SourceListView.h"
 #include "SourceQueue.h"
 
@@ -62,7 +63,7 @@ SourceListActions::SourceListActions(SourceQueue& queue, EventPump& pump, COMDLG
       defaultOutputFolder_(std::move(defaultOutputFolder))
 {
     connect(controls_.LV, &SourceListView::filesDropped, this,
-            [this](const QStringList& paths) { LV_OLEDragDrop(paths); });
+            [this](const QList<QByteArray>& names) { LV_OLEDragDrop(names); });
 }
 
 QString SourceListActions::ParsePath(const QString& path)
@@ -129,20 +130,19 @@ void SourceListActions::menuRemoveAll_Click()
 
 void SourceListActions::imgBrowse_Click()
 {
-    const QString folder = dialogs_.BrowseForFolder(controls_.owner);
+    // The browser opens at the folder the field names now.
+    const QString folder = dialogs_.BrowseForFolder(controls_.owner, controls_.txtPath->text());
     // Cancelling resets the field to the default rather than keeping the
     // previous choice.
     controls_.txtPath->setText(folder.isEmpty() ? defaultOutputFolder_() : folder);
 }
 
-void SourceListActions::LV_OLEDragDrop(const QStringList& paths)
+void SourceListActions::LV_OLEDragDrop(const QList<QByteArray>& names)
 {
-    for (const QString& path : paths)
-        queue_.AppendSource(path.toStdString());
-    if (queue_.empty())
-        return;
-    pump_.ProcessPendingEvents();
-    queue_.UpdateEmptyPrompt();
+    const QStringList refused = AppendLaunchPaths(names);
+    if (!refused.isEmpty() && controls_.messages != nullptr)
+        controls_.messages->ShowMessage(RefusedLaunchPathsMessage(refused).toStdString(), "Tavoclip",
+                                        MessageIcon::Exclamation);
 }
 
 QStringList SourceListActions::AppendLaunchPaths(const QList<QByteArray>& paths)

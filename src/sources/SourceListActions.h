@@ -41,7 +41,10 @@ public:
     void imgRemove_Click();
     void menuRemoveAll_Click();
     void imgBrowse_Click();
-    void LV_OLEDragDrop(const QStringList& paths);
+    // A drop is taken as a command line's paths are: a folder is searched as
+    // the folder import searches it, and a name that is missing or not UTF-8
+    // is refused at once in one message, rather than queued to fail later.
+    void LV_OLEDragDrop(const QList<QByteArray>& names);
     // Paths named on a command line (this copy's or a later launch's), in
     // their order: a folder's files are appended as the folder import
     // appends them, anything else as a drop appends it. A name that is not

@@ -6,6 +6,7 @@ class QWidget;
 
 namespace tavoclip {
 
+class MessageSink;
 class SourceListView;
 
 // The main window's controls that the list actions work on; all belong to
@@ -16,6 +17,8 @@ struct SourceListControls {
     QWidget* picText = nullptr;  // the prompt strip over the list
     QLabel* lblText = nullptr;   // its text, also the folder search's message
     QLineEdit* txtPath = nullptr;
+    // Where a drop's refusals are told; none are told without it.
+    MessageSink* messages = nullptr;
 };
 
 }  // namespace tavoclip

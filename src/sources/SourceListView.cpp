@@ -76,6 +76,20 @@ QStringList SourceListView::DroppedPaths(const QMimeData* data)
     return paths;
 }
 
+QList<QByteArray> SourceListView::DroppedNames(const QMimeData* data)
+{
+    QList<QByteArray> names;
+    if (data == nullptr || !data->hasUrls())
+        return names;
+    // QUrl keeps bytes that are not UTF-8 percent-encoded; decoding the
+    // encoded path gives them back exactly.
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            names << QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    }
+    return names;
+}
+
 void SourceListView::dragEnterEvent(QDragEnterEvent* event)
 {
     AcceptAsCopy(*event);
@@ -88,10 +102,10 @@ void SourceListView::dragMoveEvent(QDragMoveEvent* event)
 
 void SourceListView::dropEvent(QDropEvent* event)
 {
-    const QStringList paths = DroppedPaths(event->mimeData());
+    const QList<QByteArray> names = DroppedNames(event->mimeData());
     AcceptAsCopy(*event);
-    if (!paths.isEmpty())
-        emit filesDropped(paths);
+    if (!names.isEmpty())
+        emit filesDropped(names);
 }
 
 }  // namespace tavoclip

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "HotSpot.h"
 #include "LocalHttpServer.h"
@@ -86,8 +89,49 @@ TEST(frmSuggestForm, OpensEmptyWithLimitsTipsAndTabOrder)
     EXPECT_EQ(form.imgSend().toolTip(), QStringLiteral("Send your feedback now"));
     EXPECT_EQ(form.imgBack().toolTip(), QStringLiteral("back to main"));
     EXPECT_EQ(form.imgExit().toolTip(), QStringLiteral("Exit"));
-    const QList<QWidget*> expected{&form.txtName(), &form.txtEMail(), &form.txtComment()};
+    const QList<QWidget*> expected{&form.txtName(), &form.txtEMail(), &form.txtComment(),
+                                   &form.imgSend(),  &form.imgBack(),  &form.imgExit()};
     EXPECT_EQ(TabChain(form), expected);
+}
+
+// Return in a field presses Send, Return or Space on a focused button
+// presses it, Escape is Back; every field is named for a screen reader.
+TEST(frmSuggestForm, TheKeyboardPressesTheButtonsAndTheFieldsAreNamed)
+{
+    struct Row {
+        const char* what;
+        std::function<QWidget&(frmSuggest&)> focus;
+        Qt::Key key;
+        bool staysOpen;
+        QString status;  // what Send shows, or nothing
+    };
+    const Row rows[] = {
+        {"Return in a field", [](frmSuggest& f) -> QWidget& { return f.txtEMail(); }, Qt::Key_Return, true,
+         "Your Name?"},
+        {"Enter in a field", [](frmSuggest& f) -> QWidget& { return f.txtComment(); }, Qt::Key_Enter, true,
+         "Your Name?"},
+        {"Space on Send", [](frmSuggest& f) -> QWidget& { return f.imgSend(); }, Qt::Key_Space, true, "Your Name?"},
+        {"Return on Back", [](frmSuggest& f) -> QWidget& { return f.imgBack(); }, Qt::Key_Return, false, ""},
+        {"Escape in a field", [](frmSuggest& f) -> QWidget& { return f.txtName(); }, Qt::Key_Escape, false, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        frmSuggest form;
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        QWidget& target = row.focus(form);
+        target.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&target, row.key);
+        EXPECT_EQ(form.isVisible(), row.staysOpen);
+        EXPECT_EQ(form.lblSending().isHidden() ? QString() : form.lblSending().text(), row.status);
+    }
+
+    frmSuggest form;
+    const std::pair<QWidget*, QString> names[] = {
+        {&form.txtName(), "Your Name"}, {&form.txtEMail(), "E-mail"}, {&form.txtComment(), "Comment"}};
+    for (const auto& [field, name] : names)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), name);
 }
 
 TEST(frmSuggestForm, PromptsForTheFirstEmptyFieldAndSendsNothing)

@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include "BatchDriver.h"
 #include "DOSOutputs.h"
 #include "FileSystemDirectoryMaker.h"
+#include "FocusMark.h"
 #include "HotSpot.h"
 #include "MessageSink.h"
 #include "QtEventPump.h"
@@ -242,6 +244,69 @@ TEST_F(frmOptionsTest, BackAndExitChangeNothing)
     EXPECT_FALSE(QFile::exists(optionsIni()));
     // The next opening starts from the stored options again.
     EXPECT_EQ(Texts(*Open()), (QStringList{"1", "2", "5", "0", "1", "30"}));
+}
+
+// Tab reaches OK and Back and marks them; Return in a field is OK, Return or
+// Space on a focused button presses it, Escape is Back.
+TEST_F(frmOptionsTest, TheKeyboardReachesAndPressesOkAndBack)
+{
+    options_ = {0, 1, 60, 90};
+    struct Row {
+        const char* what;
+        const char* focus;  // objectName
+        Qt::Key key;
+        bool saved;
+    };
+    const Row rows[] = {
+        {"Return in a time field", "txtFromS", Qt::Key_Return, true},
+        {"Return in the sound list", "cmbSR", Qt::Key_Return, true},
+        {"Space on OK", "imgOK", Qt::Key_Space, true},
+        {"Return on Back", "imgBack", Qt::Key_Return, false},
+        {"Escape in a time field", "txtToM", Qt::Key_Escape, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QFile::remove(optionsIni());
+        auto dialog = Open();
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        dialog->txtFromS().setText("7");
+        auto* target = dialog->findChild<QWidget*>(row.focus);
+        ASSERT_NE(target, nullptr);
+        dialog->chkMC().setFocus(Qt::TabFocusReason);  // the focus comes to target from elsewhere
+        target->setFocus(Qt::TabFocusReason);
+        auto* mark = dialog->findChild<FocusMark*>();
+        ASSERT_NE(mark, nullptr);
+        EXPECT_EQ(mark->marked(), target);
+        QTest::keyClick(target, row.key);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(QFile::exists(optionsIni()), row.saved);
+        EXPECT_EQ(options_.cutStartSeconds, row.saved ? 67 : 60);
+        options_.cutStartSeconds = 60;
+    }
+
+    auto dialog = Open();
+    for (const char* name : {"imgOK", "imgBack"})
+        EXPECT_TRUE(dialog->findChild<QWidget*>(name)->focusPolicy() & Qt::TabFocus) << name;
+}
+
+// A screen reader hears each control by what it sets.
+TEST_F(frmOptionsTest, EveryControlIsNamedForScreenReaders)
+{
+    auto dialog = Open();
+    const std::pair<const char*, const char*> names[] = {
+        {"cmbSR", "Completion Sound"},   {"chkMC", "Music Cutter"},     {"txtFromH", "Start hours"},
+        {"txtFromM", "Start minutes"},   {"txtFromS", "Start seconds"}, {"txtToH", "Length hours"},
+        {"txtToM", "Length minutes"},    {"txtToS", "Length seconds"},  {"imgOK", "OK"},
+        {"imgBack", "Back"}};
+    for (const auto& [object, name] : names) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(dialog->findChild<QWidget*>(object));
+        ASSERT_NE(face, nullptr) << object;
+        EXPECT_EQ(face->text(QAccessible::Name), QString(name)) << object;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&dialog->cmbSR())->text(QAccessible::Description),
+              "Plays a sound when a batch ends");
 }
 
 TEST_F(frmOptionsTest, HoverLightsButtonsAndTheBackgroundRestoresThem)

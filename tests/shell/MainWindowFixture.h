@@ -61,11 +61,12 @@ public:
     std::vector<QString> aboutBoxes;
     std::vector<Popup> popups;
     QString pick;
+    bool canOpen = true;  // false: no program to open anything with
 
     bool OpenUrl(const QUrl& url) override
     {
         opened.push_back(url);
-        return true;
+        return canOpen;
     }
     void ShowAbout(const QString& title, const QString&) override { aboutBoxes.push_back(title); }
     void PopupMenu(QMenu& menu, const QPoint& position) override

@@ -174,6 +174,23 @@ TEST_F(MainWindowTest, HelpWithoutItsFileOpensNothingAndClearsThePicture)
     EXPECT_FALSE(Spot("imgHelp").showsPicture());
 }
 
+// With no program to show web pages, Help and the product-name link say so
+// instead of doing nothing.
+TEST_F(MainWindowTest, HelpAndTheWebLinkSaySoWhenNothingCanShowThem)
+{
+    WriteProgramFile("help.html", "<html></html>");
+    desktop.canOpen = false;
+    const std::pair<const char*, const char*> rows[] = {{"imgHelp", "/help.html"}, {"lblWeb", "tavoclip.example.com"}};
+    for (const auto& [control, named] : rows) {
+        messages.shown.clear();
+        Click(Control(control));
+        ASSERT_EQ(messages.shown.size(), 1u) << control;
+        EXPECT_NE(messages.shown[0].text.find("No program to show web pages was found"), std::string::npos)
+            << messages.shown[0].text;
+        EXPECT_NE(messages.shown[0].text.find(named), std::string::npos) << messages.shown[0].text;
+    }
+}
+
 TEST_F(MainWindowTest, MinimiseClearsItsPicture)
 {
     Window().show();

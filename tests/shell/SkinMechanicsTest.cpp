@@ -6,6 +6,8 @@
 #include <QWindow>
 
 #include <optional>
+#include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include "BackgroundDrag.h"
 #include "BeginWindowDrag.h"
 #include "HotSpot.h"
+#include "KeepOnScreen.h"
 #include "MainSkin.h"
 #include "PictureStore.h"
 #include "SkinCanvas.h"
@@ -117,6 +120,67 @@ TEST(BackgroundDragTest, HandsOverWhereTheEventPlacesTheWindowNotWhereItIsRecord
     send(QEvent::MouseButtonPress, Qt::LeftButton, {160, 12}, {508, 307});
     send(QEvent::MouseMove, Qt::NoButton, {170, 18}, {518, 313});
     EXPECT_EQ(origin, QPoint(348, 295));
+}
+
+// A press that releases never leaves a move running: a click whose pointer
+// shakes by a pixel moves nothing and hands nothing over, and a release that
+// still reaches the window after a hand-over (it came before the window
+// system took the pointer) calls the hand-over off.
+TEST(BackgroundDragTest, AClickIsNotADragAndAReleaseAfterTheHandOverCallsItOff)
+{
+    const int far = QApplication::startDragDistance();
+    struct Row {
+        const char* what;
+        bool windowSystemTakes;
+        std::vector<QPoint> moves;  // from the press at 100,100, button held
+        bool releaseSeen;
+        int handOffs;
+        int callOffs;
+        QPoint windowAt;  // from 50,50
+    };
+    const Row rows[] = {
+        {"a click with a pixel of jitter", true, {{101, 100}}, true, 0, 0, {50, 50}},
+        {"just short of the drag distance", true, {{100 + far - 1, 100}}, true, 0, 0, {50, 50}},
+        {"a drag the window system ends", true, {{101, 100}, {100 + far, 100}}, false, 1, 0, {50, 50}},
+        {"a release before the window system took over", true, {{100 + far, 100}}, true, 1, 1, {50, 50}},
+        {"no window manager: jitter", false, {{101, 101}}, true, 0, 0, {50, 50}},
+        {"no window manager: a drag", false, {{101, 100}, {100 + far, 105}}, true, 0, 0, {50 + far, 55}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QWidget window;
+        window.move(50, 50);
+        int handOffs = 0;
+        int callOffs = 0;
+        BackgroundDrag drag(
+            window, [&](QWidget&, const QPoint&) { return ++handOffs, row.windowSystemTakes; },
+            [&](QWidget&) { ++callOffs; });
+        Feed(drag, window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, {100, 100});
+        for (const QPoint& at : row.moves)
+            Feed(drag, window, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, at);
+        if (row.releaseSeen)
+            Feed(drag, window, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, row.moves.back());
+        EXPECT_EQ(row.windowSystemTakes ? handOffs : 0, row.handOffs);
+        EXPECT_EQ(callOffs, row.callOffs);
+        EXPECT_EQ(window.pos(), row.windowAt);
+        EXPECT_FALSE(drag.Active());
+    }
+}
+
+// A window centred on a screen smaller than itself (a scaled window on a
+// small screen) or placed past an edge is moved just inside; one larger than
+// the screen keeps its top-left corner, with the exit button, on it.
+TEST(KeepOnScreenTest, MovesAWindowJustInsideTheAvailableArea)
+{
+    const QRect available(0, 30, 1280, 690);
+    const std::tuple<QRect, QPoint> rows[] = {
+        {QRect(100, 100, 400, 300), QPoint(100, 100)},
+        {QRect(1000, 600, 400, 300), QPoint(880, 420)},
+        {QRect(-50, 0, 400, 300), QPoint(0, 30)},
+        {QRect(-200, -100, 1700, 900), QPoint(0, 30)},
+    };
+    for (const auto& [frame, expected] : rows)
+        EXPECT_EQ(KeepOnScreen(frame, available), expected) << frame.x() << "," << frame.y();
 }
 
 TEST(BeginWindowDragTest, SetsTheRecordedPlaceRightBeforeHandingOver)

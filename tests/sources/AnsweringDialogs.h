@@ -15,15 +15,17 @@ public:
     std::deque<QString> folderAnswers;
     std::vector<OpenFileRequest> fileRequests;
     std::vector<QString> folderTitles;
+    std::vector<QString> folderStarts;
 
     QString OpenFile(QWidget*, const OpenFileRequest& request) override
     {
         fileRequests.push_back(request);
         return Next(fileAnswers);
     }
-    QString ExistingFolder(QWidget*, const QString& title) override
+    QString ExistingFolder(QWidget*, const QString& title, const QString& startFolder) override
     {
         folderTitles.push_back(title);
+        folderStarts.push_back(startFolder);
         return Next(folderAnswers);
     }
 

@@ -64,8 +64,31 @@ TEST(COMDLGTest, TheQtDialogsShowWhatTheyAreAskedFor)
     EXPECT_EQ(QDir(open.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
 
     QFileDialog browse;
-    QtFileDialogs::ConfigureFolderDialog(browse, COMDLG::kBrowseTitle);
+    browse.setOption(QFileDialog::DontUseNativeDialog);
+    QtFileDialogs::ConfigureFolderDialog(browse, COMDLG::kBrowseTitle, folder.path());
     EXPECT_EQ(browse.windowTitle(), "Please select a folder:");
+    EXPECT_EQ(QDir(browse.directory()).canonicalPath(), QDir(folder.path()).canonicalPath());
     EXPECT_EQ(browse.fileMode(), QFileDialog::Directory);
     EXPECT_TRUE(browse.testOption(QFileDialog::ShowDirsOnly));
+}
+
+// With no folder of its own the open dialog starts in the user's videos
+// folder, or at home where there is none; never in the program's folder.
+TEST(COMDLGTest, TheDefaultStartFolderIsTheVideosFolderElseHome)
+{
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    const QString withoutVideos = COMDLG::DefaultStartFolder();
+    QDir(home.path()).mkdir("Videos");
+    const QString withVideos = COMDLG::DefaultStartFolder();
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    if (savedConfig.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+
+    EXPECT_EQ(withoutVideos, home.path());
+    EXPECT_EQ(withVideos, home.path() + "/Videos");
 }

@@ -21,6 +21,7 @@
 #include "AnsweringDialogs.h"
 #include "COMDLG.h"
 #include "QtEventPump.h"
+#include "RecordingMessageSink.h"
 #include "SourceListActions.h"
 #include "SourceListModel.h"
 #include "SourceListView.h"
@@ -69,7 +70,7 @@ protected:
         txtPath_ = new QLineEdit(&window_);
         QObject::connect(&model_, &SourceListModel::emptyPromptUpdated, picText_, &QWidget::setVisible);
         actions_ = std::make_unique<SourceListActions>(
-            queue_, pump_, comdlg_, SourceListControls{&window_, LV_, picText_, lblText_, txtPath_},
+            queue_, pump_, comdlg_, SourceListControls{&window_, LV_, picText_, lblText_, txtPath_, &messages_},
             [this] { return program_.path() + "/output"; });
         window_.show();
     }
@@ -150,6 +151,7 @@ protected:
     AnsweringDialogs dialogs_;
     COMDLG comdlg_{dialogs_, program_.path()};
     HookedPump pump_;
+    RecordingMessageSink messages_;
     std::unique_ptr<SourceListActions> actions_;
 };
 
@@ -257,7 +259,7 @@ TEST_F(SourceListActionsTest, ACancelledOrEmptyFolderImportAddsNothingAndRestore
     ExpectViewShowsQueue();
 }
 
-TEST_F(SourceListActionsTest, DroppedFilesAndFoldersAreQueuedInOrderAsCopies)
+TEST_F(SourceListActionsTest, DroppedFilesAreQueuedInOrderAsCopies)
 {
     const QString a = Touch("a.flv");
     const QString b = Touch("b.Mpeg");
@@ -270,11 +272,34 @@ TEST_F(SourceListActionsTest, DroppedFilesAndFoldersAreQueuedInOrderAsCopies)
     EXPECT_FALSE(PromptShown());
     ExpectViewShowsQueue();
 
-    QDir().mkpath(files_.filePath("clips"));
-    Drop(*FilesData({files_.filePath("clips")}));
-    EXPECT_EQ(queue_.count(), 4u);
-    EXPECT_EQ(QString::fromStdString(queue_.at(3).path), files_.filePath("clips")) << "a folder is one entry";
-    EXPECT_EQ(queue_.at(3).formatLabel, "IPS");
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+// A dropped folder is searched as the folder import searches it; a dropped
+// name that is gone or is not UTF-8 is refused at once, all in one message,
+// and the rest of the drop still goes in.
+TEST_F(SourceListActionsTest, ADroppedFolderIsSearchedAndUnusableNamesAreRefusedInOneMessage)
+{
+    const QString inner = Touch("clips/one.flv");
+    const QString deeper = Touch("clips/sub/two.mp4");
+    const QString last = Touch("last.avi");
+    const QByteArray latin1 = files_.filePath("caf").toUtf8() + "\xe9.flv";
+    ASSERT_TRUE(std::ofstream(latin1.toStdString()).good());
+    auto data = FilesData({files_.filePath("clips"), files_.filePath("gone.mp4")});
+    QList<QUrl> urls = data->urls();
+    // A file manager sends such a name percent-encoded, byte for byte.
+    urls << QUrl::fromEncoded("file://" + latin1.toPercentEncoding("/")) << QUrl::fromLocalFile(last);
+    data->setUrls(urls);
+
+    EXPECT_TRUE(Drop(*data).accepted);
+
+    EXPECT_EQ(Queued(), Std({inner, deeper, last})) << "the folder's files, not the folder";
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    const QString text = QString::fromStdString(messages_.shown[0].text);
+    EXPECT_TRUE(text.contains(files_.filePath("gone.mp4") + ": no such file or folder")) << text.toStdString();
+    EXPECT_TRUE(text.contains(files_.filePath("caf") + "\\xe9.flv: the name is not valid UTF-8")) << text.toStdString();
+    EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_FALSE(PromptShown());
     ExpectViewShowsQueue();
 }
 
@@ -352,6 +377,8 @@ TEST_F(SourceListActionsTest, TheOutputFolderChooserSetsTheFieldAndACancelResets
 
     actions_->imgBrowse_Click();  // cancelled
     EXPECT_EQ(txtPath_->text(), program_.path() + "/output") << "not the previous choice";
+    EXPECT_EQ(dialogs_.folderStarts, (std::vector<QString>{QString(), files_.path()}))
+        << "the chooser opens at the field's folder when it exists";
 }
 
 // Paths from a command line: files as a drop adds them, folders as the
