@@ -1,12 +1,16 @@
 #include "MainApplication.h"
 
 #include <QCoreApplication>
+#include <QThread>
+
+#include <algorithm>
 
 #include <cstdio>
 
 #include "BringToFront.h"
 #include "ProgramPaths.h"
 #include "TempFileCleanup.h"
+#include "frmMenu.h"
 #include "frmOptions.h"
 #include "frmSuggest.h"
 
@@ -20,6 +24,24 @@ void RemoveTempFiles()
     TempFileCleanup(TempFileCleanup::DefaultPaths(), [] { QCoreApplication::processEvents(); }).Run();
 }
 
+// The largest "Convert at Once" choice: 4 files or one per core.
+std::vector<std::unique_ptr<DOSOutputs>> MakeRunners(ProcessLauncher& launcher, MessageSink& messages)
+{
+    std::vector<std::unique_ptr<DOSOutputs>> runners;
+    const int count = std::max(4, QThread::idealThreadCount());
+    for (int i = 0; i < count; ++i)
+        runners.push_back(std::make_unique<DOSOutputs>(launcher, messages));
+    return runners;
+}
+
+std::vector<DOSOutputs*> Pointers(const std::vector<std::unique_ptr<DOSOutputs>>& runners)
+{
+    std::vector<DOSOutputs*> pointers;
+    for (const auto& runner : runners)
+        pointers.push_back(runner.get());
+    return pointers;
+}
+
 }  // namespace
 
 MainApplication::MainApplication(const QString& programFolder)
@@ -27,17 +49,22 @@ MainApplication::MainApplication(const QString& programFolder)
       settings_(ProgramPaths::ForCurrentUser(programFolder)),
       conf_(settings_.Paths().SettingsFolder()),
       keepFolders_(conf_.KeepFolders()),
+      filesAtOnce_(conf_.FilesAtOnce()),
       window_(MainWindowParts{programFolder, QStringLiteral(TAVOCLIP_VERSION), settings_, options_, queue_, *this,
                               desktop_, messages_, RemoveTempFiles,
                               // A converter still running goes on by itself
-                              // and finishes its file.
-                              [] { QCoreApplication::quit(); }}),
+                              // and finishes its file; the dock shows no
+                              // batch once the program is gone.
+                              [this] {
+                                  dock_.BatchOver();
+                                  QCoreApplication::quit();
+                              }}),
       comdlg_(fileDialogs_, programFolder),
       sourceActions_(queue_, pump_, comdlg_, window_.ListControls(), [this] { return window_.DefaultOutputFolder(); }),
-      runner_(launcher_, window_),
+      runners_(MakeRunners(launcher_, window_)),
       launcherEntry_(QStringLiteral(TAVOCLIP_DESKTOP_ID)),
       dock_(queue_, launcherEntry_),
-      driver_(window_, queue_, {&runner_}, options_, BatchServices{pump_, directories_, folders_, sounds_},
+      driver_(window_, queue_, Pointers(runners_), options_, BatchServices{pump_, directories_, folders_, sounds_},
               BatchProgram{programFolder.toStdString(), {}}),
       handOver_(LaunchArgumentServer::DefaultPath(), [this](const QList<QByteArray>& paths) {
           BringToFront(window_);
@@ -56,8 +83,11 @@ void MainApplication::ConnectBatch()
     driver_.SetDefaultOutputFolder(window_.DefaultOutputFolder().toStdString());
     // The window never replaces an existing file.
     driver_.SetOutputPlacement({false, keepFolders_});
+    driver_.SetRunnersInUse(static_cast<std::size_t>(filesAtOnce_));
     window_.Follow(driver_);
     dock_.Follow(driver_);
+    overview_ = new BatchOverview(window_, queue_, window_.ListModel());
+    overview_->Follow(driver_);
     QObject::connect(&window_, &frmMain::batchSettingsChanged, &driver_,
                      [this] { driver_.SetSettings(window_.CurrentBatchSettings()); });
 }
@@ -65,6 +95,7 @@ void MainApplication::ConnectBatch()
 void MainApplication::Show(const QList<QByteArray>& launchPaths)
 {
     window_.Form_Load();
+    window_.Menus().AddFilesAtOnce(filesAtOnce_, [this](int files) { SetFilesAtOnce(files); });
     driver_.SetSettings(window_.CurrentBatchSettings());
     window_.show();
     if (!handOver_.Listen())
@@ -94,6 +125,14 @@ void MainApplication::SetKeepFolders(bool on)
     keepFolders_ = on;
     conf_.SetKeepFolders(on);
     driver_.SetOutputPlacement({false, on});
+}
+
+// Like the folder structure choice; it applies from the next batch on.
+void MainApplication::SetFilesAtOnce(int files)
+{
+    filesAtOnce_ = std::max(1, files);
+    conf_.SetFilesAtOnce(filesAtOnce_);
+    driver_.SetRunnersInUse(static_cast<std::size_t>(filesAtOnce_));
 }
 
 // Paths from a command line go into the list; what cannot go in is said in

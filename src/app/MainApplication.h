@@ -4,7 +4,11 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 #include "BatchDriver.h"
+#include "BatchOverview.h"
 #include "COMDLG.h"
 #include "ConfFile.h"
 #include "CanberraSoundPlayer.h"
@@ -55,6 +59,9 @@ private:
     void SetKeepFolders(bool on) override;
 
     void ConnectBatch();
+    // The Options menu's "Convert at Once": saved at once, in force from the
+    // next batch.
+    void SetFilesAtOnce(int files);
     void AppendLaunchPaths(const QList<QByteArray>& paths);
 
     QString programFolder_;
@@ -63,6 +70,7 @@ private:
     // The program's own choices beside the two settings files.
     ConfFile conf_;
     bool keepFolders_;
+    int filesAtOnce_;
     ConversionOptions options_;
     SourceQueue queue_;
     QtEventPump pump_;
@@ -76,7 +84,9 @@ private:
     SourceListActions sourceActions_;
 
     QtProcessLauncher launcher_;
-    DOSOutputs runner_;
+    // Enough runners for any "Convert at Once" choice; the driver uses as
+    // many of them as the choice says.
+    std::vector<std::unique_ptr<DOSOutputs>> runners_;
     FileSystemDirectoryMaker directories_;
     DesktopFolderOpener folders_;
     CanberraSoundPlayer sounds_;
@@ -84,6 +94,8 @@ private:
     LauncherEntry launcherEntry_;
     DockProgress dock_;
     BatchDriver driver_;
+    // A child of the window.
+    BatchOverview* overview_ = nullptr;
 
     LaunchArgumentServer handOver_;
 };

@@ -16,6 +16,10 @@ void DockProgress::Follow(const BatchDriver& driver)
     connect(&driver, &BatchDriver::fileProgress, this,
             [this](std::size_t, double share) { FileProgress(share); });
     connect(&driver, &BatchDriver::fileEnded, this, [this] { FileEnded(); });
+    // The display empties before any failure box, which may stay open long
+    // after the batch has ended; a batch that ends without emptying it
+    // (a converter that could not start) ends here.
+    connect(&driver, &BatchDriver::progressCleared, this, [this] { BatchOver(); });
     connect(&driver, &BatchDriver::batchEnded, this, [this] { BatchOver(); });
 }
 

@@ -16,7 +16,7 @@ class SourceQueue;
 // (files done plus the current file's share, over the files in the batch)
 // and the number of files left, the current one included. The queue is read
 // at every update, so files added during the batch count at once. The end
-// of the batch clears both. It follows a batch of one file at a time (the
+// of the batch clears both, before any failure box. It follows a batch of one file at a time (the
 // window's).
 class DockProgress final : public QObject {
     Q_OBJECT
