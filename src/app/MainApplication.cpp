@@ -88,8 +88,23 @@ void MainApplication::ConnectBatch()
     dock_.Follow(driver_);
     overview_ = new BatchOverview(window_, queue_, window_.ListModel());
     overview_->Follow(driver_);
+    // The display empties as the batch ends, before any failure box.
+    QObject::connect(&driver_, &BatchDriver::progressCleared, &window_,
+                     [this](const std::string& caption) { NotifyBatchEnd(!caption.empty()); });
     QObject::connect(&window_, &frmMain::batchSettingsChanged, &driver_,
                      [this] { driver_.SetSettings(window_.CurrentBatchSettings()); });
+}
+
+void MainApplication::NotifyBatchEnd(bool finished)
+{
+    if (window_.isActiveWindow())
+        return;
+    const std::string& folder = driver_.settings().outputFolder;
+    notifier_.Notify(finished ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion stopped"),
+                     QStringLiteral("%1 converted, %2 failed.")
+                         .arg(driver_.convertedCount())
+                         .arg(driver_.failures().size()),
+                     folder.empty() ? window_.DefaultOutputFolder().toStdString() : folder);
 }
 
 void MainApplication::Show(const QList<QByteArray>& launchPaths)

@@ -14,6 +14,7 @@
 #include "CanberraSoundPlayer.h"
 #include "DOSOutputs.h"
 #include "DesktopFolderOpener.h"
+#include "DesktopNotifier.h"
 #include "DesktopShell.h"
 #include "DockProgress.h"
 #include "FileSystemDirectoryMaker.h"
@@ -59,6 +60,7 @@ private:
     void SetKeepFolders(bool on) override;
 
     void ConnectBatch();
+    void NotifyBatchEnd(bool finished);
     // The Options menu's "Convert at Once": saved at once, in force from the
     // next batch.
     void SetFilesAtOnce(int files);
@@ -89,6 +91,8 @@ private:
     std::vector<std::unique_ptr<DOSOutputs>> runners_;
     FileSystemDirectoryMaker directories_;
     DesktopFolderOpener folders_;
+    // A word when a batch ends while the window is in the background.
+    DesktopNotifier notifier_{folders_};
     CanberraSoundPlayer sounds_;
     // Docks know the program by its desktop file's name.
     LauncherEntry launcherEntry_;
