@@ -55,9 +55,11 @@ BatchOverview::BatchOverview(frmMain& window, const SourceQueue& queue, SourceLi
       caption_(window.findChild<QLabel*>(QStringLiteral("lblPB")))
 {
     BuildStopButton();
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-    escape->setObjectName(QStringLiteral("StopShortcut"));
-    connect(escape, &QShortcut::activated, this, [this] { Stop(); });
+    // Escape is the window's only while a batch runs.
+    escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    escape_->setObjectName(QStringLiteral("StopShortcut"));
+    escape_->setEnabled(false);
+    connect(escape_, &QShortcut::activated, this, [this] { Stop(); });
     // The bar and its caption let the pointer through to the skin; the tool
     // tip is answered for their area on the window itself.
     window.installEventFilter(this);
@@ -110,6 +112,7 @@ void BatchOverview::FileStarted(std::size_t position)
         stop_->ClearPicture();
         stop_->show();
         stop_->raise();
+        escape_->setEnabled(true);
     }
     share_.FileStarted(position);
     ++inHand_;
@@ -133,6 +136,7 @@ void BatchOverview::FileEnded(const FileOutcome& outcome)
 void BatchOverview::BatchEnded(bool stopped, std::size_t notConverted)
 {
     stop_->hide();
+    escape_->setEnabled(false);
     inHand_ = 0;
     model_.SetConvertingHead(0);
     toolTip_.clear();

@@ -10,6 +10,7 @@
 #include "TimeLeftEstimate.h"
 
 class QLabel;
+class QShortcut;
 
 namespace tavoclip {
 
@@ -60,6 +61,7 @@ private:
     QLabel* bar_;
     QLabel* caption_;
     HotSpot* stop_ = nullptr;
+    QShortcut* escape_ = nullptr;
     BatchDriver* driver_ = nullptr;
     BatchShare share_;
     TimeLeftEstimate estimate_;
