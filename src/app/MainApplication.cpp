@@ -1,6 +1,9 @@
 #include "MainApplication.h"
 
 #include <QCoreApplication>
+#include <QThread>
+
+#include <algorithm>
 
 #include <cstdio>
 
@@ -8,6 +11,7 @@
 #include "DesktopIdentity.h"
 #include "ProgramPaths.h"
 #include "TempFileCleanup.h"
+#include "frmMenu.h"
 #include "frmOptions.h"
 #include "frmSuggest.h"
 
@@ -21,6 +25,24 @@ void RemoveTempFiles()
     TempFileCleanup(TempFileCleanup::DefaultPaths(), [] { QCoreApplication::processEvents(); }).Run();
 }
 
+// The largest "Convert at Once" choice: 4 files or one per core.
+std::vector<std::unique_ptr<DOSOutputs>> MakeRunners(ProcessLauncher& launcher, MessageSink& messages)
+{
+    std::vector<std::unique_ptr<DOSOutputs>> runners;
+    const int count = std::max(4, QThread::idealThreadCount());
+    for (int i = 0; i < count; ++i)
+        runners.push_back(std::make_unique<DOSOutputs>(launcher, messages));
+    return runners;
+}
+
+std::vector<DOSOutputs*> Pointers(const std::vector<std::unique_ptr<DOSOutputs>>& runners)
+{
+    std::vector<DOSOutputs*> pointers;
+    for (const auto& runner : runners)
+        pointers.push_back(runner.get());
+    return pointers;
+}
+
 }  // namespace
 
 MainApplication::MainApplication(const QString& programFolder)
@@ -28,17 +50,22 @@ MainApplication::MainApplication(const QString& programFolder)
       settings_(ProgramPaths::ForCurrentUser(programFolder)),
       conf_(settings_.Paths().SettingsFolder()),
       keepFolders_(conf_.KeepFolders()),
+      filesAtOnce_(conf_.FilesAtOnce()),
       window_(MainWindowParts{programFolder, QStringLiteral(TAVOCLIP_VERSION), settings_, options_, queue_, *this,
                               desktop_, messages_, RemoveTempFiles,
                               // A converter still running goes on by itself
-                              // and finishes its file.
-                              [] { QCoreApplication::quit(); }}),
+                              // and finishes its file; the dock shows no
+                              // batch once the program is gone.
+                              [this] {
+                                  dock_.BatchOver();
+                                  QCoreApplication::quit();
+                              }}),
       comdlg_(fileDialogs_, COMDLG::DefaultStartFolder()),
       sourceActions_(queue_, pump_, comdlg_, window_.ListControls(), [this] { return window_.DefaultOutputFolder(); }),
-      runner_(launcher_, window_),
+      runners_(MakeRunners(launcher_, window_)),
       launcherEntry_(QStringLiteral(TAVOCLIP_DESKTOP_ID)),
       dock_(queue_, launcherEntry_),
-      driver_(window_, queue_, {&runner_}, options_, BatchServices{pump_, directories_, folders_, sounds_},
+      driver_(window_, queue_, Pointers(runners_), options_, BatchServices{pump_, directories_, folders_, sounds_},
               BatchProgram{programFolder.toStdString(), {}}),
       handOver_(LaunchArgumentServer::DefaultPath(), [this](const QList<QByteArray>& paths) {
           BringToFront(window_);
@@ -58,15 +85,34 @@ void MainApplication::ConnectBatch()
     driver_.SetDefaultOutputFolder(window_.DefaultOutputFolder().toStdString());
     // The window never replaces an existing file.
     driver_.SetOutputPlacement({false, keepFolders_});
+    driver_.SetRunnersInUse(static_cast<std::size_t>(filesAtOnce_));
     window_.Follow(driver_);
     dock_.Follow(driver_);
+    overview_ = new BatchOverview(window_, queue_, window_.ListModel());
+    overview_->Follow(driver_);
+    // The display empties as the batch ends, before any failure box.
+    QObject::connect(&driver_, &BatchDriver::progressCleared, &window_,
+                     [this](const std::string& caption) { NotifyBatchEnd(!caption.empty()); });
     QObject::connect(&window_, &frmMain::batchSettingsChanged, &driver_,
                      [this] { driver_.SetSettings(window_.CurrentBatchSettings()); });
+}
+
+void MainApplication::NotifyBatchEnd(bool finished)
+{
+    if (window_.isActiveWindow())
+        return;
+    const std::string& folder = driver_.settings().outputFolder;
+    notifier_.Notify(finished ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion stopped"),
+                     QStringLiteral("%1 converted, %2 failed.")
+                         .arg(driver_.convertedCount())
+                         .arg(driver_.failures().size()),
+                     folder.empty() ? window_.DefaultOutputFolder().toStdString() : folder);
 }
 
 void MainApplication::Show(const QList<QByteArray>& launchPaths)
 {
     window_.Form_Load();
+    window_.Menus().AddFilesAtOnce(filesAtOnce_, [this](int files) { SetFilesAtOnce(files); });
     driver_.SetSettings(window_.CurrentBatchSettings());
     window_.show();
     if (!handOver_.Listen())
@@ -96,6 +142,14 @@ void MainApplication::SetKeepFolders(bool on)
     keepFolders_ = on;
     conf_.SetKeepFolders(on);
     driver_.SetOutputPlacement({false, on});
+}
+
+// Like the folder structure choice; it applies from the next batch on.
+void MainApplication::SetFilesAtOnce(int files)
+{
+    filesAtOnce_ = std::max(1, files);
+    conf_.SetFilesAtOnce(filesAtOnce_);
+    driver_.SetRunnersInUse(static_cast<std::size_t>(filesAtOnce_));
 }
 
 // Paths from a command line go into the list; what cannot go in is said in

@@ -4,12 +4,17 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 #include "BatchDriver.h"
+#include "BatchOverview.h"
 #include "COMDLG.h"
 #include "ConfFile.h"
 #include "CanberraSoundPlayer.h"
 #include "DOSOutputs.h"
 #include "DesktopFolderOpener.h"
+#include "DesktopNotifier.h"
 #include "DesktopShell.h"
 #include "DockProgress.h"
 #include "FileSystemDirectoryMaker.h"
@@ -55,6 +60,10 @@ private:
     void SetKeepFolders(bool on) override;
 
     void ConnectBatch();
+    void NotifyBatchEnd(bool finished);
+    // The Options menu's "Convert at Once": saved at once, in force from the
+    // next batch.
+    void SetFilesAtOnce(int files);
     void AppendLaunchPaths(const QList<QByteArray>& paths);
 
     QString programFolder_;
@@ -63,6 +72,7 @@ private:
     // The program's own choices beside the two settings files.
     ConfFile conf_;
     bool keepFolders_;
+    int filesAtOnce_;
     ConversionOptions options_;
     SourceQueue queue_;
     QtEventPump pump_;
@@ -76,14 +86,20 @@ private:
     SourceListActions sourceActions_;
 
     QtProcessLauncher launcher_;
-    DOSOutputs runner_;
+    // Enough runners for any "Convert at Once" choice; the driver uses as
+    // many of them as the choice says.
+    std::vector<std::unique_ptr<DOSOutputs>> runners_;
     FileSystemDirectoryMaker directories_;
     DesktopFolderOpener folders_;
+    // A word when a batch ends while the window is in the background.
+    DesktopNotifier notifier_{folders_};
     CanberraSoundPlayer sounds_;
     // Docks know the program by its desktop file's name.
     LauncherEntry launcherEntry_;
     DockProgress dock_;
     BatchDriver driver_;
+    // A child of the window.
+    BatchOverview* overview_ = nullptr;
 
     LaunchArgumentServer handOver_;
 };

@@ -1,6 +1,7 @@
 #include "ConsoleBatchView.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "BatchDriver.h"
 #include "LineEscape.h"
@@ -13,7 +14,9 @@ constexpr int kBarCharacters = 24;
 }  // namespace
 
 ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, std::function<void()> onEnded)
-    : out_(out), err_(err), terminal_(terminal), onEnded_(std::move(onEnded)) {}
+    : out_(out), err_(err), terminal_(terminal), onEnded_(std::move(onEnded)), secondsNow_([] {
+          return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+      }) {}
 
 void ConsoleBatchView::Follow(const BatchDriver& driver) {
     QObject::connect(&driver, &BatchDriver::fileStarted, &driver,
@@ -38,6 +41,7 @@ void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& t
 }
 
 void ConsoleBatchView::FileStarted(std::size_t position, std::size_t total, const std::string& source) {
+    if (position == 1) startSeconds_ = secondsNow_();
     position_ = position;
     total_ = total;
     // The terminal line shows the name as the script lines do: raw, a line
@@ -117,8 +121,11 @@ void ConsoleBatchView::Summary(bool stopped, std::size_t notConverted) {
 void ConsoleBatchView::Redraw() {
     const int filled = static_cast<int>(share_ * kBarCharacters + 0.5f);
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
-    std::fprintf(out_, "\r\x1b[K[%s] %-6s file %zu of %zu: %s", bar.c_str(), caption_.c_str(), position_, total_,
-                 fileName_.c_str());
+    // The files before this one are ended; this one counts by its share.
+    const double whole = total_ == 0 ? 0.0 : (static_cast<double>(position_ > 0 ? position_ - 1 : 0) + share_) /
+                                                  static_cast<double>(total_);
+    std::fprintf(out_, "\r\x1b[K[%s] %-6s file %zu of %zu: %s%s", bar.c_str(), caption_.c_str(), position_, total_,
+                 fileName_.c_str(), TimeLeft(whole).c_str());
     std::fflush(out_);
     lineOpen_ = true;
 }
@@ -135,10 +142,19 @@ void ConsoleBatchView::RedrawSeveral() {
     const float share = total_ == 0 ? 0.0f : std::clamp(done / static_cast<float>(total_), 0.0f, 1.0f);
     const int filled = static_cast<int>(share * kBarCharacters + 0.5f);
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
-    std::fprintf(out_, "\r\x1b[K[%s] %3d%% %zu of %zu done:%s", bar.c_str(), static_cast<int>(share * 100 + 0.5f),
-                 converted_ + failed_, total_, files.c_str());
+    std::fprintf(out_, "\r\x1b[K[%s] %3d%% %zu of %zu done:%s%s", bar.c_str(), static_cast<int>(share * 100 + 0.5f),
+                 converted_ + failed_, total_, files.c_str(), TimeLeft(share).c_str());
     std::fflush(out_);
     lineOpen_ = true;
+}
+
+// Nothing until the estimate knows enough, and nothing once the batch is
+// over ("Done." shows with an empty bar).
+std::string ConsoleBatchView::TimeLeft(double share) {
+    if (total_ == 0 || position_ == 0 || (share <= 0 && caption_ == "Done.")) return {};
+    estimate_.Update(secondsNow_() - startSeconds_, share);
+    const std::string text = estimate_.Text();
+    return text.empty() ? text : "  " + text;
 }
 
 // Scripts get a name's bytes that are not UTF-8 as they are; a terminal

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "BatchView.h"
+#include "TimeLeftEstimate.h"
 
 namespace tavoclip {
 
@@ -25,6 +26,8 @@ class BatchDriver;
 // U+2028/U+2029, and \\ for the backslash; on a terminal also bytes that
 // are not UTF-8, as \xHH), so every event stays one line.
 // Message boxes go to the error stream as "TITLE: TEXT".
+// The terminal line ends with the batch's time left once it is known
+// ("  about 2 min left"); script lines never carry it.
 class ConsoleBatchView : public BatchView {
 public:
     ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal, std::function<void()> onEnded);
@@ -42,6 +45,9 @@ public:
     // Several files will convert at once: the terminal line shows them all
     // from the first file on.
     void ShowSeveralFiles() { several_ = true; }
+    // The clock the time left is measured by, in seconds; a steady clock
+    // unless replaced.
+    void SetClock(std::function<double()> secondsNow) { secondsNow_ = std::move(secondsNow); }
 
     std::size_t converted() const { return converted_; }
     std::size_t failed() const { return failed_; }
@@ -54,6 +60,7 @@ private:
     void RedrawSeveral();
     void EndRedrawnLine();
     std::string Shown(std::string_view text) const;
+    std::string TimeLeft(double share);
     void PrintProgress(const std::string& caption, std::string& printed, const std::string& prefix);
 
     std::FILE* out_;
@@ -81,6 +88,9 @@ private:
     };
     std::map<std::size_t, InHand> inHand_;
     bool several_ = false;
+    std::function<double()> secondsNow_;
+    double startSeconds_ = 0;
+    TimeLeftEstimate estimate_;
 };
 
 }  // namespace tavoclip

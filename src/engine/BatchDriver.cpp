@@ -45,9 +45,15 @@ BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, const std::vector<
         });
         connect(runner, &DOSOutputs::CommandOver, this, [this, &slot] { SlotOver(slot); });
     }
+    runnersWanted_ = runnersInUse_ = slots_.size();
 }
 
 BatchDriver::~BatchDriver() { queue_.RemoveListener(this); }
+
+void BatchDriver::SetRunnersInUse(std::size_t count) {
+    runnersWanted_ = std::clamp<std::size_t>(count, 1, slots_.size());
+    if (!batchRunning_) runnersInUse_ = runnersWanted_;
+}
 
 void BatchDriver::Start() {
     if (batchRunning_) return;
@@ -63,6 +69,7 @@ void BatchDriver::Start() {
     launchFailed_ = false;
     startedCount_ = 0;
     convertedCount_ = 0;
+    runnersInUse_ = runnersWanted_;
     view_.BatchStarted();
     timer1_.start();
 }
@@ -107,9 +114,10 @@ void BatchDriver::ConvertNext() {
 // Starts the next files while slots are free; ends the batch once no file
 // is in hand and none can start.
 void BatchDriver::FillSlots() {
-    for (auto& slot : slots_) {
+    for (std::size_t i = 0; i < runnersInUse_; ++i) {
         if (launchFailed_ || begunInQueue_.size() >= queue_.count()) break;
-        if (slot->position == 0 && !StartInSlot(*slot, begunInQueue_.size())) break;
+        Slot& slot = *slots_[i];
+        if (slot.position == 0 && !StartInSlot(slot, begunInQueue_.size())) break;
     }
     if (FilesInHand() > 0) return;
     if (launchFailed_) {

@@ -100,6 +100,10 @@ public:
     // Replacing existing files and keeping the folder structure; read at
     // every step, like the settings.
     void SetOutputPlacement(OutputPlacement placement) { placement_ = placement; }
+    // How many of the runners the next batch uses (1 .. the runners given;
+    // all of them by default). A batch under way keeps its number.
+    void SetRunnersInUse(std::size_t count);
+    std::size_t runnersInUse() const { return runnersInUse_; }
 
     // The converter command for one source with the output name the
     // described rule gives (base name and the format's extension), from the
@@ -184,6 +188,8 @@ private:
     OutputPlacement placement_;
     QTimer timer1_;
     std::vector<std::unique_ptr<Slot>> slots_;
+    std::size_t runnersWanted_ = 0;
+    std::size_t runnersInUse_ = 0;
 
     // The batch under way (or the last one); all replaced at every Start.
     OutputNameReservations names_;

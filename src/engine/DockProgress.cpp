@@ -14,49 +14,56 @@ void DockProgress::Follow(const BatchDriver& driver)
 {
     connect(&driver, &BatchDriver::fileStarted, this, [this](std::size_t position) { FileStarted(position); });
     connect(&driver, &BatchDriver::fileProgress, this,
-            [this](std::size_t, double share) { FileProgress(share); });
-    connect(&driver, &BatchDriver::fileEnded, this, [this] { FileEnded(); });
+            [this](std::size_t position, double share) { FileProgress(position, share); });
+    connect(&driver, &BatchDriver::fileEnded, this,
+            [this](const FileOutcome& outcome) { FileEnded(outcome.position); });
+    // The display empties before any failure box, which may stay open long
+    // after the batch has ended; a batch that ends without emptying it
+    // (a converter that could not start) ends here.
+    connect(&driver, &BatchDriver::progressCleared, this, [this] { BatchOver(); });
     connect(&driver, &BatchDriver::batchEnded, this, [this] { BatchOver(); });
 }
 
 void DockProgress::FileStarted(std::size_t position)
 {
-    filesDone_ = position > 0 ? position - 1 : 0;
-    converting_ = true;
-    Publish(0);
+    if (position == 1)
+        share_.Reset();
+    share_.FileStarted(position);
+    ++inHand_;
+    Publish();
 }
 
-void DockProgress::FileProgress(double share)
+void DockProgress::FileProgress(std::size_t position, double share)
 {
-    if (converting_)
-        Publish(share);
+    share_.FileProgress(position, share);
+    if (inHand_ > 0)
+        Publish();
 }
 
-void DockProgress::FileEnded()
+void DockProgress::FileEnded(std::size_t position)
 {
-    converting_ = false;
+    share_.FileEnded(position);
+    if (inHand_ > 0)
+        --inHand_;
 }
 
 void DockProgress::BatchOver()
 {
-    converting_ = false;
-    filesDone_ = 0;
+    inHand_ = 0;
+    share_.Reset();
     if (!shown_)
         return;
     shown_.reset();
     entry_.Update(LauncherBadge{0, false, 0, false});
 }
 
-// While a file converts it is the queue's head, so the queue holds the
-// files left, the current one included.
-void DockProgress::Publish(double share)
+// The queue holds the files left: those in hand and those waiting.
+void DockProgress::Publish()
 {
     const std::size_t left = queue_.count();
-    const std::size_t total = filesDone_ + left;
-    if (total == 0)
+    if (share_.endedCount() + left == 0)
         return;
-    const LauncherBadge badge{(static_cast<double>(filesDone_) + share) / static_cast<double>(total), true,
-                              static_cast<qint64>(left), true};
+    const LauncherBadge badge{share_.Share(left), true, static_cast<qint64>(left), true};
     if (shown_ && shown_->count == badge.count && std::abs(shown_->progress - badge.progress) < kStep)
         return;
     shown_ = badge;

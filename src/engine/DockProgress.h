@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include "BatchShare.h"
 #include "LauncherEntry.h"
 
 namespace tavoclip {
@@ -13,11 +14,11 @@ class BatchDriver;
 class SourceQueue;
 
 // The batch's progress on the program's dock icon: a bar for the whole batch
-// (files done plus the current file's share, over the files in the batch)
-// and the number of files left, the current one included. The queue is read
+// (files ended plus the shares of the files in hand, over the files in the
+// batch) and the number of files left, those in hand included. The queue is read
 // at every update, so files added during the batch count at once. The end
-// of the batch clears both. It follows a batch of one file at a time (the
-// window's).
+// of the batch clears both, before any failure box. Files may convert one
+// at a time or several at once.
 class DockProgress final : public QObject {
     Q_OBJECT
 public:
@@ -28,10 +29,10 @@ public:
 
     // File number position (from 1) of the batch starts converting.
     void FileStarted(std::size_t position);
-    // The current file's share done, 0..1.
-    void FileProgress(double share);
-    // The current file's converter has ended.
-    void FileEnded();
+    // That file's share done, 0..1.
+    void FileProgress(std::size_t position, double share);
+    // That file converted or failed.
+    void FileEnded(std::size_t position);
     // The batch finished or stopped.
     void BatchOver();
 
@@ -40,12 +41,12 @@ public:
     static constexpr double kStep = 0.005;
 
 private:
-    void Publish(double share);
+    void Publish();
 
     const SourceQueue& queue_;
     LauncherEntry& entry_;
-    std::size_t filesDone_ = 0;
-    bool converting_ = false;
+    BatchShare share_;
+    std::size_t inHand_ = 0;
     std::optional<LauncherBadge> shown_;
 };
 

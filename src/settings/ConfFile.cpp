@@ -7,6 +7,7 @@
 namespace tavoclip {
 namespace {
 const QString kKeepFolders = QStringLiteral("Batch/KeepFolders");
+const QString kFilesAtOnce = QStringLiteral("Batch/FilesAtOnce");
 }  // namespace
 
 ConfFile::ConfFile(QString settingsFolder) : settingsFolder_(std::move(settingsFolder)) {}
@@ -43,6 +44,18 @@ bool ConfFile::KeepFolders() const
 bool ConfFile::SetKeepFolders(bool on) const
 {
     return SetValue(kKeepFolders, on);
+}
+
+int ConfFile::FilesAtOnce() const
+{
+    bool ok = false;
+    const int files = Value(kFilesAtOnce, 1).toInt(&ok);
+    return ok && files > 1 ? files : 1;
+}
+
+bool ConfFile::SetFilesAtOnce(int files) const
+{
+    return SetValue(kFilesAtOnce, files);
 }
 
 }  // namespace tavoclip

@@ -28,6 +28,12 @@ public:
     bool KeepFolders() const;
     bool SetKeepFolders(bool on) const;
 
+    // How many files the window converts at once (the Options menu's
+    // "Convert at Once"); 1 by default, and a stored value below 1 reads
+    // as 1.
+    int FilesAtOnce() const;
+    bool SetFilesAtOnce(int files) const;
+
 private:
     QString settingsFolder_;
 };

@@ -92,6 +92,8 @@ public:
     // the label cannot disagree.
     QString AboutText() const;
 
+    // The list view's model: the queue as the list shows it.
+    SourceListModel& ListModel() { return *model_; }
     // frmMenu is created on first use and then kept, hidden.
     frmMenu& Menus();
     // Between BatchStarted and BatchEnded.

@@ -1,7 +1,11 @@
 #include "frmMenu.h"
 
+#include <algorithm>
+
+#include <QActionGroup>
 #include <QLineEdit>
 #include <QMenu>
+#include <QThread>
 
 namespace tavoclip {
 
@@ -37,6 +41,36 @@ frmMenu::frmMenu(QLineEdit& txtAction, std::function<void()> removeAll, QWidget*
     QAction* removeAllItem = menuRemove_->addAction(QStringLiteral("Remove All"));
     removeAllItem->setObjectName(QStringLiteral("menuRemoveAll"));
     connect(removeAllItem, &QAction::triggered, this, [removeAll = std::move(removeAll)] { removeAll(); });
+}
+
+void frmMenu::AddFilesAtOnce(int current, const std::function<void(int)>& choose)
+{
+    QMenu* atOnce = menuOptions_->addMenu(QStringLiteral("Convert at Once"));
+    atOnce->setObjectName(QStringLiteral("menuFilesAtOnce"));
+    auto* group = new QActionGroup(atOnce);
+    const int cores = std::max(1, QThread::idealThreadCount());
+    struct Choice {
+        int files;
+        QString caption;
+        QString name;
+    };
+    const Choice choices[] = {{1, QStringLiteral("1 File"), QStringLiteral("menuFilesAtOnce1")},
+                              {2, QStringLiteral("2 Files"), QStringLiteral("menuFilesAtOnce2")},
+                              {4, QStringLiteral("4 Files"), QStringLiteral("menuFilesAtOnce4")},
+                              {cores, QStringLiteral("One per Core (%1)").arg(cores),
+                               QStringLiteral("menuFilesAtOnceCores")}};
+    bool checked = false;
+    for (const auto& [files, caption, name] : choices) {
+        QAction* item = atOnce->addAction(caption);
+        item->setObjectName(name);
+        item->setCheckable(true);
+        item->setActionGroup(group);
+        // A count that is both a fixed choice and the core count checks the
+        // fixed choice only.
+        if (files == current && !checked)
+            item->setChecked(checked = true);
+        connect(item, &QAction::triggered, this, [choose, files] { choose(files); });
+    }
 }
 
 QMenu* frmMenu::NewMenu(const QString& name, const QString& caption)

@@ -25,6 +25,9 @@ public:
     QMenu& menuRemove() { return *menuRemove_; }
     // The checkable "Keep Folder Structure" item of the Options menu.
     QAction& menuKeepFolders() { return *menuKeepFolders_; }
+    // The Options menu's "Convert at Once" submenu: 1, 2 or 4 files, or one
+    // per core; current is checked, and a pick calls choose with its number.
+    void AddFilesAtOnce(int current, const std::function<void(int)>& choose);
 
 private:
     QMenu* NewMenu(const QString& name, const QString& caption);

@@ -1,5 +1,9 @@
 #include "SourceListModel.h"
 
+#include <QFont>
+
+#include <algorithm>
+
 namespace tavoclip {
 
 SourceListModel::SourceListModel(SourceQueue& queue, QObject* parent)
@@ -28,7 +32,7 @@ int SourceListModel::columnCount(const QModelIndex& parent) const
 
 QVariant SourceListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::FontRole))
         return {};
     const auto row = static_cast<std::size_t>(index.row());
     // Rows whose entries left the queue since the last announcement (or are
@@ -38,6 +42,13 @@ QVariant SourceListModel::data(const QModelIndex& index, int role) const
     const std::size_t entryIndex = row - removedHead_ - (row > removingRow_ ? 1 : 0);
     if (entryIndex >= queue_.count())
         return {};
+    if (role == Qt::FontRole) {
+        if (entryIndex >= convertingHead_)
+            return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     const SourceEntry& entry = queue_.at(entryIndex);
     if (index.column() == FormatColumn)
         return role == Qt::DisplayRole ? QString::fromStdString(entry.formatLabel) : QVariant();
@@ -49,6 +60,19 @@ QVariant SourceListModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     return section == FileNameColumn ? QStringLiteral("FileName") : QStringLiteral("Format");
+}
+
+void SourceListModel::SetConvertingHead(std::size_t count)
+{
+    if (count == convertingHead_)
+        return;
+    const std::size_t changed = std::max(count, convertingHead_);
+    convertingHead_ = count;
+    // Entries 0 .. changed - 1 sit at view rows removedHead_ onwards.
+    const std::size_t last = std::min(shown_, removedHead_ + changed);
+    if (last > removedHead_)
+        emit dataChanged(index(static_cast<int>(removedHead_), 0), index(static_cast<int>(last) - 1, ColumnCount - 1),
+                         {Qt::FontRole});
 }
 
 bool SourceListModel::HasPendingChanges() const

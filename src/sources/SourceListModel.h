@@ -33,6 +33,12 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // The queue's first count entries are converting: their rows show in
+    // bold until the count changes (0 marks none). Only the rows whose mark
+    // changes are repainted, however long the list.
+    void SetConvertingHead(std::size_t count);
+    std::size_t convertingHead() const { return convertingHead_; }
+
     // Announces every change of the queue not yet announced.
     void Flush();
     bool HasPendingChanges() const;
@@ -58,6 +64,7 @@ private:
     std::size_t removingRow_ = kNoRow;  // the row whose removal is being announced
     std::size_t shown_ = 0;        // rows the view has been told about
     std::size_t removedHead_ = 0;  // leading view rows already gone from the queue
+    std::size_t convertingHead_ = 0;  // leading queue entries shown as converting
     QTimer flushTimer_;
 };
 

@@ -105,5 +105,32 @@ TEST_F(ConsoleBatchViewTest, TerminalLinesAndMessagesEscapeNamesForOneOrSeveralF
     EXPECT_NE(Contents(err_).find("/in/" + shown + ": refused\n"), std::string::npos);
 }
 
+// The time left follows the whole batch on the terminal line only: a
+// quarter done after a minute leaves three.
+TEST_F(ConsoleBatchViewTest, TimeLeftShowsOnTheTerminalLineOnly) {
+    struct Row {
+        bool terminal;
+        bool several;
+    };
+    for (const Row row : {Row{true, false}, Row{true, true}, Row{false, false}, Row{false, true}}) {
+        const std::size_t before = Contents(out_).size();
+        double now = 100;
+        ConsoleBatchView view = View(row.terminal);
+        view.SetClock([&now] { return now; });
+        if (row.several) view.ShowSeveralFiles();
+        view.FileStarted(1, 2, "/in/a.flv");
+        now = 102;
+        view.FileProgress(1, 0.5, "50%");
+        EXPECT_EQ(Contents(out_).find("left", before), std::string::npos) << "shown while warming up";
+        now = 160;
+        view.FileProgress(1, 0.5, "50.0%");
+        const bool shown = Contents(out_).find("a.flv 50.0%  about 3 min left", before) != std::string::npos ||
+                           Contents(out_).find("a.flv  about 3 min left", before) != std::string::npos;
+        EXPECT_EQ(shown, row.terminal) << row.several << Contents(out_).substr(before);
+        view.FileEnded({"/in/a.flv", "/out/a.mp4", true, {}});
+        view.Summary(false, 0);
+    }
+}
+
 }  // namespace
 }  // namespace tavoclip

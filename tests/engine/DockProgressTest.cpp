@@ -116,20 +116,20 @@ TEST(DockProgressTest, ABatchIsPublishedOnTheSessionBusAndClearedAtTheEnd)
     DockProgress dock(queue, entry);
 
     dock.FileStarted(1);
-    dock.FileProgress(0.5);
-    dock.FileProgress(0.501);  // a move of 0.05 %: not sent
+    dock.FileProgress(1, 0.5);
+    dock.FileProgress(1, 0.501);  // a move of 0.05 %: not sent
     queue.AppendSource("/v/dropped.flv");
-    dock.FileProgress(0.6);
-    dock.FileEnded();
+    dock.FileProgress(1, 0.6);
+    dock.FileEnded(1);
     queue.RemoveFirstSource();
     dock.FileStarted(2);
-    dock.FileEnded();
+    dock.FileEnded(2);
     queue.RemoveFirstSource();
     dock.FileStarted(3);
-    dock.FileProgress(1);
-    dock.FileEnded();
+    dock.FileProgress(3, 1);
+    dock.FileEnded(3);
     queue.RemoveFirstSource();
-    dock.FileProgress(0);  // between files: not a file's progress
+    dock.FileProgress(3, 0);  // between files: not a file's progress
     dock.BatchOver();
 
     const std::vector<std::string> expected{"0 2 true true",       "0.25 2 true true",
@@ -154,7 +154,7 @@ TEST(DockProgressTest, WithoutASessionBusNothingIsSentAndNothingFails)
     EXPECT_FALSE(entry.Update({0.5, true, 1, true}));
     DockProgress dock(queue, entry);
     dock.FileStarted(1);
-    dock.FileProgress(0.5);
+    dock.FileProgress(1, 0.5);
     dock.BatchOver();
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
     qputenv("XDG_RUNTIME_DIR", runtime);

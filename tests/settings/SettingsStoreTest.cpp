@@ -103,6 +103,15 @@ TEST(ConfFileTest, KeepsItsChoicesApartFromTheDescribedFiles)
     }
     ASSERT_TRUE(ConfFile(folder.path()).SetKeepFolders(true));
     EXPECT_TRUE(Read(folder.path() + "/tavoclip.conf").contains("[Batch]\nKeepFolders=true"));
+    // How many files convert at once: 1 until chosen, and a stored value
+    // that is no count of files reads as 1.
+    EXPECT_EQ(ConfFile(folder.path()).FilesAtOnce(), 1);
+    for (const auto& [stored, read] : {std::pair<QVariant, int>{4, 4}, {2, 2}, {0, 1}, {-3, 1}, {"many", 1}}) {
+        ASSERT_TRUE(ConfFile(folder.path()).SetValue("Batch/FilesAtOnce", stored));
+        EXPECT_EQ(ConfFile(folder.path()).FilesAtOnce(), read) << stored.toString().toStdString();
+    }
+    ASSERT_TRUE(ConfFile(folder.path()).SetFilesAtOnce(2));
+    EXPECT_TRUE(Read(folder.path() + "/tavoclip.conf").contains("FilesAtOnce=2"));
     EXPECT_EQ(Read(store.setupPath()), setup);
     EXPECT_EQ(Read(store.optionsPath()), options);
 }
