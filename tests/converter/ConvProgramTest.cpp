@@ -17,9 +17,7 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
 #include <sys/stat.h>
-#endif
 
 #include "ConverterCommand.h"
 #include "OutputFormat.h"
@@ -325,11 +323,9 @@ TEST_F(ConvProgramTest, UnreadableSourcesFailThatFileQuicklyWithAReason) {
                                                    {"text.flv", "cannot read the source"},
                                                    {"corrupt.flv", "corrupt.flv"},
                                                    {"missing.flv", "does not exist"}};
-#ifndef _WIN32
     // Reading a named pipe would wait for a writer that never comes.
     ASSERT_EQ(::mkfifo(QFile::encodeName(Out("pipe.flv")).constData(), 0600), 0);
     cases.emplace_back("pipe.flv", "not a regular file");
-#endif
     for (const auto& [name, reason] : cases) {
         const QStringList before = FolderEntries(out_.path());
         const ConvResult result = RunConv({"-i", Out(name), "-y", "-ab", "128k", Out("result.mp3")});
@@ -427,7 +423,6 @@ TEST_F(ConvProgramTest, AnInterruptedConversionLeavesNoTraceAndKeepsTheEarlierOu
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mov"});
 }
 
-#ifndef _WIN32
 // The window may end while a file converts, which breaks the pipe conv prints
 // to; the file in hand must still be finished and put in place.
 TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
@@ -439,7 +434,6 @@ TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
     EXPECT_GT(QFileInfo(Out("long.mp3")).size(), 0);
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mp3"});
 }
-#endif
 
 // A sound that begins a second after the picture begins a second after it in
 // every output: in 3GP, whose AMR stream reaches FFmpeg as bare frames, and in
@@ -482,7 +476,6 @@ TEST_F(ConvProgramTest, OutputsHoldOnlyPictureAndSound) {
     }
 }
 
-#ifndef _WIN32
 // conv uses the FFmpeg beside it first. One that drops the sound or stops
 // after a second, and still exits 0, must not give a "converted" file.
 TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
@@ -528,4 +521,3 @@ TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
         EXPECT_EQ(sound.exitCode, 0) << source << ": " << sound.output.toStdString();
     }
 }
-#endif
