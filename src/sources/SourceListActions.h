@@ -60,7 +60,7 @@ public:
 
     // The folder of the file picked last, with its trailing separator; empty
     // until the first pick. Not kept between runs.
-    const QString& LastOpenFolder() const { return lastOpenFolder_; }
+    const QString& lastOpenFolder() const { return lastOpenFolder_; }
 
     // The path up to and including its last separator; empty text when
     // there is none.
