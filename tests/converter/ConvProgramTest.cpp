@@ -20,6 +20,7 @@
 #include <sys/stat.h>
 
 #include "ConverterCommand.h"
+#include "MediaTools.h"
 #include "OutputFormat.h"
 #include "ProgressTracker.h"
 
@@ -43,12 +44,6 @@ ConvResult RunConv(const QStringList& arguments, const QString& program = CONV_P
     if (!process.waitForFinished(60000)) process.kill();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAll())};
-}
-
-bool Ffmpeg(const QStringList& arguments) {
-    QProcess process;
-    process.start("ffmpeg", QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
-    return process.waitForFinished(60000) && process.exitCode() == 0;
 }
 
 QJsonObject Probe(const QString& path) {
