@@ -7,6 +7,10 @@
 #                                        layout, and converts a generated Flash
 #                                        video clip into each of the ten formats
 #                                        with the installed tavoclip-batch
+#   scripts/first_run.sh --quick         the same check, converting into MP4
+#                                        and MP3 only (scripts/test.sh uses it:
+#                                        the converter's tests already convert
+#                                        into all ten formats and probe them)
 #   scripts/first_run.sh --from-scratch  first clones this repository into a
 #                                        temporary folder and runs the README's
 #                                        two commands there, as a new user
@@ -28,6 +32,9 @@ if [ "${1:-}" = "--from-scratch" ]; then
   bash scripts/test.sh
   exit 0
 fi
+
+formats="MPG WMV MOV AVI MP4 3GP MP3 AMR WMA WAV"
+[ "${1:-}" = "--quick" ] && formats="MP4 MP3"
 
 build="${TAVOCLIP_BUILD_DIR:-$root/build}"
 if [ ! -x "$build/tavoclip-batch" ] || [ ! -x "$build/data/conv" ]; then
@@ -56,7 +63,7 @@ ffmpeg -v error -f lavfi -i "testsrc=duration=3:size=320x240:rate=25" -f lavfi -
 # it from a folder of the user's, as a person at a terminal would.
 cd "$scratch"
 echo "First run: installed into a temporary prefix; converting \"$(basename "$clip")\" with its tavoclip-batch"
-for format in MPG WMV MOV AVI MP4 3GP MP3 AMR WMA WAV; do
+for format in $formats; do
   out=$scratch/out/$format
   mkdir -p "$out"
   start=${EPOCHREALTIME/./}

@@ -19,4 +19,4 @@ cmake --build "$root/build-sanitize" -j2
 (cd "$root/build-sanitize" && \
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --output-on-failure -j2 --timeout 300)
-bash "$root/scripts/first_run.sh"
+bash "$root/scripts/first_run.sh" --quick

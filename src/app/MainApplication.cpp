@@ -48,7 +48,7 @@ std::vector<DOSOutputs*> Pointers(const std::vector<std::unique_ptr<DOSOutputs>>
 MainApplication::MainApplication(const QString& programFolder)
     : programFolder_(programFolder),
       settings_(ProgramPaths::ForCurrentUser(programFolder)),
-      conf_(settings_.Paths().SettingsFolder()),
+      conf_(settings_.paths().settingsFolder()),
       keepFolders_(conf_.KeepFolders()),
       filesAtOnce_(conf_.FilesAtOnce()),
       window_(MainWindowParts{programFolder, QStringLiteral(TAVOCLIP_VERSION), settings_, options_, queue_, *this,
@@ -117,7 +117,7 @@ void MainApplication::Show(const QList<QByteArray>& launchPaths)
     window_.show();
     if (!handOver_.Listen())
         std::fprintf(stderr, "tavoclip: later launches cannot hand files over: %s\n",
-                     qPrintable(handOver_.ErrorText()));
+                     qPrintable(handOver_.errorText()));
     AppendLaunchPaths(launchPaths);
 }
 

@@ -72,20 +72,13 @@ void AppendCut(const ConversionOptions& options, ConverterCommand& command) {
     command.arguments.insert(command.arguments.end(), {"-ss", start, "-t", length});
 }
 
-// The converter as the first word of the text. On Windows a folder with a
-// space is quoted, or the system would try to run C:\Program.exe first.
-std::string ConverterWord(const std::string& converter, PathStyle style) {
-    if (style == PathStyle::Windows && converter.find(' ') != std::string::npos) return Quoted(converter);
-    return converter;
-}
-
 }  // namespace
 
-char PathSeparator(PathStyle style) { return style == PathStyle::Windows ? '\\' : '/'; }
+char PathSeparator(PathStyle) { return '/'; }
 
-std::string ConverterPath(std::string_view programFolder, PathStyle style) {
+std::string ConverterPath(std::string_view programFolder, PathStyle) {
     std::string path(programFolder);
-    path += style == PathStyle::Windows ? "\\data\\conv.exe" : "/data/conv";
+    path += "/data/conv";
     return path;
 }
 
@@ -109,7 +102,7 @@ ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathSty
                          GetBaseName(request.sourcePath, style) + std::string(format->extension);
 
     const std::string converter = ConverterPath(request.programFolder, style);
-    command.text = ConverterWord(converter, style) + " -i " + Quoted(request.sourcePath);
+    command.text = converter + " -i " + Quoted(request.sourcePath);
     command.arguments = {converter, "-i", request.sourcePath};
     AppendCut(request.options, command);
     AppendFormatOptions(format->optionsTemplate, request, command);

@@ -8,9 +8,9 @@
 
 namespace tavoclip {
 
-// Windows: backslash separators and data\conv.exe. Posix: slashes and
-// data/conv, which is what the Linux program runs.
-enum class PathStyle { Windows, Posix };
+// The path convention of the paths handed around: slashes as separators
+// and data/conv as the converter, which is what this program runs.
+enum class PathStyle { Posix };
 
 // Everything one converter run depends on, read afresh for every source.
 struct ConversionRequest {

@@ -12,11 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
 constexpr char kSeparator = '/';
-#endif
 
 struct Listing {
     std::vector<std::string> files;

@@ -8,20 +8,14 @@
 #include <string_view>
 #include <system_error>
 
-#ifndef _WIN32
 #include <sys/stat.h>
-#endif
 
 namespace tavoclip {
 namespace {
 
 namespace fs = std::filesystem;
 
-#ifdef _WIN32
-constexpr const char* kSeparators = "\\/";
-#else
-constexpr const char* kSeparators = "/";
-#endif
+constexpr char kSeparator = '/';
 
 // Whether an absolute path is already in its lexically normal form, which
 // saves the normalisation for the usual case (paths from a folder search).
@@ -42,14 +36,9 @@ std::string Spelling(const std::string& path) {
 // Device and inode of an existing file (links followed); nullopt when the
 // file does not exist.
 std::optional<std::pair<std::uintmax_t, std::uintmax_t>> IdentityOf(const std::string& path) {
-#ifdef _WIN32
-    (void)path;
-    return std::nullopt;  // spellings alone there
-#else
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return std::nullopt;
     return std::pair<std::uintmax_t, std::uintmax_t>(info.st_dev, info.st_ino);
-#endif
 }
 
 // Whether anything at all has the name, a dangling link included; with
@@ -63,7 +52,7 @@ bool NameTaken(const std::string& path, bool replacing) {
 }  // namespace
 
 std::string NumberedName(const std::string& wanted, int number) {
-    const std::size_t separator = wanted.find_last_of(kSeparators);
+    const std::size_t separator = wanted.rfind(kSeparator);
     const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
     std::size_t dot = wanted.rfind('.');
     if (dot == std::string::npos || dot < nameStart) dot = wanted.size();
@@ -71,7 +60,7 @@ std::string NumberedName(const std::string& wanted, int number) {
 }
 
 std::string NextNumberedName(const std::string& path) {
-    const std::size_t separator = path.find_last_of(kSeparators);
+    const std::size_t separator = path.rfind(kSeparator);
     const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
     std::size_t dot = path.rfind('.');
     if (dot == std::string::npos || dot < nameStart) dot = path.size();

@@ -179,7 +179,7 @@ void BatchDriver::SlotOutput(Slot& slot, const std::string& chunk) {
 // The file's outcome is counted and reported and the file leaves the queue,
 // whatever the converter did; only a file stopped in the middle stays.
 void BatchDriver::SlotOver(Slot& slot) {
-    FileOutcome outcome = JudgeFile(slot.source, slot.output, slot.runner->ExitStatus(), slot.runner->Outputs());
+    FileOutcome outcome = JudgeFile(slot.source, slot.output, slot.runner->exitStatus(), slot.runner->outputs());
     outcome.position = slot.position;
     slot.position = 0;
     if (!outcome.converted && stopRequested_) {

@@ -57,7 +57,7 @@ void DOSOutputs::Service() {
 }
 
 void DOSOutputs::EndChild() {
-    exitStatus_ = child_->ExitStatus();
+    exitStatus_ = child_->exitStatus();
     child_->SetActivityHandler({});
     child_.reset();  // closes the pipe before the owner hears of the end
     emit CommandOver();

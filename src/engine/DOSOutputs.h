@@ -16,7 +16,7 @@ namespace tavoclip {
 // output reaches the owner as soon as it has been read (ReceiveOutputs),
 // then the child's end (CommandOver). Several runners run side by side, each
 // reporting its own child; nothing nests, so a long batch never deepens the
-// stack. The runner keeps the tail of the output (Outputs) for the failure
+// stack. The runner keeps the tail of the output (outputs()) for the failure
 // report, never all of it: a child that floods its output cannot grow memory
 // without bound.
 class DOSOutputs : public QObject {
@@ -24,17 +24,17 @@ class DOSOutputs : public QObject {
 
 public:
     static constexpr std::size_t kChunkBytes = 1024;
-    // Outputs keeps at least this much of the end of the output, and at most
+    // outputs() keeps at least this much of the end of the output, and at most
     // twice as much.
     static constexpr std::size_t kKeptOutputBytes = 64 * 1024;
 
     DOSOutputs(ProcessLauncher& launcher, MessageSink& messages, QObject* parent = nullptr);
 
     // The end of what the last child wrote (see kKeptOutputBytes).
-    const std::string& Outputs() const { return outputs_; }
+    const std::string& outputs() const { return outputs_; }
     // The exit status of the last child that ran to its end; -1 when it was
     // killed or crashed, or before any child has run.
-    int ExitStatus() const { return exitStatus_; }
+    int exitStatus() const { return exitStatus_; }
 
     // Starts an argument vector as it is (the program first, no shell) and
     // returns at once. The output and the end then arrive through
@@ -47,7 +47,7 @@ public:
     // Asks the running child to end; nothing when none runs. CommandOver
     // follows as for any other end.
     void TerminateChild();
-    bool Running() const { return static_cast<bool>(child_); }
+    bool running() const { return static_cast<bool>(child_); }
 
 signals:
     // One chunk of at most kChunkBytes; empty after a failed read.

@@ -42,7 +42,7 @@ public:
     void Move(const QMouseEvent& event);
     void Release(const QMouseEvent& event);
     // True while a press on the background is held and not handed over.
-    bool Active() const { return grip_.has_value(); }
+    bool active() const { return grip_.has_value(); }
 
 private:
     QWidget& window_;

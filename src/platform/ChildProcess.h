@@ -23,7 +23,7 @@ public:
     virtual bool HasEnded() = 0;
     // The child's exit status once it has ended; -1 when it was killed or
     // crashed.
-    virtual int ExitStatus() = 0;
+    virtual int exitStatus() = 0;
     // handler runs, from the event loop, whenever new output has arrived
     // or the child has ended, so a caller can sleep until then instead of
     // polling on a clock. An empty handler stops the calls. Children that

@@ -30,7 +30,7 @@ public:
     bool Update(const LauncherBadge& badge);
 
     // "application://<desktop id>.desktop", how the signal names the program.
-    const QString& AppUri() const { return appUri_; }
+    const QString& appUri() const { return appUri_; }
 
 private:
     bool Connected();

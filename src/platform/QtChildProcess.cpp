@@ -39,7 +39,7 @@ std::optional<std::string> QtChildProcess::Read(std::size_t maxBytes) {
 // child has nothing left in the pipe that BytesWaiting does not count.
 bool QtChildProcess::HasEnded() { return process_->state() == QProcess::NotRunning; }
 
-int QtChildProcess::ExitStatus() {
+int QtChildProcess::exitStatus() {
     if (process_->state() != QProcess::NotRunning || process_->exitStatus() == QProcess::CrashExit) return -1;
     return process_->exitCode();
 }

@@ -20,7 +20,7 @@ public:
     std::int64_t BytesWaiting() override;
     std::optional<std::string> Read(std::size_t maxBytes) override;
     bool HasEnded() override;
-    int ExitStatus() override;
+    int exitStatus() override;
     // Called on readyRead and on finished.
     void SetActivityHandler(std::function<void()> handler) override;
     void Terminate() override { process_->terminate(); }

@@ -28,7 +28,7 @@ public:
     // removed first: only the holder of the lock calls this, so no live
     // copy can be listening there. False when the socket cannot be made.
     bool Listen();
-    QString ErrorText() const { return server_.errorString(); }
+    QString errorText() const { return server_.errorString(); }
 
     // The socket the program uses for a given user's session.
     static QString DefaultPath();

@@ -31,11 +31,11 @@ public:
     // cannot be created in it.
     static bool IsSharedFolder(const QString& programFolder);
 
-    const QString& ProgramFolder() const { return programFolder_; }
-    const QString& SettingsFolder() const { return settingsFolder_; }
-    const QString& DefaultOutputFolder() const { return defaultOutputFolder_; }
+    const QString& programFolder() const { return programFolder_; }
+    const QString& settingsFolder() const { return settingsFolder_; }
+    const QString& defaultOutputFolder() const { return defaultOutputFolder_; }
     // False for a user folder that the first save has to create.
-    bool SettingsInProgramFolder() const { return settingsFolder_ == programFolder_; }
+    bool settingsInProgramFolder() const { return settingsFolder_ == programFolder_; }
 
 private:
     QString programFolder_;

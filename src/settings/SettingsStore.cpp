@@ -19,12 +19,12 @@ SettingsStore::SettingsStore(ProgramPaths paths) : paths_(std::move(paths)) {}
 
 QString SettingsStore::setupPath() const
 {
-    return paths_.SettingsFolder() + QStringLiteral("/setup.ini");
+    return paths_.settingsFolder() + QStringLiteral("/setup.ini");
 }
 
 QString SettingsStore::optionsPath() const
 {
-    return paths_.SettingsFolder() + QStringLiteral("/options.ini");
+    return paths_.settingsFolder() + QStringLiteral("/options.ini");
 }
 
 std::optional<SavedMainSettings> SettingsStore::LoadMainSettings() const
@@ -58,9 +58,9 @@ QString SettingsStore::ReadablePath(const QString& path) const
     // A copy whose folder has become read-only may still hold the files it
     // saved while it could write there; they count until the first save in
     // the user's folder.
-    if (paths_.SettingsInProgramFolder() || QFileInfo::exists(path))
+    if (paths_.settingsInProgramFolder() || QFileInfo::exists(path))
         return path;
-    return paths_.ProgramFolder() + QLatin1Char('/') + QFileInfo(path).fileName();
+    return paths_.programFolder() + QLatin1Char('/') + QFileInfo(path).fileName();
 }
 
 std::optional<std::string> SettingsStore::ReadFile(const QString& path) const
@@ -77,8 +77,8 @@ std::optional<std::string> SettingsStore::ReadFile(const QString& path) const
 
 bool SettingsStore::WriteFile(const QString& path, const std::string& content) const
 {
-    if (!paths_.SettingsInProgramFolder())
-        QDir().mkpath(paths_.SettingsFolder());
+    if (!paths_.settingsInProgramFolder())
+        QDir().mkpath(paths_.settingsFolder());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

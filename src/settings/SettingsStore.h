@@ -23,7 +23,7 @@ public:
     // first save, since a new user does not have it yet.
     explicit SettingsStore(ProgramPaths paths);
 
-    const ProgramPaths& Paths() const { return paths_; }
+    const ProgramPaths& paths() const { return paths_; }
 
     QString setupPath() const;
     QString optionsPath() const;

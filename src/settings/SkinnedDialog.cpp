@@ -108,7 +108,7 @@ void SkinnedDialog::mousePressEvent(QMouseEvent* event)
 
 void SkinnedDialog::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!drag_.Active() && !OnBareBackground(*event))
+    if (!drag_.active() && !OnBareBackground(*event))
         return;
     drag_.Move(*event);
     ResetHoverPictures();

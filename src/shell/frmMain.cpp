@@ -252,7 +252,7 @@ void frmMain::Form_Load()
 
 QString frmMain::DefaultOutputFolder() const
 {
-    return parts_.settings.Paths().DefaultOutputFolder();
+    return parts_.settings.paths().defaultOutputFolder();
 }
 
 void frmMain::ApplySavedSettings(const SavedMainSettings& saved)

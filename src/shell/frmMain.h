@@ -97,7 +97,7 @@ public:
     // frmMenu is created on first use and then kept, hidden.
     frmMenu& Menus();
     // Between BatchStarted and BatchEnded.
-    bool BatchRunning() const { return batch_->running(); }
+    bool batchRunning() const { return batch_->running(); }
     const QImage& skin() const { return skin_; }
 
     // The selections and the folder text, as the batch converts with them.

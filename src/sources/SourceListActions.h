@@ -63,10 +63,10 @@ public:
 
     // The folder of the file picked last, with its trailing separator; empty
     // until the first pick. Not kept between runs.
-    const QString& LastOpenFolder() const { return lastOpenFolder_; }
+    const QString& lastOpenFolder() const { return lastOpenFolder_; }
 
-    // The path up to and including its last separator (on Windows also a
-    // drive's colon); empty text when there is none.
+    // The path up to and including its last separator; empty text when
+    // there is none.
     static QString ParsePath(const QString& path);
 
 private:

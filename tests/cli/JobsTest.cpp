@@ -23,11 +23,7 @@ class JobsTest : public BatchProgramFixture {
 protected:
     // Standard output exactly as written.
     std::string RawOutput(const QStringList& arguments) const {
-        QProcess process;
-        process.setWorkingDirectory(dir_.path());
-        process.start(TAVOCLIP_BATCH_PATH, arguments);
-        process.waitForFinished(120000);
-        return process.readAllStandardOutput().toStdString();
+        return RunProgram(TAVOCLIP_BATCH_PATH, arguments, dir_.path()).output;
     }
     std::vector<std::string> LogLines() const {
         std::ifstream log(Path("runs.log"));

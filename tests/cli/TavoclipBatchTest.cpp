@@ -82,11 +82,13 @@ TEST_F(TavoclipBatchTest, MissingConverterStopsWithStatusOne) {
 }
 
 // The real converter on a generated clip, to every format.
-TEST_F(TavoclipBatchTest, RealConverterConvertsAClipToAllTenFormats) {
+// One video and one sound-only format through the whole program: the
+// converter's own tests convert into each of the ten formats and probe them.
+TEST_F(TavoclipBatchTest, RealConverterConvertsAClipToAVideoAndASoundFormat) {
     if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
     const std::string clip = Path("clip.avi");
     ASSERT_TRUE(tavoclip::MakeClip(QString::fromStdString(clip), 2, "320x240", 15));
-    for (std::size_t i = 0; i < kOutputFormats.size(); ++i) {
+    for (std::size_t i : {std::size_t{0}, std::size_t{7}}) {
         const std::string format(kOutputFormats[i].shortName);
         const RunResult run = Run({"-f", QString::number(i), "-o", QString::fromStdString(Path("out")), QString::fromStdString(clip)});
         EXPECT_EQ(run.status, 0) << format << run.errors;

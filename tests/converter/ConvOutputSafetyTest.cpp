@@ -27,6 +27,7 @@
 
 #include "ConverterTemporaryName.h"
 #include "FileSearch.h"
+#include "MediaTools.h"
 
 using namespace tavoclip;
 namespace fs = std::filesystem;
@@ -92,12 +93,6 @@ RawResult RunConvRaw(const std::vector<std::string>& arguments, const ConvSetup&
     ::waitpid(child, &status, 0);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
-}
-
-bool Ffmpeg(const QStringList& arguments) {
-    QProcess process;
-    process.start("ffmpeg", QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
-    return process.waitForFinished(60000) && process.exitCode() == 0;
 }
 
 std::string ReadBytes(const fs::path& path) {

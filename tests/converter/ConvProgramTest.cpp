@@ -20,11 +20,10 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
 #include <sys/stat.h>
-#endif
 
 #include "ConverterCommand.h"
+#include "MediaTools.h"
 #include "OutputFormat.h"
 #include "ProgressTracker.h"
 
@@ -50,12 +49,6 @@ ConvResult RunConv(const QStringList& arguments, const QString& program = CONV_P
     if (!process.waitForFinished(60000)) process.kill();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAll())};
-}
-
-bool Ffmpeg(const QStringList& arguments) {
-    QProcess process;
-    process.start("ffmpeg", QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
-    return process.waitForFinished(60000) && process.exitCode() == 0;
 }
 
 QJsonObject Probe(const QString& path) {
@@ -566,11 +559,9 @@ TEST_F(ConvProgramTest, UnreadableSourcesFailThatFileQuicklyWithAReason) {
                                                    {"text.flv", "cannot read the source"},
                                                    {"corrupt.flv", "corrupt.flv"},
                                                    {"missing.flv", "does not exist"}};
-#ifndef _WIN32
     // Reading a named pipe would wait for a writer that never comes.
     ASSERT_EQ(::mkfifo(QFile::encodeName(Out("pipe.flv")).constData(), 0600), 0);
     cases.emplace_back("pipe.flv", "not a regular file");
-#endif
     for (const auto& [name, reason] : cases) {
         const QStringList before = FolderEntries(out_.path());
         const ConvResult result = RunConv({"-i", Out(name), "-y", "-ab", "128k", Out("result.mp3")});
@@ -668,7 +659,6 @@ TEST_F(ConvProgramTest, AnInterruptedConversionLeavesNoTraceAndKeepsTheEarlierOu
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mov"});
 }
 
-#ifndef _WIN32
 // The window may end while a file converts, which breaks the pipe conv prints
 // to; the file in hand must still be finished and put in place.
 TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
@@ -680,7 +670,6 @@ TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
     EXPECT_GT(QFileInfo(Out("long.mp3")).size(), 0);
     EXPECT_EQ(FolderEntries(out_.path()), QStringList{"long.mp3"});
 }
-#endif
 
 // A sound that begins a second after the picture begins a second after it in
 // every output: in 3GP, whose AMR stream reaches FFmpeg as bare frames, and in
@@ -723,7 +712,6 @@ TEST_F(ConvProgramTest, OutputsHoldOnlyPictureAndSound) {
     }
 }
 
-#ifndef _WIN32
 // conv uses the FFmpeg beside it first. One that drops the sound or stops
 // after a second, and still exits 0, must not give a "converted" file.
 TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
@@ -769,4 +757,3 @@ TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
         EXPECT_EQ(sound.exitCode, 0) << source << ": " << sound.output.toStdString();
     }
 }
-#endif

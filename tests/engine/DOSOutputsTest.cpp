@@ -73,11 +73,11 @@ TEST_P(DOSOutputsOutputTest, EveryByteArrivesInSmallChunksBeforeOneCommandOver) 
     DrainEvents();
     for (const std::string& chunk : recorded_.chunks) EXPECT_LE(chunk.size(), DOSOutputs::kChunkBytes);
     EXPECT_EQ(recorded_.Joined(), GetParam().expected);
-    EXPECT_EQ(runner_.Outputs(), GetParam().expected);
+    EXPECT_EQ(runner_.outputs(), GetParam().expected);
     EXPECT_EQ(recorded_.overs, 1);
     EXPECT_EQ(recorded_.chunksAtOver, recorded_.chunks.size());
-    EXPECT_EQ(runner_.ExitStatus(), GetParam().status);
-    EXPECT_FALSE(runner_.Running());
+    EXPECT_EQ(runner_.exitStatus(), GetParam().status);
+    EXPECT_FALSE(runner_.running());
     EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -98,7 +98,7 @@ TEST_F(DOSOutputsTest, StartFailuresShowAStopMessageAndRaiseNothing) {
               (std::vector<ShownMessage>{{"File or command not found", "Tavoclip", MessageIcon::Stop},
                                          {"Command Line empty", "Tavoclip", MessageIcon::Stop}}));
     EXPECT_EQ(recorded_.overs, 1);  // only the run that started
-    EXPECT_EQ(runner_.Outputs(), "kept\n");
+    EXPECT_EQ(runner_.outputs(), "kept\n");
 }
 
 // The runner watches its own child, not the process list: another process
@@ -125,17 +125,17 @@ TEST_F(DOSOutputsTest, RunnersSideBySideReportTheirChildrenIndependently) {
     const std::string gate = folder_.Path("gate");
     ASSERT_TRUE(first.runner.StartCommand(Fake("print begun\nwaitfor " + gate + "\nexit 4\n", "first.txt")));
     ASSERT_TRUE(runner_.StartCommand(Fake("bytes 3000\nexit 2\n", "second.txt")));
-    EXPECT_TRUE(first.runner.Running());
+    EXPECT_TRUE(first.runner.running());
     ASSERT_TRUE(recorded_.RunToEnd());
     EXPECT_EQ(first.overs, 0);
     folder_.Write("gate", "");
     ASSERT_TRUE(first.RunToEnd());
 
     EXPECT_EQ(recorded_.Joined(), std::string(3000, 'x'));
-    EXPECT_EQ(runner_.ExitStatus(), 2);
-    EXPECT_EQ(first.runner.Outputs(), "begun\n");
-    EXPECT_EQ(first.runner.ExitStatus(), 4);
-    EXPECT_FALSE(first.runner.Running());
+    EXPECT_EQ(runner_.exitStatus(), 2);
+    EXPECT_EQ(first.runner.outputs(), "begun\n");
+    EXPECT_EQ(first.runner.exitStatus(), 4);
+    EXPECT_FALSE(first.runner.running());
 }
 
 // A converter that floods its output without a line end must not grow the
@@ -146,12 +146,12 @@ TEST_F(DOSOutputsTest, AFloodingChildLeavesOnlyTheEndOfItsOutputKept) {
     std::size_t received = 0;
     QObject::connect(&runner_, &DOSOutputs::ReceiveOutputs, [&](const std::string& chunk) {
         received += chunk.size();
-        EXPECT_LE(runner_.Outputs().size(), 2 * DOSOutputs::kKeptOutputBytes);
+        EXPECT_LE(runner_.outputs().size(), 2 * DOSOutputs::kKeptOutputBytes);
     });
     ASSERT_TRUE(recorded_.RunToEnd());
     EXPECT_EQ(received, kFlood + std::string("the cause\n").size());
-    EXPECT_GE(runner_.Outputs().size(), DOSOutputs::kKeptOutputBytes);
-    EXPECT_TRUE(runner_.Outputs().ends_with("xxx" "the cause\n"));
+    EXPECT_GE(runner_.outputs().size(), DOSOutputs::kKeptOutputBytes);
+    EXPECT_TRUE(runner_.outputs().ends_with("xxx" "the cause\n"));
 }
 
 // A read that fails ends the child's run; its empty chunk is still raised.

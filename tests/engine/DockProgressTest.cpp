@@ -137,7 +137,7 @@ TEST(DockProgressTest, ABatchIsPublishedOnTheSessionBusAndClearedAtTheEnd)
                                             "0.666667 1 true true", "1 1 true true",
                                             "0 0 false false"};
     EXPECT_EQ(bus.WaitForUpdates(expected.size()), expected);
-    EXPECT_EQ(entry.AppUri(), "application://org.example.Test.desktop");
+    EXPECT_EQ(entry.appUri(), "application://org.example.Test.desktop");
 }
 
 // Without a session bus the badge goes nowhere, and the batch does not

@@ -35,7 +35,7 @@ TEST(QtProcessLauncherTest, ArgumentsArriveVerbatimAndBothStreamsShareOnePipe) {
         {"/bin/sh", "-c", "printf '[%s]' \"$@\"; echo; echo to-err >&2", "sh", "a b", "\"q\"", "", "$HOME", "*"});
     ASSERT_EQ(result.failure, LaunchFailure::None);
     EXPECT_EQ(RunToEnd(*result.child), "[a b][\"q\"][][$HOME][*]\nto-err\n");
-    EXPECT_EQ(result.child->ExitStatus(), 0);
+    EXPECT_EQ(result.child->exitStatus(), 0);
 }
 
 TEST(QtProcessLauncherTest, StandardInputIsClosedAndFolderAndEnvironmentAreInherited) {
@@ -45,7 +45,7 @@ TEST(QtProcessLauncherTest, StandardInputIsClosedAndFolderAndEnvironmentAreInher
     LaunchResult result = launcher.Launch({"/bin/sh", "-c", "cat; pwd; echo $TAVOCLIP_LAUNCH_TEST; exit 7"});
     ASSERT_EQ(result.failure, LaunchFailure::None);
     EXPECT_EQ(RunToEnd(*result.child), QDir::currentPath().toStdString() + "\ninherited\n");
-    EXPECT_EQ(result.child->ExitStatus(), 7);
+    EXPECT_EQ(result.child->exitStatus(), 7);
     qunsetenv("TAVOCLIP_LAUNCH_TEST");
 }
 
@@ -54,7 +54,7 @@ TEST(QtProcessLauncherTest, KilledChildReportsMinusOneAndMissingProgramsDoNotSta
     LaunchResult killed = launcher.Launch({"/bin/sh", "-c", "kill -9 $$"});
     ASSERT_EQ(killed.failure, LaunchFailure::None);
     RunToEnd(*killed.child);
-    EXPECT_EQ(killed.child->ExitStatus(), -1);
+    EXPECT_EQ(killed.child->exitStatus(), -1);
 
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"/nonexistent/conv"}, std::vector<std::string>{"no-such-program-anywhere"},

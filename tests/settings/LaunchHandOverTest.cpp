@@ -84,7 +84,7 @@ TEST(LaunchHandOverTest, ASecondLaunchHandsItsPathsToTheRunningCopy)
 
     std::optional<QList<QByteArray>> received;
     LaunchArgumentServer server(socketPath, [&received](const QList<QByteArray>& paths) { received = paths; });
-    ASSERT_TRUE(server.Listen()) << server.ErrorText().toStdString();
+    ASSERT_TRUE(server.Listen()) << server.errorText().toStdString();
     const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
     EXPECT_EQ(QFileInfo(socketPath).permissions() & others, QFile::Permissions{}) << "the socket is the user's alone";
 

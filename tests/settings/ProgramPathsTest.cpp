@@ -19,7 +19,7 @@ struct Folders {
     QString config = root.path() + "/config/tavoclip";
     QString videos = root.path() + "/Videos";
     Folders() { QDir().mkpath(program); }
-    ProgramPaths Paths() const { return ProgramPaths(program, config, videos); }
+    ProgramPaths paths() const { return ProgramPaths(program, config, videos); }
     void MarkInstalled() const
     {
         QFile marker(program + "/" + ProgramPaths::kInstalledMarker);
@@ -32,10 +32,10 @@ struct Folders {
 TEST(ProgramPathsTest, WritableProgramFolderKeepsSettingsAndOutput)
 {
     const Folders folders;
-    const ProgramPaths paths = folders.Paths();
-    EXPECT_EQ(paths.SettingsFolder(), folders.program);
-    EXPECT_EQ(paths.DefaultOutputFolder(), folders.program + "/output");
-    EXPECT_TRUE(paths.SettingsInProgramFolder());
+    const ProgramPaths paths = folders.paths();
+    EXPECT_EQ(paths.settingsFolder(), folders.program);
+    EXPECT_EQ(paths.defaultOutputFolder(), folders.program + "/output");
+    EXPECT_TRUE(paths.settingsInProgramFolder());
     EXPECT_TRUE(QDir(folders.program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
         << "the write test leaves nothing behind";
 }
@@ -44,21 +44,21 @@ TEST(ProgramPathsTest, InstalledOrUnwritableFolderSendsBothToTheUser)
 {
     Folders installed;
     installed.MarkInstalled();
-    EXPECT_EQ(installed.Paths().SettingsFolder(), installed.config);
-    EXPECT_EQ(installed.Paths().DefaultOutputFolder(), installed.videos + "/Tavoclip");
-    EXPECT_FALSE(installed.Paths().SettingsInProgramFolder());
+    EXPECT_EQ(installed.paths().settingsFolder(), installed.config);
+    EXPECT_EQ(installed.paths().defaultOutputFolder(), installed.videos + "/Tavoclip");
+    EXPECT_FALSE(installed.paths().settingsInProgramFolder());
 
     // A folder that does not exist cannot be written either, even by root.
     Folders gone;
     gone.program += "/missing";
-    EXPECT_EQ(gone.Paths().SettingsFolder(), gone.config);
+    EXPECT_EQ(gone.paths().settingsFolder(), gone.config);
 }
 
 TEST(ProgramPathsTest, SettingsOfAnInstalledCopySurviveASaveAndALoad)
 {
     Folders folders;
     folders.MarkInstalled();
-    const SettingsStore store(folders.Paths());
+    const SettingsStore store(folders.paths());
     MainSettings main;
     main.outputFolder = "/media/out, with a comma";
     main.outputFormatIndex = 4;
@@ -67,7 +67,7 @@ TEST(ProgramPathsTest, SettingsOfAnInstalledCopySurviveASaveAndALoad)
     EXPECT_TRUE(QFile::exists(folders.config + "/setup.ini"));
     EXPECT_FALSE(QFile::exists(folders.program + "/setup.ini"));
 
-    const SettingsStore nextStart(folders.Paths());
+    const SettingsStore nextStart(folders.paths());
     const auto loaded = nextStart.LoadMainSettings();
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->outputFolder, main.outputFolder);
@@ -84,7 +84,7 @@ TEST(ProgramPathsTest, FilesLeftInAProgramFolderCountUntilTheFirstSave)
         old.write("1\r\n1\r\n5\r\n10\r\n");
     }
     folders.MarkInstalled();
-    const SettingsStore store(folders.Paths());
+    const SettingsStore store(folders.paths());
     EXPECT_EQ(store.LoadOptions(), (ConversionOptions{1, 1, 5, 10}));
     EXPECT_FALSE(store.LoadMainSettings()) << "no setup.ini anywhere";
 
@@ -104,6 +104,6 @@ TEST(ProgramPathsTest, CurrentUserFoldersFollowTheXdgConfigHome)
         qunsetenv("XDG_CONFIG_HOME");
     else
         qputenv("XDG_CONFIG_HOME", saved);
-    EXPECT_EQ(paths.SettingsFolder(), home.path() + "/cfg/tavoclip");
-    EXPECT_TRUE(paths.DefaultOutputFolder().endsWith("/Tavoclip"));
+    EXPECT_EQ(paths.settingsFolder(), home.path() + "/cfg/tavoclip");
+    EXPECT_TRUE(paths.defaultOutputFolder().endsWith("/Tavoclip"));
 }

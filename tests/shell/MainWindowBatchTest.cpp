@@ -141,7 +141,7 @@ TEST_F(MainWindowBatchTest, ExitDuringABatchEndsTheProgramAndLeavesTheConverterR
         return std::getline(file, line) && file.good() ? std::stoi(line) : 0;
     };
     ASSERT_TRUE(RunUntil([&] { return pid() != 0; }));
-    EXPECT_TRUE(Window().BatchRunning());
+    EXPECT_TRUE(Window().batchRunning());
 
     Click(Spot("imgExit"));
     EXPECT_EQ(endings, 1);

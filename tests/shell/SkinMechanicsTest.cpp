@@ -98,7 +98,7 @@ TEST(BackgroundDragTest, OnePressHandsOverOneDragWhateverTheButtonsSayLater)
     for (int x : {12, 14, 40})
         Feed(drag, window, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, {x, 10});
     EXPECT_EQ(handOffs, 1);
-    EXPECT_FALSE(drag.Active());
+    EXPECT_FALSE(drag.active());
 
     Feed(drag, window, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, {10, 10});
     Feed(drag, window, QEvent::MouseMove, Qt::NoButton, Qt::RightButton | Qt::LeftButton, {30, 10});

@@ -162,7 +162,7 @@ TEST_F(SourceListActionsTest, TheOpenDialogQueuesThePickAndRemembersItsFolder)
     EXPECT_EQ(dialogs_.fileRequests[0].title, "Open Files");
     EXPECT_EQ(dialogs_.fileRequests[0].folder, program_.path()) << "the first dialog opens in the program folder";
     EXPECT_EQ(dialogs_.fileRequests[0].nameFilters.size(), 8);
-    EXPECT_TRUE(actions_->LastOpenFolder().isEmpty());
+    EXPECT_TRUE(actions_->lastOpenFolder().isEmpty());
     EXPECT_TRUE(queue_.empty());
     EXPECT_TRUE(PromptShown());
 
@@ -171,7 +171,7 @@ TEST_F(SourceListActionsTest, TheOpenDialogQueuesThePickAndRemembersItsFolder)
     actions_->imgAdd_Click();
     EXPECT_EQ(Queued(), Std({clip}));
     EXPECT_EQ(queue_.at(0).formatLabel, "FLV");
-    EXPECT_EQ(actions_->LastOpenFolder(), files_.filePath("videos/"));
+    EXPECT_EQ(actions_->lastOpenFolder(), files_.filePath("videos/"));
     EXPECT_FALSE(PromptShown());
     ExpectViewShowsQueue();
 

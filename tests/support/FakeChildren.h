@@ -46,7 +46,7 @@ public:
         return chunk;
     }
     bool HasEnded() override { return state_->ended && state_->waiting.empty(); }
-    int ExitStatus() override { return state_->ended ? state_->status : -1; }
+    int exitStatus() override { return state_->ended ? state_->status : -1; }
     void SetActivityHandler(std::function<void()> handler) override { state_->activity = std::move(handler); }
     void Terminate() override { state_->terminated = true; }
 

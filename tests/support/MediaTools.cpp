@@ -24,6 +24,10 @@ ProgramRun RunProgram(const QString& program, const QStringList& arguments, cons
     return run;
 }
 
+bool Ffmpeg(const QStringList& arguments) {
+    return RunProgram("ffmpeg", QStringList{"-nostdin", "-v", "error", "-y"} + arguments).status == 0;
+}
+
 bool MakeClip(const QString& path, int seconds, const QString& size, int rate) {
     std::filesystem::create_directories(std::filesystem::path(path.toStdString()).parent_path());
     const QString length = QString::number(seconds);

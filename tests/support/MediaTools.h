@@ -19,6 +19,10 @@ struct ProgramRun {
 ProgramRun RunProgram(const QString& program, const QStringList& arguments, const QString& folder = {},
                       const QProcessEnvironment& environment = {});
 
+// Runs ffmpeg quietly on arguments, replacing an existing output; true when
+// it ended with status 0.
+bool Ffmpeg(const QStringList& arguments);
+
 // A small real clip made by FFmpeg at test time: test pattern and tone.
 bool MakeClip(const QString& path, int seconds, const QString& size = QStringLiteral("160x120"), int rate = 10);
 
