@@ -202,7 +202,7 @@ void frmMain::ConnectHotSpots()
     // entry being converted.
     const auto unlessBatch = [this](std::function<void(ShellOperations&)> operation) {
         return [this, operation = std::move(operation)] {
-            if (!BatchRunning())
+            if (!batchRunning())
                 operation(parts_.operations);
         };
     };

@@ -163,7 +163,7 @@ TEST(BackgroundDragTest, AClickIsNotADragAndAReleaseAfterTheHandOverCallsItOff)
         EXPECT_EQ(row.windowSystemTakes ? handOffs : 0, row.handOffs);
         EXPECT_EQ(callOffs, row.callOffs);
         EXPECT_EQ(window.pos(), row.windowAt);
-        EXPECT_FALSE(drag.Active());
+        EXPECT_FALSE(drag.active());
     }
 }
 
