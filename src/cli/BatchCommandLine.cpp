@@ -17,27 +17,31 @@
 namespace tavoclip {
 namespace {
 
-std::string Join(std::span<const std::string_view> values) {
+std::string Join(std::span<const std::string_view> values)
+{
     std::string text;
     for (std::string_view value : values) text += (text.empty() ? "" : ", ") + std::string(value);
     return text;
 }
 
-std::string ShortNames() {
+std::string ShortNames()
+{
     std::string text;
     for (const OutputFormat& format : kOutputFormats) text += (text.empty() ? "" : ", ") + std::string(format.shortName);
     return text;
 }
 
 // The index of text in values, or nullopt.
-std::optional<int> IndexIn(std::span<const std::string_view> values, const std::string& text) {
+std::optional<int> IndexIn(std::span<const std::string_view> values, const std::string& text)
+{
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (values[i] == text) return static_cast<int>(i);
     }
     return std::nullopt;
 }
 
-void AddOptions(QCommandLineParser& parser) {
+void AddOptions(QCommandLineParser& parser)
+{
     parser.setApplicationDescription("Converts video files with the Tavoclip converter, one after another.");
     parser.addHelpOption();
     parser.addVersionOption();
@@ -57,17 +61,20 @@ void AddOptions(QCommandLineParser& parser) {
         {{"n", "dry-run"}, "Print each converter command line; run nothing."},
         {{"j", "jobs"}, "Convert up to N files at once; 0 means one per core (default 1).", "N"},
         {"print-jobs", "Print one POSIX shell command per file, for running elsewhere; run nothing."},
-        {"overwrite", "Replace a file already in the output folder instead of writing NAME (2).EXT beside it "
-                      "(never a source, never another output of the same run)."},
-        {"keep-folders", "Put the files found in a folder below the output folder at the same path they have "
-                         "below that folder."},
+        {"overwrite",
+         "Replace a file already in the output folder instead of writing NAME (2).EXT beside it "
+         "(never a source, never another output of the same run)."},
+        {"keep-folders",
+         "Put the files found in a folder below the output folder at the same path they have "
+         "below that folder."},
         {"list", "List the formats and the values each option takes."},
     });
 }
 
 }  // namespace
 
-std::optional<double> ParseCutSeconds(const std::string& text) {
+std::optional<double> ParseCutSeconds(const std::string& text)
+{
     double total = 0;
     std::istringstream fields(text);
     int count = 0;
@@ -80,7 +87,8 @@ std::optional<double> ParseCutSeconds(const std::string& text) {
     return total;
 }
 
-BatchAction BatchCommandLine::Parse(const QStringList& arguments) {
+BatchAction BatchCommandLine::Parse(const QStringList& arguments)
+{
     QStringList rest = arguments;
     if (!TakeCut(rest)) return BatchAction::Refused;
     QCommandLineParser parser;
@@ -108,7 +116,8 @@ BatchAction BatchCommandLine::Parse(const QStringList& arguments) {
 // option parser cannot express; they are taken out before the parser sees
 // the rest. A later --cut replaces an earlier one; after "--" every word is
 // a path.
-bool BatchCommandLine::TakeCut(QStringList& arguments) {
+bool BatchCommandLine::TakeCut(QStringList& arguments)
+{
     for (qsizetype at = 1; at < arguments.size() && arguments[at] != "--";) {
         QStringList values;
         if (arguments[at] == "--cut") {
@@ -126,7 +135,8 @@ bool BatchCommandLine::TakeCut(QStringList& arguments) {
     return true;
 }
 
-bool BatchCommandLine::SetCut(const std::string& startText, const std::string& lengthText) {
+bool BatchCommandLine::SetCut(const std::string& startText, const std::string& lengthText)
+{
     const std::optional<double> start = ParseCutSeconds(startText);
     const std::optional<double> length = ParseCutSeconds(lengthText);
     if (!start || !length || *length <= 0) {
@@ -144,7 +154,8 @@ bool BatchCommandLine::SetCut(const std::string& startText, const std::string& l
     return true;
 }
 
-bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser) {
+bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser)
+{
     int formatIndex = 0;
     if (parser.isSet("format")) {
         const std::optional<int> found = FindFormatIndex(parser.value("format").toStdString());
@@ -183,7 +194,8 @@ bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser) {
     return !parser.isSet("jobs") || TakeJobs(parser.value("jobs").toStdString());
 }
 
-bool BatchCommandLine::TakeJobs(const std::string& text) {
+bool BatchCommandLine::TakeJobs(const std::string& text)
+{
     const bool digits = !text.empty() && text.size() <= 6 && text.find_first_not_of("0123456789") == std::string::npos;
     if (!digits) return Refuse("--jobs takes a whole number: 1 or more, or 0 for one per core.");
     request_.jobs = std::stoi(text);
@@ -191,12 +203,14 @@ bool BatchCommandLine::TakeJobs(const std::string& text) {
     return true;
 }
 
-bool BatchCommandLine::Refuse(std::string message) {
+bool BatchCommandLine::Refuse(std::string message)
+{
     message_ = std::move(message);
     return false;
 }
 
-std::string BatchCommandLine::FormatList() {
+std::string BatchCommandLine::FormatList()
+{
     std::string text = "Formats (index, short name, list text, what it uses):\n";
     for (std::size_t i = 0; i < kOutputFormats.size(); ++i) {
         const OutputFormat& format = kOutputFormats[i];

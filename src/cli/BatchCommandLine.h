@@ -14,15 +14,19 @@
 
 namespace tavoclip {
 
-enum class BatchAction { Convert, Help, Version, List, Refused };
+enum class BatchAction { Convert,
+                         Help,
+                         Version,
+                         List,
+                         Refused };
 
 // Everything one run of the headless command converts with.
 struct BatchRequest {
     std::vector<std::string> paths;
     BatchSelections selections;
-    std::string outputFolder;  // empty: the current folder
+    std::string outputFolder;               // empty: the current folder
     ConversionOptions options{1, 0, 0, 0};  // no completion sound unless asked
-    std::string converter;     // empty: data/conv beside the program
+    std::string converter;                  // empty: data/conv beside the program
     bool dryRun = false;
     bool printJobs = false;    // print a shell command per file; run nothing
     int jobs = 1;              // conversions at once; 0 on the command line means one per core

@@ -18,7 +18,8 @@ ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal
           return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
       }) {}
 
-void ConsoleBatchView::Follow(const BatchDriver& driver) {
+void ConsoleBatchView::Follow(const BatchDriver& driver)
+{
     QObject::connect(&driver, &BatchDriver::fileStarted, &driver,
                      [this](std::size_t position, std::size_t total, const ConverterCommand&,
                             const std::string& source) { FileStarted(position, total, source); });
@@ -34,13 +35,15 @@ void ConsoleBatchView::Follow(const BatchDriver& driver) {
                      [this](bool stopped, std::size_t notConverted) { Summary(stopped, notConverted); });
 }
 
-void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {
+void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon)
+{
     EndRedrawnLine();
     std::fprintf(err_, "%s: %s\n", Shown(title).c_str(), Shown(text).c_str());
     std::fflush(err_);
 }
 
-void ConsoleBatchView::FileStarted(std::size_t position, std::size_t total, const std::string& source) {
+void ConsoleBatchView::FileStarted(std::size_t position, std::size_t total, const std::string& source)
+{
     if (position == 1) startSeconds_ = secondsNow_();
     position_ = position;
     total_ = total;
@@ -57,7 +60,8 @@ void ConsoleBatchView::FileStarted(std::size_t position, std::size_t total, cons
     }
 }
 
-void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
+void ConsoleBatchView::FileEnded(const FileOutcome& outcome)
+{
     outcome.converted ? ++converted_ : ++failed_;
     inHand_.erase(outcome.position);
     EndRedrawnLine();
@@ -72,7 +76,8 @@ void ConsoleBatchView::FileEnded(const FileOutcome& outcome) {
 
 // Scripts get each new percentage once per file. One file at a time prints
 // the caption alone, as the window shows it; several at once name the file.
-void ConsoleBatchView::FileProgress(std::size_t position, double share, const std::string& caption) {
+void ConsoleBatchView::FileProgress(std::size_t position, double share, const std::string& caption)
+{
     if (!several_) {
         share_ = static_cast<float>(share);
         caption_ = caption;
@@ -91,7 +96,8 @@ void ConsoleBatchView::FileProgress(std::size_t position, double share, const st
     }
 }
 
-void ConsoleBatchView::PrintProgress(const std::string& caption, std::string& printed, const std::string& prefix) {
+void ConsoleBatchView::PrintProgress(const std::string& caption, std::string& printed, const std::string& prefix)
+{
     if (!caption.ends_with('%') || caption == printed) return;
     printed = caption;
     std::fprintf(out_, "PROGRESS %s%s\n", prefix.c_str(), caption.c_str());
@@ -100,7 +106,8 @@ void ConsoleBatchView::PrintProgress(const std::string& caption, std::string& pr
 
 // "Done." at the end of the batch is the summary's business on a script's
 // lines; a terminal shows it until the summary.
-void ConsoleBatchView::ProgressCleared(const std::string& caption) {
+void ConsoleBatchView::ProgressCleared(const std::string& caption)
+{
     share_ = 0;
     if (!caption.empty()) caption_ = caption;
     if (terminal_) Redraw();
@@ -108,7 +115,8 @@ void ConsoleBatchView::ProgressCleared(const std::string& caption) {
 
 // The third count appears only when files were left unconverted, so the
 // line of a batch that ran to its end keeps its long-standing form.
-void ConsoleBatchView::Summary(bool stopped, std::size_t notConverted) {
+void ConsoleBatchView::Summary(bool stopped, std::size_t notConverted)
+{
     stopped_ = stopped;
     EndRedrawnLine();
     std::fprintf(out_, "SUMMARY %zu converted, %zu failed", converted_, failed_);
@@ -118,12 +126,12 @@ void ConsoleBatchView::Summary(bool stopped, std::size_t notConverted) {
     if (onEnded_) onEnded_();
 }
 
-void ConsoleBatchView::Redraw() {
+void ConsoleBatchView::Redraw()
+{
     const int filled = static_cast<int>(share_ * kBarCharacters + 0.5f);
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
     // The files before this one are ended; this one counts by its share.
-    const double whole = total_ == 0 ? 0.0 : (static_cast<double>(position_ > 0 ? position_ - 1 : 0) + share_) /
-                                                  static_cast<double>(total_);
+    const double whole = total_ == 0 ? 0.0 : (static_cast<double>(position_ > 0 ? position_ - 1 : 0) + share_) / static_cast<double>(total_);
     std::fprintf(out_, "\r\x1b[K[%s] %-6s file %zu of %zu: %s%s", bar.c_str(), caption_.c_str(), position_, total_,
                  fileName_.c_str(), TimeLeft(whole).c_str());
     std::fflush(out_);
@@ -132,7 +140,8 @@ void ConsoleBatchView::Redraw() {
 
 // One bar for the whole batch: the ended files count whole, the files in
 // hand by their share; then each file in hand with its caption.
-void ConsoleBatchView::RedrawSeveral() {
+void ConsoleBatchView::RedrawSeveral()
+{
     float done = static_cast<float>(converted_ + failed_);
     std::string files;
     for (const auto& [position, file] : inHand_) {
@@ -150,7 +159,8 @@ void ConsoleBatchView::RedrawSeveral() {
 
 // Nothing until the estimate knows enough, and nothing once the batch is
 // over ("Done." shows with an empty bar).
-std::string ConsoleBatchView::TimeLeft(double share) {
+std::string ConsoleBatchView::TimeLeft(double share)
+{
     if (total_ == 0 || position_ == 0 || (share <= 0 && caption_ == "Done.")) return {};
     estimate_.Update(secondsNow_() - startSeconds_, share);
     const std::string text = estimate_.Text();
@@ -159,11 +169,13 @@ std::string ConsoleBatchView::TimeLeft(double share) {
 
 // Scripts get a name's bytes that are not UTF-8 as they are; a terminal
 // gets them escaped as well.
-std::string ConsoleBatchView::Shown(std::string_view text) const {
+std::string ConsoleBatchView::Shown(std::string_view text) const
+{
     return EscapeForLine(text, terminal_ ? InvalidBytes::Escape : InvalidBytes::Keep);
 }
 
-void ConsoleBatchView::EndRedrawnLine() {
+void ConsoleBatchView::EndRedrawnLine()
+{
     if (!lineOpen_) return;
     // Flushed at once: a message on the error stream comes next and must
     // not land on the bar's line.

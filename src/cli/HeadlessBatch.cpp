@@ -33,14 +33,16 @@ constexpr PathStyle kPathStyle = PathStyle::Posix;
 
 std::string LocalPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
 
-bool IsFolder(const std::string& path) {
+bool IsFolder(const std::string& path)
+{
     std::error_code error;
     return std::filesystem::is_directory(std::filesystem::path(path), error);
 }
 
 // Files are admitted as they are named; folders contribute every file below
 // them, in the same order as the window's folder import.
-void FillQueue(const std::vector<std::string>& paths, SourceQueue& queue) {
+void FillQueue(const std::vector<std::string>& paths, SourceQueue& queue)
+{
     for (const std::string& path : paths) {
         if (!IsFolder(path)) {
             queue.AppendSource(path);
@@ -55,7 +57,8 @@ void FillQueue(const std::vector<std::string>& paths, SourceQueue& queue) {
 // The subfolders that kept folder structure needs, made as a real run
 // would make them, so the lines can run on any machine that sees the folder.
 void MakeKeptFolders(const std::vector<ConverterCommand>& commands, const std::string& outputFolder,
-                     DirectoryMaker& directories) {
+                     DirectoryMaker& directories)
+{
     for (const ConverterCommand& command : commands) {
         const std::string folder = std::filesystem::path(command.outputPath).parent_path().string();
         for (const std::string& level : FoldersBelow(outputFolder, folder, kPathStyle)) directories.MakeDirectory(level);
@@ -63,7 +66,8 @@ void MakeKeptFolders(const std::vector<ConverterCommand>& commands, const std::s
 }
 
 // Says, for each file the real run would refuse, why; 1 when there is one.
-int ReportRefusals(const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view) {
+int ReportRefusals(const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view)
+{
     int status = 0;
     for (std::size_t i = 0; i < queue.count(); ++i) {
         const std::string refusal = driver.RefusalFor(queue.at(i).path);
@@ -76,7 +80,8 @@ int ReportRefusals(const BatchDriver& driver, const SourceQueue& queue, ConsoleB
 
 // Prints what the real run would execute and ends as it would: 2 with
 // nothing to convert, 1 when a file would be refused.
-int DryRun(std::FILE* out, const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view) {
+int DryRun(std::FILE* out, const BatchDriver& driver, const SourceQueue& queue, ConsoleBatchView& view)
+{
     if (queue.empty()) {
         view.ShowMessage("Please add a file", "Add", MessageIcon::Exclamation);
         return BatchCommandLine::kRefusedStatus;
@@ -90,7 +95,8 @@ int DryRun(std::FILE* out, const BatchDriver& driver, const SourceQueue& queue, 
 HeadlessBatch::HeadlessBatch(std::FILE* out, std::FILE* err, bool terminal)
     : out_(out), err_(err), terminal_(terminal) {}
 
-int HeadlessBatch::Run(const QStringList& arguments) {
+int HeadlessBatch::Run(const QStringList& arguments)
+{
     BatchCommandLine commandLine;
     switch (commandLine.Parse(arguments)) {
         case BatchAction::Refused:
@@ -113,7 +119,8 @@ int HeadlessBatch::Run(const QStringList& arguments) {
 
 // The window's engine with a console view: one runner per file that may
 // convert at once, never more than there are files.
-int HeadlessBatch::Convert(const BatchRequest& request) {
+int HeadlessBatch::Convert(const BatchRequest& request)
+{
     const std::string outputFolder = request.outputFolder.empty() ? LocalPath(QDir::currentPath()) : request.outputFolder;
     SourceQueue queue;
     FillQueue(request.paths, queue);
@@ -158,7 +165,8 @@ int HeadlessBatch::Convert(const BatchRequest& request) {
 
 // Runs the batch to its summary; a stop signal ends it early with the
 // shell's usual status for that signal.
-int HeadlessBatch::RunBatch(BatchDriver& driver, const ConsoleBatchView& view) const {
+int HeadlessBatch::RunBatch(BatchDriver& driver, const ConsoleBatchView& view) const
+{
     driver.SetStartPause(0);
     driver.Start();
     if (!driver.running()) return BatchCommandLine::kRefusedStatus;  // nothing to convert
@@ -174,7 +182,8 @@ int HeadlessBatch::RunBatch(BatchDriver& driver, const ConsoleBatchView& view) c
 
 // One shell command per file. A line break inside a name would split its
 // line in two, so such a file is reported and left out.
-int HeadlessBatch::PrintJobs(const std::vector<ConverterCommand>& commands) const {
+int HeadlessBatch::PrintJobs(const std::vector<ConverterCommand>& commands) const
+{
     int status = 0;
     for (const ConverterCommand& command : commands) {
         const std::string line = ShellCommandLine(command.arguments);

@@ -12,7 +12,8 @@ namespace {
 constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 int g_pipe[2] = {-1, -1};
 
-extern "C" void WriteSignal(int signal) {
+extern "C" void WriteSignal(int signal)
+{
     const int saved = errno;
     const unsigned char number = static_cast<unsigned char>(signal);
     [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &number, 1);
@@ -21,7 +22,8 @@ extern "C" void WriteSignal(int signal) {
 
 }  // namespace
 
-StopSignals::StopSignals(std::function<void(int)> onSignal) : onSignal_(std::move(onSignal)) {
+StopSignals::StopSignals(std::function<void(int)> onSignal) : onSignal_(std::move(onSignal))
+{
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     notifier_ = std::make_unique<QSocketNotifier>(g_pipe[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Read(); });
@@ -32,7 +34,8 @@ StopSignals::StopSignals(std::function<void(int)> onSignal) : onSignal_(std::mov
     for (int signal : kSignals) ::sigaction(signal, &action, nullptr);
 }
 
-StopSignals::~StopSignals() {
+StopSignals::~StopSignals()
+{
     if (!notifier_) return;
     for (int signal : kSignals) std::signal(signal, SIG_DFL);
     notifier_.reset();
@@ -41,7 +44,8 @@ StopSignals::~StopSignals() {
     g_pipe[0] = g_pipe[1] = -1;
 }
 
-void StopSignals::Read() {
+void StopSignals::Read()
+{
     unsigned char number = 0;
     while (::read(g_pipe[0], &number, 1) == 1) {
         if (onSignal_) onSignal_(number);

@@ -7,7 +7,8 @@
 
 #include <unistd.h>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tavoclip-batch");
     QCoreApplication::setApplicationVersion(TAVOCLIP_VERSION);

@@ -15,7 +15,8 @@ constexpr std::size_t kFrameBytes = AmrNbEncoder::kFrameSamples * 2;
 
 }  // namespace
 
-AmrModeChoice NearestAmrMode(std::int64_t bitsPerSecond) {
+AmrModeChoice NearestAmrMode(std::int64_t bitsPerSecond)
+{
     std::size_t best = 0;
     for (std::size_t i = 1; i < kModeRates.size(); ++i) {
         if (std::llabs(kModeRates[i] - bitsPerSecond) < std::llabs(kModeRates[best] - bitsPerSecond)) best = i;
@@ -26,17 +27,20 @@ AmrModeChoice NearestAmrMode(std::int64_t bitsPerSecond) {
 AmrNbEncoder::AmrNbEncoder(AmrNbMode mode, bool writeHeader)
     : state_(Encoder_Interface_init(0)), mode_(mode), headerWritten_(!writeHeader) {}
 
-AmrNbEncoder::~AmrNbEncoder() {
+AmrNbEncoder::~AmrNbEncoder()
+{
     if (state_) Encoder_Interface_exit(state_);
 }
 
-std::string AmrNbEncoder::TakeHeader() {
+std::string AmrNbEncoder::TakeHeader()
+{
     if (headerWritten_) return {};
     headerWritten_ = true;
     return std::string(kFileHeader);
 }
 
-std::string AmrNbEncoder::Encode(std::string_view pcm) {
+std::string AmrNbEncoder::Encode(std::string_view pcm)
+{
     std::string out = TakeHeader();
     pending_.append(pcm);
     std::array<std::int16_t, kFrameSamples> samples{};
@@ -54,7 +58,8 @@ std::string AmrNbEncoder::Encode(std::string_view pcm) {
     return out;
 }
 
-std::string AmrNbEncoder::Finish() {
+std::string AmrNbEncoder::Finish()
+{
     std::string out = TakeHeader();
     if (pending_.empty()) return out;
     const std::size_t realSamples = pending_.size() / 2;
@@ -65,7 +70,8 @@ std::string AmrNbEncoder::Finish() {
     return out;
 }
 
-void AmrNbEncoder::EncodeFrame(const std::int16_t* samples, std::string& out) {
+void AmrNbEncoder::EncodeFrame(const std::int16_t* samples, std::string& out)
+{
     std::array<unsigned char, kMaxFrameBytes> frame{};
     const int size = Encoder_Interface_Encode(state_, static_cast<Mode>(mode_), samples, frame.data(), 0);
     if (size > 0) out.append(reinterpret_cast<const char*>(frame.data()), static_cast<std::size_t>(size));

@@ -7,7 +7,14 @@
 namespace tavoclip {
 
 // The eight AMR-NB modes, slowest first; the values are the encoder's own.
-enum class AmrNbMode { Mr475 = 0, Mr515, Mr59, Mr67, Mr74, Mr795, Mr102, Mr122 };
+enum class AmrNbMode { Mr475 = 0,
+                       Mr515,
+                       Mr59,
+                       Mr67,
+                       Mr74,
+                       Mr795,
+                       Mr102,
+                       Mr122 };
 
 struct AmrModeChoice {
     AmrNbMode mode = AmrNbMode::Mr122;

@@ -14,15 +14,19 @@ constexpr std::array<std::string_view, 3> kFlags{"-y", "-vn", "-overwrite"};
 constexpr std::array<std::string_view, 11> kValueOptions{
     "-i", "-ss", "-t", "-b", "-ab", "-s", "-vcodec", "-acodec", "-ar", "-ac", "-f"};
 
-bool IsOptionName(std::string_view text) {
-    for (std::string_view flag : kFlags) if (text == flag) return true;
-    for (std::string_view option : kValueOptions) if (text == option) return true;
+bool IsOptionName(std::string_view text)
+{
+    for (std::string_view flag : kFlags)
+        if (text == flag) return true;
+    for (std::string_view option : kValueOptions)
+        if (text == option) return true;
     return false;
 }
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
-std::optional<int> ParseWholeNumber(std::string_view text, int low, int high) {
+std::optional<int> ParseWholeNumber(std::string_view text, int low, int high)
+{
     const auto number = ParseNumber(text);
     if (!number || *number != std::floor(*number) || *number < low || *number > high) return std::nullopt;
     return static_cast<int>(*number);
@@ -30,7 +34,8 @@ std::optional<int> ParseWholeNumber(std::string_view text, int low, int high) {
 
 // Applies one option with its value to the request; the error text when the
 // value does not fit the option.
-std::string ApplyValue(ConvRequest& request, std::string_view option, std::string_view value) {
+std::string ApplyValue(ConvRequest& request, std::string_view option, std::string_view value)
+{
     const std::string bad = "invalid value " + Quoted(value) + " for " + std::string(option);
     if (option == "-i") {
         if (value.empty()) return "the source path after -i is empty";
@@ -69,7 +74,8 @@ std::string ApplyValue(ConvRequest& request, std::string_view option, std::strin
 }
 
 // The named codecs must suit the container the extension picked.
-std::string CheckCodecs(const ConvRequest& request, const OutputContainer& container) {
+std::string CheckCodecs(const ConvRequest& request, const OutputContainer& container)
+{
     const std::string_view ext = container.extension;
     if (!request.videoCodec.empty() && ext != ".wmv")
         return "-vcodec " + request.videoCodec + " cannot be written into " + std::string(ext);
@@ -81,12 +87,22 @@ std::string CheckCodecs(const ConvRequest& request, const OutputContainer& conta
     return {};
 }
 
-std::string ParseOptions(ConvRequest& request, std::span<const std::string> options) {
+std::string ParseOptions(ConvRequest& request, std::span<const std::string> options)
+{
     for (std::size_t i = 0; i < options.size(); ++i) {
         const std::string& name = options[i];
-        if (name == "-y") { request.overwrite = true; continue; }
-        if (name == "-vn") { request.noVideo = true; continue; }
-        if (name == "-overwrite") { request.replaceExisting = true; continue; }
+        if (name == "-y") {
+            request.overwrite = true;
+            continue;
+        }
+        if (name == "-vn") {
+            request.noVideo = true;
+            continue;
+        }
+        if (name == "-overwrite") {
+            request.replaceExisting = true;
+            continue;
+        }
         if (name == "-f") return "unknown option '-f': the output's extension picks its format";
         if (!IsOptionName(name)) {
             return name.starts_with('-') ? "unknown option " + Quoted(name)
@@ -100,7 +116,8 @@ std::string ParseOptions(ConvRequest& request, std::span<const std::string> opti
 
 }  // namespace
 
-std::optional<std::int64_t> ParseBitrate(std::string_view text) {
+std::optional<std::int64_t> ParseBitrate(std::string_view text)
+{
     double scale = 1;
     if (!text.empty() && (text.back() == 'k' || text.back() == 'K')) scale = 1000;
     else if (!text.empty() && text.back() == 'M') scale = 1000000;
@@ -112,7 +129,8 @@ std::optional<std::int64_t> ParseBitrate(std::string_view text) {
     return static_cast<std::int64_t>(bits);
 }
 
-std::optional<FrameSize> ParseFrameSize(std::string_view text) {
+std::optional<FrameSize> ParseFrameSize(std::string_view text)
+{
     const std::size_t x = text.find('x');
     if (x == std::string_view::npos) return std::nullopt;
     const auto width = ParseWholeNumber(text.substr(0, x), 1, 8192);
@@ -121,7 +139,8 @@ std::optional<FrameSize> ParseFrameSize(std::string_view text) {
     return FrameSize{*width, *height};
 }
 
-ParsedArguments ParseConvArguments(std::span<const std::string> arguments) {
+ParsedArguments ParseConvArguments(std::span<const std::string> arguments)
+{
     if (arguments.empty()) return {std::nullopt, "no options given: expected -i SOURCE ... OUTPUT"};
     const std::string& last = arguments.back();
     if (IsOptionName(last) || last.empty()) return {std::nullopt, "no output path: it must be the last argument"};

@@ -39,7 +39,8 @@ constexpr double kReadBeforeEnd = 2;
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
-fs::path FolderOf(const std::string& path) {
+fs::path FolderOf(const std::string& path)
+{
     const fs::path parent = fs::path(path).parent_path();
     return parent.empty() ? fs::path(".") : parent;
 }
@@ -47,7 +48,8 @@ fs::path FolderOf(const std::string& path) {
 // Whether a path survives the trip through Qt's text to a child's command
 // line unchanged; a name that is not valid UTF-8 would reach FFmpeg as
 // another name.
-bool ReachesChildUnchanged(const std::string& path) {
+bool ReachesChildUnchanged(const std::string& path)
+{
     const QByteArray bytes = QByteArray::fromStdString(path);
     return QString::fromLocal8Bit(bytes).toLocal8Bit() == bytes;
 }
@@ -56,7 +58,8 @@ bool ReachesChildUnchanged(const std::string& path) {
 // carry is reached through a link inside conv's private folder, named with
 // the source's extension (FFmpeg reads some formats by it); nullopt with the
 // reason when the link cannot be made.
-std::optional<std::string> SourceForFfmpeg(const std::string& source, TemporaryOutput& temporary) {
+std::optional<std::string> SourceForFfmpeg(const std::string& source, TemporaryOutput& temporary)
+{
     if (ReachesChildUnchanged(source)) return source;
     std::string extension = fs::path(source).extension().string();
     if (!ReachesChildUnchanged(extension)) extension.clear();
@@ -70,7 +73,8 @@ std::optional<std::string> SourceForFfmpeg(const std::string& source, TemporaryO
 // `finished` holds, or kDescriptionPatienceMs have passed; the facts, when the
 // description came and could be read.
 std::optional<SourceInfo> StartAndAwaitDescription(ConversionRun& run, QEventLoop& loop,
-                                                   const std::function<bool()>& finished) {
+                                                   const std::function<bool()>& finished)
+{
     std::optional<SourceInfo> described;
     bool describing = true;
     run.OnSourceDescribed([&](std::optional<SourceInfo> info) {
@@ -98,7 +102,8 @@ std::optional<SourceInfo> StartAndAwaitDescription(ConversionRun& run, QEventLoo
 std::optional<ProbeResult> AskFfprobe(const QString& ffprobe, const std::string& sourcePath, QEventLoop& loop,
                                       const std::function<bool()>& interrupted,
                                       std::optional<double> packetsFrom = std::nullopt,
-                                      std::optional<int> soundOrdinal = std::nullopt) {
+                                      std::optional<int> soundOrdinal = std::nullopt)
+{
     std::optional<ProbeResult> probe;
     SourceProbe prober(ffprobe, sourcePath, [&](ProbeResult done) {
         probe = std::move(done);
@@ -111,13 +116,15 @@ std::optional<ProbeResult> AskFfprobe(const QString& ffprobe, const std::string&
 }
 
 // The source file's modification time; nullopt when it cannot be read.
-std::optional<timespec> ModificationTime(const std::string& path) {
+std::optional<timespec> ModificationTime(const std::string& path)
+{
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return std::nullopt;
     return info.st_mtim;
 }
 
-std::string Seconds(double seconds) {
+std::string Seconds(double seconds)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%.2fs", seconds);
     return text;
@@ -129,7 +136,8 @@ struct SourceEndJudgement {
     std::string refusal = {};  // the cut starts where the source holds nothing more
 };
 
-std::string StartBeyondEnd(double cutStart, const std::string& what, double end) {
+std::string StartBeyondEnd(double cutStart, const std::string& what, double end)
+{
     char text[160];
     std::snprintf(text, sizeof text, "the start %gs lies beyond the end of %s (%.2fs)", cutStart, what.c_str(), end);
     return text;
@@ -137,7 +145,8 @@ std::string StartBeyondEnd(double cutStart, const std::string& what, double end)
 
 // Packets that end well before the output does were not read from where
 // the output ended (the seek went wrong); they tell nothing of the end.
-bool ReachesTheOutputsEnd(double packetsEnd, double writtenUpTo, const ExpectedOutput& expected) {
+bool ReachesTheOutputsEnd(double packetsEnd, double writtenUpTo, const ExpectedOutput& expected)
+{
     return packetsEnd > 0 && packetsEnd >= writtenUpTo - AllowedShortfall(expected.seconds);
 }
 
@@ -151,7 +160,8 @@ bool ReachesTheOutputsEnd(double packetsEnd, double writtenUpTo, const ExpectedO
 // past the source's real end is refused: the output would hold nothing.
 SourceEndJudgement JudgeBySourceEnd(const ExpectedOutput& expected, const RunResult& result, const SourceInfo& source,
                                     const ConvRequest& request, const FfmpegTools& tools, QEventLoop& loop,
-                                    const int& stopSignal) {
+                                    const int& stopSignal)
+{
     if (!FellShort(expected, result.written)) return {expected};
     const double cutStart = request.startSeconds.value_or(0);
     const double writtenUpTo = cutStart + result.written.seconds;
@@ -191,7 +201,8 @@ SourceEndJudgement JudgeBySourceEnd(const ExpectedOutput& expected, const RunRes
 // Why the output cannot be put in place when its folder, or conv's private
 // folder in it, went away during the conversion; empty while both are there.
 // FFmpeg writes on into a removed folder without noticing.
-std::string OutputFolderGone(const std::string& output, const TemporaryOutput& temporary) {
+std::string OutputFolderGone(const std::string& output, const TemporaryOutput& temporary)
+{
     std::error_code error;
     const fs::path folder = FolderOf(output);
     if (!fs::is_directory(folder, error))
@@ -212,12 +223,14 @@ public:
               loop_.quit();
           }) {}
 
-    void Start() {
+    void Start()
+    {
         if (!std::exchange(started_, true)) prober_.Start();
     }
 
     // The answer, once ffprobe has given it; nullopt when interrupted first.
-    std::optional<ProbeResult> Await() {
+    std::optional<ProbeResult> Await()
+    {
         Start();
         while (!answer_ && !interrupted_()) loop_.exec();
         return answer_;
@@ -234,22 +247,26 @@ private:
 // FFmpeg's description does not tell when the first picture comes; ffprobe
 // does. Only a source with picture and sound converted without a cut can
 // need it (see ConversionPlan).
-bool NeedsPictureStart(const ConvRequest& request, const SourceInfo& info) {
+bool NeedsPictureStart(const ConvRequest& request, const SourceInfo& info)
+{
     return info.video && info.audio && !request.startSeconds;
 }
 
-void AddPictureStart(const std::optional<ProbeResult>& probe, SourceInfo& info) {
+void AddPictureStart(const std::optional<ProbeResult>& probe, SourceInfo& info)
+{
     if (probe && probe->info && probe->info->video) info.video->startSeconds = probe->info->video->startSeconds;
 }
 
 }  // namespace
 
-ConvExit ConvProgram::Failure(const std::string& reason, ConvExit status) {
+ConvExit ConvProgram::Failure(const std::string& reason, ConvExit status)
+{
     console_.Error(reason);
     return status;
 }
 
-ConvExit ConvProgram::PrintVersion() {
+ConvExit ConvProgram::PrintVersion()
+{
     console_.Note("version " + version_);
     QString missing;
     const auto tools = FfmpegTools::Find(converterFolder_, &missing);
@@ -258,7 +275,8 @@ ConvExit ConvProgram::PrintVersion() {
     return ConvExit::Converted;
 }
 
-ConvExit ConvProgram::Run(std::span<const std::string> arguments) {
+ConvExit ConvProgram::Run(std::span<const std::string> arguments)
+{
     if (arguments.size() == 1 && arguments[0] == "--version") return PrintVersion();
     const ParsedArguments parsed = ParseConvArguments(arguments);
     if (!parsed.request) return Failure(parsed.error, ConvExit::BadArguments);
@@ -272,7 +290,8 @@ ConvExit ConvProgram::Run(std::span<const std::string> arguments) {
 
 // Refuses anything that would read a non-file or write over a file conv does
 // not own, before a byte is written.
-std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
+std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request)
+{
     std::error_code error;
     const std::string& source = request.sourcePath;
     const fs::file_status sourceStatus = fs::status(source, error);
@@ -307,7 +326,8 @@ std::optional<ConvExit> ConvProgram::CheckPaths(const ConvRequest& request) {
 // ffprobe asked, which costs about as much as a short conversion itself. When
 // the real source needs other options, the first run is stopped and the
 // conversion starts again; the temporary file takes no harm.
-ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools) {
+ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools)
+{
     TemporaryOutput temporary(given.outputPath);
     if (!temporary.Create())
         return Failure("cannot write into the output folder " + Quoted(FolderOf(given.outputPath).string()) + ": " +
@@ -383,7 +403,8 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
 }
 
 ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
-                             const SourceInfo& source, const std::string& endNote, TemporaryOutput& temporary) {
+                             const SourceInfo& source, const std::string& endNote, TemporaryOutput& temporary)
+{
     if (const std::string gone = OutputFolderGone(request.outputPath, temporary); !gone.empty()) {
         console_.Error(Quoted(request.sourcePath) + " was not converted");
         return Failure(gone);  // the cause, last

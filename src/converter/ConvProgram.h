@@ -19,12 +19,12 @@ namespace tavoclip {
 // conv's exit statuses. Only Converted means the output exists.
 enum class ConvExit {
     Converted = 0,
-    Failed = 1,          // the source cannot be read or FFmpeg failed
-    BadArguments = 2,    // nothing was touched
+    Failed = 1,        // the source cannot be read or FFmpeg failed
+    BadArguments = 2,  // nothing was touched
     FfmpegMissing = 3,
-    SameFile = 4,        // the output is the source itself
-    OutputExists = 5,    // an output is there and -y was not given
-    Interrupted = 130,   // stopped by a signal; the temporary output is gone
+    SameFile = 4,       // the output is the source itself
+    OutputExists = 5,   // an output is there and -y was not given
+    Interrupted = 130,  // stopped by a signal; the temporary output is gone
 };
 
 // The whole converter: reads the command line, checks source and output,

@@ -23,13 +23,13 @@ struct FrameRate {
     double value;
 };
 constexpr std::array<FrameRate, 8> kMpeg1Rates{{{"24000/1001", 24000.0 / 1001},
-                                               {"24", 24},
-                                               {"25", 25},
-                                               {"30000/1001", 30000.0 / 1001},
-                                               {"30", 30},
-                                               {"50", 50},
-                                               {"60000/1001", 60000.0 / 1001},
-                                               {"60", 60}}};
+                                                {"24", 24},
+                                                {"25", 25},
+                                                {"30000/1001", 30000.0 / 1001},
+                                                {"30", 30},
+                                                {"50", 50},
+                                                {"60000/1001", 60000.0 / 1001},
+                                                {"60", 60}}};
 
 // The longest lead of the sound over the first picture that the output leaves
 // out (see PlanBuilder::PictureLead).
@@ -38,7 +38,8 @@ constexpr double kLongestPictureLead = 0.25;
 // Sizes H.263 can code; any other size goes into 3GP as MPEG-4 Part 2.
 constexpr std::array<FrameSize, 5> kH263Sizes{{{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}}};
 
-std::string Kbps(std::int64_t bits) {
+std::string Kbps(std::int64_t bits)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%gk", static_cast<double>(bits) / 1000);
     return text;
@@ -46,19 +47,23 @@ std::string Kbps(std::int64_t bits) {
 
 std::string Hz(int rate) { return std::to_string(rate) + " Hz"; }
 
-std::string Fps(double rate) {
+std::string Fps(double rate)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%.4g fps", rate);
     return text;
 }
 
-int Nearest(std::span<const int> values, double wanted) {
+int Nearest(std::span<const int> values, double wanted)
+{
     int best = values.front();
-    for (int value : values) if (std::abs(value - wanted) < std::abs(best - wanted)) best = value;
+    for (int value : values)
+        if (std::abs(value - wanted) < std::abs(best - wanted)) best = value;
     return best;
 }
 
-bool Contains(std::span<const int> values, int wanted) {
+bool Contains(std::span<const int> values, int wanted)
+{
     return std::find(values.begin(), values.end(), wanted) != values.end();
 }
 
@@ -103,7 +108,8 @@ private:
     double pictureLead_ = 0;  // seconds of sound before the first picture that the output leaves out
 };
 
-std::string PlanBuilder::ChooseStreams() {
+std::string PlanBuilder::ChooseStreams()
+{
     useVideo_ = !container_.audioOnly && !request_.noVideo && source_.video.has_value();
     useAudio_ = source_.audio.has_value();
     if (container_.audioOnly || request_.noVideo) {
@@ -124,13 +130,15 @@ std::string PlanBuilder::ChooseStreams() {
 // picture would either be moved onto 0 or shown twice from there, and the
 // sound would come late by as much. A longer lead is kept (the first picture
 // is held from 0), and with a cut the cut's start is the output's 0.
-double PlanBuilder::PictureLead() const {
+double PlanBuilder::PictureLead() const
+{
     if (!useAudio_ || !source_.video || request_.startSeconds) return 0;
     const double lead = source_.video->startSeconds;
     return lead > 0 && lead <= kLongestPictureLead ? lead : 0;
 }
 
-void PlanBuilder::AddInput(std::vector<std::string>& args) const {
+void PlanBuilder::AddInput(std::vector<std::string>& args) const
+{
     // "info" for the description of the source, "level" to tell errors apart.
     args.insert(args.end(), {"-nostdin", "-hide_banner", "-loglevel", "level+info", "-y"});
     // -ss before -i seeks the input itself (fast), and FFmpeg then decodes
@@ -146,7 +154,8 @@ void PlanBuilder::AddInput(std::vector<std::string>& args) const {
     args.insert(args.end(), {"-i", FfmpegFileUrl(request_.sourcePath)});
 }
 
-void PlanBuilder::AddMpeg1Rate(std::vector<std::string>& args) {
+void PlanBuilder::AddMpeg1Rate(std::vector<std::string>& args)
+{
     const double sourceRate = source_.video->framesPerSecond > 0 ? source_.video->framesPerSecond : 25;
     const FrameRate* best = &kMpeg1Rates[0];
     for (const FrameRate& rate : kMpeg1Rates)
@@ -158,7 +167,8 @@ void PlanBuilder::AddMpeg1Rate(std::vector<std::string>& args) {
         args.insert(args.end(), {"-r", best->text});
 }
 
-void PlanBuilder::AddVideo(std::vector<std::string>& args) {
+void PlanBuilder::AddVideo(std::vector<std::string>& args)
+{
     if (!useVideo_) {
         args.push_back("-vn");
         return;
@@ -181,20 +191,23 @@ void PlanBuilder::AddVideo(std::vector<std::string>& args) {
     if (codec == "mpeg1video") AddMpeg1Rate(args);
 }
 
-AudioSettings PlanBuilder::StartAudio() const {
+AudioSettings PlanBuilder::StartAudio() const
+{
     const int sourceRate = source_.audio->sampleRate > 0 ? source_.audio->sampleRate : 44100;
     return {request_.audioBitrate.value_or(0), request_.sampleRate.value_or(sourceRate),
             request_.channels.value_or(source_.audio->channels)};
 }
 
-void PlanBuilder::LimitChannels(AudioSettings& audio, std::string_view codec) {
+void PlanBuilder::LimitChannels(AudioSettings& audio, std::string_view codec)
+{
     if (audio.channels <= 2) return;
     Note(std::string(codec) + " takes at most 2 channels: mixing " + std::to_string(audio.channels) +
          " channels down to stereo");
     audio.channels = 2;
 }
 
-void PlanBuilder::AdjustMp2(AudioSettings& audio) {
+void PlanBuilder::AdjustMp2(AudioSettings& audio)
+{
     LimitChannels(audio, "MP2 audio");
     int kbps = 0;
     if (audio.bitrate) {
@@ -209,7 +222,8 @@ void PlanBuilder::AdjustMp2(AudioSettings& audio) {
     audio.sampleRate = 44100;
 }
 
-void PlanBuilder::AdjustLame(AudioSettings& audio) {
+void PlanBuilder::AdjustLame(AudioSettings& audio)
+{
     LimitChannels(audio, "MP3 audio");
     if (!Contains(kLameRates, audio.sampleRate)) audio.sampleRate = audio.sampleRate > 44100 ? 48000 : 44100;
     if (!audio.bitrate) return;
@@ -217,14 +231,16 @@ void PlanBuilder::AdjustLame(AudioSettings& audio) {
     if (kbps * 1000 != audio.bitrate) Note("MP3 has no " + Kbps(audio.bitrate) + " rate: using " + std::to_string(kbps) + "k");
     audio.bitrate = kbps * 1000;
     // LAME quietly lowers the bitrate to what the sample rate allows.
-    const int ceiling = audio.sampleRate >= 32000 ? 320 : audio.sampleRate >= 16000 ? 160 : 64;
+    const int ceiling = audio.sampleRate >= 32000 ? 320 : audio.sampleRate >= 16000 ? 160
+                                                                                    : 64;
     if (kbps <= ceiling) return;
     const int rate = kbps <= 160 ? 22050 : 44100;
     Note("MP3 carries at most " + std::to_string(ceiling) + "k at " + Hz(audio.sampleRate) + ": resampling to " + Hz(rate));
     audio.sampleRate = rate;
 }
 
-void PlanBuilder::AdjustAac(AudioSettings& audio) {
+void PlanBuilder::AdjustAac(AudioSettings& audio)
+{
     LimitChannels(audio, "AAC audio");
     if (!audio.bitrate) return;
     // FFmpeg's AAC encoder holds at most 6144 bits per channel in a frame of
@@ -246,12 +262,14 @@ void PlanBuilder::AdjustAac(AudioSettings& audio) {
     audio.bitrate = ceiling(rate);
 }
 
-void PlanBuilder::AdjustWma(AudioSettings& audio) {
+void PlanBuilder::AdjustWma(AudioSettings& audio)
+{
     LimitChannels(audio, "WMA audio");
     if (audio.sampleRate > 48000) audio.sampleRate = 48000;
 }
 
-void PlanBuilder::AddAudio(std::vector<std::string>& args) {
+void PlanBuilder::AddAudio(std::vector<std::string>& args)
+{
     if (!useAudio_) {
         args.push_back("-an");
         return;
@@ -261,16 +279,25 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
     if (request_.audioCodec == "wmav2") encoder = AudioEncoder::Wma2;
     AudioSettings audio = StartAudio();
     switch (encoder) {
-        case AudioEncoder::Mp2: AdjustMp2(audio); break;
-        case AudioEncoder::Lame: AdjustLame(audio); break;
-        case AudioEncoder::Aac: AdjustAac(audio); break;
+        case AudioEncoder::Mp2:
+            AdjustMp2(audio);
+            break;
+        case AudioEncoder::Lame:
+            AdjustLame(audio);
+            break;
+        case AudioEncoder::Aac:
+            AdjustAac(audio);
+            break;
         case AudioEncoder::Wma1:
-        case AudioEncoder::Wma2: AdjustWma(audio); break;
+        case AudioEncoder::Wma2:
+            AdjustWma(audio);
+            break;
         case AudioEncoder::Pcm:
             if (audio.bitrate) Note("WAV holds uncompressed PCM: the audio bitrate " + Kbps(audio.bitrate) + " does not apply");
             audio.bitrate = 0;
             break;
-        case AudioEncoder::AmrNb: return;
+        case AudioEncoder::AmrNb:
+            return;
     }
     const int sourceRate = source_.audio->sampleRate > 0 ? source_.audio->sampleRate : audio.sampleRate;
     args.insert(args.end(), {"-map", SoundMap(), "-af",
@@ -288,7 +315,8 @@ void PlanBuilder::AddAudio(std::vector<std::string>& args) {
         args.insert(args.end(), {"-ac", std::to_string(audio.channels)});
 }
 
-void PlanBuilder::BuildPcm() {
+void PlanBuilder::BuildPcm()
+{
     const std::int64_t asked = request_.audioBitrate.value_or(12200);
     plan_.amrMode = NearestAmrMode(asked);
     if (!plan_.amrMode->exact)
@@ -311,11 +339,13 @@ void PlanBuilder::BuildPcm() {
 // stream to learn its format; the AMR stream says all there is in its first
 // frame, and waiting for 5 s of it (a second segment of conv's encoder) only
 // holds the picture's encoding back.
-void PlanBuilder::BuildAmrMux(std::vector<std::string>& args) {
+void PlanBuilder::BuildAmrMux(std::vector<std::string>& args)
+{
     args.insert(args.end(), {"-f", "amr", "-analyzeduration", "20000", "-i", "pipe:0"});
 }
 
-ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
+ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput)
+{
     plan_.error = ChooseStreams();
     if (!plan_.error.empty()) return plan_;
     if (request_.startSeconds && source_.durationSeconds > 0 && *request_.startSeconds >= source_.durationSeconds) {
@@ -370,7 +400,8 @@ ConversionPlan PlanBuilder::Build(const std::string& temporaryOutput) {
 
 std::string FfmpegFileUrl(const std::string& path) { return "file:" + path; }
 
-SourceInfo TypicalSource(const ConvRequest& request) {
+SourceInfo TypicalSource(const ConvRequest& request)
+{
     const FrameSize size = request.frameSize.value_or(FrameSize{320, 240});
     SourceInfo source;
     source.video = VideoStreamInfo{0, size.width + size.width % 2, size.height + size.height % 2, 25, false};
@@ -378,14 +409,16 @@ SourceInfo TypicalSource(const ConvRequest& request) {
     return source;
 }
 
-bool SameProcesses(const ConversionPlan& first, const ConversionPlan& second) {
+bool SameProcesses(const ConversionPlan& first, const ConversionPlan& second)
+{
     const bool sameMode = first.amrMode.has_value() == second.amrMode.has_value() &&
                           (!first.amrMode || first.amrMode->mode == second.amrMode->mode);
     return sameMode && first.encodeArguments == second.encodeArguments && first.pcmArguments == second.pcmArguments;
 }
 
 ConversionPlan BuildConversionPlan(const ConvRequest& request, const OutputContainer& container,
-                                   const SourceInfo& source, const std::string& temporaryOutput) {
+                                   const SourceInfo& source, const std::string& temporaryOutput)
+{
     return PlanBuilder(request, container, source).Build(temporaryOutput);
 }
 

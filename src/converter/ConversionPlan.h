@@ -20,12 +20,12 @@ namespace tavoclip {
 //   - both (.3gp with sound): conv's AMR stream goes to the encoding FFmpeg's
 //     standard input, which muxes it with the video.
 struct ConversionPlan {
-    std::string error;                 // non-empty: the conversion cannot run
-    std::vector<std::string> notes;    // one line for each adjustment made
+    std::string error;               // non-empty: the conversion cannot run
+    std::vector<std::string> notes;  // one line for each adjustment made
     std::vector<std::string> encodeArguments;
     std::vector<std::string> pcmArguments;
     std::optional<AmrModeChoice> amrMode;
-    ExpectedOutput expected;           // what the output must hold to count as converted
+    ExpectedOutput expected;  // what the output must hold to count as converted
 };
 
 // Chooses codecs, rates and sizes that the container can take from this source

@@ -17,13 +17,15 @@ constexpr std::size_t kKeptErrorLines = 20;
 // a line break is not progress output and is dropped.
 constexpr qsizetype kLongestProgressLine = 4096;
 
-QStringList ToQStringList(const std::vector<std::string>& arguments) {
+QStringList ToQStringList(const std::vector<std::string>& arguments)
+{
     QStringList list;
     for (const std::string& argument : arguments) list << QString::fromLocal8Bit(argument);
     return list;
 }
 
-bool Succeeded(const QProcess& process) {
+bool Succeeded(const QProcess& process)
+{
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
@@ -39,7 +41,8 @@ ConversionRun::ConversionRun(const FfmpegTools& tools, const ConversionPlan& pla
       onDone_(std::move(onDone)),
       watchdog_(ProgressWatchdog::LimitFromEnvironment(), [this] { Stalled(); }) {}
 
-ConversionRun::~ConversionRun() {
+ConversionRun::~ConversionRun()
+{
     for (QProcess* process : {encode_.get(), pcm_.get()}) {
         if (!process) continue;
         process->disconnect();
@@ -49,7 +52,8 @@ ConversionRun::~ConversionRun() {
     }
 }
 
-void ConversionRun::Start() {
+void ConversionRun::Start()
+{
     watchdog_.Start();
     if (plan_.amrMode) {
         encoder_ = std::make_unique<SegmentedAmrEncoder>(plan_.amrMode->mode, std::thread::hardware_concurrency());
@@ -73,7 +77,8 @@ void ConversionRun::Start() {
     sourceReader_ = encode_ ? encode_.get() : pcm_.get();
 }
 
-std::unique_ptr<QProcess> ConversionRun::StartProcess(const std::vector<std::string>& arguments, FfmpegLog& log) {
+std::unique_ptr<QProcess> ConversionRun::StartProcess(const std::vector<std::string>& arguments, FfmpegLog& log)
+{
     auto process = std::make_unique<QProcess>();
     PrepareChildProcess(*process);
     QProcess* raw = process.get();
@@ -89,10 +94,12 @@ std::unique_ptr<QProcess> ConversionRun::StartProcess(const std::vector<std::str
 
 // Keeps FFmpeg's error messages for the report at the end and hands the
 // source reader's messages to the description of the source.
-void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended) {
+void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended)
+{
     const QByteArray bytes = process.readAllStandardError();
     std::vector<FfmpegMessage> messages = log.Add(std::string_view(bytes.constData(), bytes.size()));
-    if (ended) for (FfmpegMessage& last : log.Finish()) messages.push_back(std::move(last));
+    if (ended)
+        for (FfmpegMessage& last : log.Finish()) messages.push_back(std::move(last));
     for (const FfmpegMessage& message : messages) {
         const bool isInfo = message.level == FfmpegMessage::Level::Info;
         if (&process == sourceReader_) report_.Add(isInfo, message.text);
@@ -112,38 +119,44 @@ void ConversionRun::ReadLog(QProcess& process, FfmpegLog& log, bool ended) {
     Describe();
 }
 
-void ConversionRun::Describe() {
+void ConversionRun::Describe()
+{
     if (!report_.complete() || !onDescribed_) return;
     // Cleared first, so that it is called once.
     const auto onDescribed = std::exchange(onDescribed_, {});
     onDescribed(report_.Read());
 }
 
-void ConversionRun::Fail(const std::string& reason) {
+void ConversionRun::Fail(const std::string& reason)
+{
     if (failure_.empty()) failure_ = reason;
 }
 
 // FFmpeg's failure, with the reason it gave when it gave one.
-void ConversionRun::FailFromFfmpeg(const std::string& what) {
+void ConversionRun::FailFromFfmpeg(const std::string& what)
+{
     const std::string cause = FfmpegErrorCause(errorLines_);
     Fail(cause.empty() ? what : what + ": " + cause);
 }
 
-void ConversionRun::WriteAmr(const std::string& amr) {
+void ConversionRun::WriteAmr(const std::string& amr)
+{
     if (amr.empty()) return;
     QIODevice* sink = encode_ ? static_cast<QIODevice*>(encode_.get()) : amrFile_;
     if (sink->write(amr.data(), static_cast<qint64>(amr.size())) != static_cast<qint64>(amr.size()))
         Fail("could not write the AMR stream: " + sink->errorString().toStdString());
 }
 
-void ConversionRun::ReadPcm() {
+void ConversionRun::ReadPcm()
+{
     const QByteArray pcm = pcm_->readAllStandardOutput();
     if (!pcm.isEmpty()) watchdog_.Advanced();
     WriteAmr(encoder_->Encode(pcm.toStdString()));
     if (!encode_) seconds_ = static_cast<double>(encoder_->samplesEncoded()) / AmrNbEncoder::kSampleRate;
 }
 
-void ConversionRun::FinishPcm() {
+void ConversionRun::FinishPcm()
+{
     ReadLog(*pcm_, pcmLog_, true);
     ReadPcm();
     WriteAmr(encoder_->Finish());
@@ -158,7 +171,8 @@ void ConversionRun::FinishPcm() {
 }
 
 // FFmpeg's -progress output: key=value lines.
-void ConversionRun::ReadProgress() {
+void ConversionRun::ReadProgress()
+{
     progressBuffer_ += encode_->readAllStandardOutput();
     qsizetype end;
     while ((end = progressBuffer_.indexOf('\n')) >= 0) {
@@ -170,7 +184,8 @@ void ConversionRun::ReadProgress() {
 
 // Any of frames, bytes written or output time (in microseconds) that grows is
 // progress; a line that repeats the last values is not.
-void ConversionRun::ReadProgressLine(const QByteArray& line) {
+void ConversionRun::ReadProgressLine(const QByteArray& line)
+{
     const qsizetype equals = line.indexOf('=');
     if (equals < 0) return;
     const QByteArray key = line.left(equals);
@@ -191,13 +206,15 @@ void ConversionRun::ReadProgressLine(const QByteArray& line) {
 }
 
 // The processes are stopped; their ends finish the run with this reason.
-void ConversionRun::Stalled() {
+void ConversionRun::Stalled()
+{
     Fail("ffmpeg showed no progress for " + watchdog_.LimitText() + " and was stopped");
     for (QProcess* process : {encode_.get(), pcm_.get()})
         if (Running(process)) process->kill();
 }
 
-void ConversionRun::EncodeFinished() {
+void ConversionRun::EncodeFinished()
+{
     ReadProgress();
     ReadLog(*encode_, encodeLog_, true);
     if (!Succeeded(*encode_) || outputWriteFailed_) {
@@ -207,7 +224,8 @@ void ConversionRun::EncodeFinished() {
     EndWhenAllFinished();
 }
 
-void ConversionRun::EndWhenAllFinished() {
+void ConversionRun::EndWhenAllFinished()
+{
     if (ended_ || Running(encode_.get()) || Running(pcm_.get())) return;
     ended_ = true;
     watchdog_.Stop();
@@ -220,7 +238,8 @@ void ConversionRun::EndWhenAllFinished() {
 // encoder FFmpeg 5.1 reports 0 or less at the end; the frames written at the
 // output's rate tell the picture's length. conv's own AMR stream counts its
 // samples.
-WrittenOutput ConversionRun::Written() const {
+WrittenOutput ConversionRun::Written() const
+{
     WrittenOutput written;
     if (encode_) {
         written.video = outputReport_.hasVideo();

@@ -46,7 +46,8 @@ public:
     // Called once with FFmpeg's own account of the source, as soon as it has
     // printed it, or with nullopt when it ended without a readable one. Set
     // before Start(); an empty function stops the call.
-    void OnSourceDescribed(std::function<void(std::optional<SourceInfo>)> onDescribed) {
+    void OnSourceDescribed(std::function<void(std::optional<SourceInfo>)> onDescribed)
+    {
         onDescribed_ = std::move(onDescribed);
     }
 
@@ -88,7 +89,7 @@ private:
     std::string failure_;
     double seconds_ = 0;
     bool outputWriteFailed_ = false;  // FFmpeg said so, whatever its exit status
-    double longestSeconds_ = 0;  // FFmpeg 5.1 may end its progress with a time of 0
+    double longestSeconds_ = 0;       // FFmpeg 5.1 may end its progress with a time of 0
     long long frames_ = 0;
     long long bytesWritten_ = 0;  // FFmpeg's total_size
     bool ended_ = false;

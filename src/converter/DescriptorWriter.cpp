@@ -7,7 +7,8 @@
 
 namespace tavoclip {
 
-qint64 DescriptorWriter::writeData(const char* data, qint64 size) {
+qint64 DescriptorWriter::writeData(const char* data, qint64 size)
+{
     qint64 written = 0;
     while (written < size) {
         const ssize_t result = ::write(fd_, data + written, static_cast<std::size_t>(size - written));

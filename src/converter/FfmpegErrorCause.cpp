@@ -12,7 +12,8 @@ constexpr int kLastErrno = 133;
 // FFmpeg's closing words, which never say why.
 constexpr std::array<std::string_view, 2> kGenericLines{"Conversion failed!", "Exiting normally"};
 
-bool NamesSystemError(std::string_view line) {
+bool NamesSystemError(std::string_view line)
+{
     for (int number = 1; number <= kLastErrno; ++number) {
         const std::string text = std::string(": ") + std::strerror(number);
         if (line.ends_with(text)) return true;
@@ -20,14 +21,16 @@ bool NamesSystemError(std::string_view line) {
     return false;
 }
 
-bool IsGeneric(std::string_view line) {
+bool IsGeneric(std::string_view line)
+{
     for (const std::string_view generic : kGenericLines)
         if (line.starts_with(generic)) return true;
     return line.find_first_not_of(' ') == std::string_view::npos;
 }
 
 // Drops "[mp4 @ 0x55d0c8] ".
-std::string Readable(std::string_view line) {
+std::string Readable(std::string_view line)
+{
     if (line.starts_with('[')) {
         const std::size_t end = line.find("] ");
         if (end != std::string_view::npos && line.substr(0, end).find(" @ ") != std::string_view::npos)
@@ -38,7 +41,8 @@ std::string Readable(std::string_view line) {
 
 }  // namespace
 
-std::string FfmpegErrorCause(const std::vector<std::string>& errorLines) {
+std::string FfmpegErrorCause(const std::vector<std::string>& errorLines)
+{
     for (const std::string& line : errorLines)
         if (NamesSystemError(line)) return Readable(line);
     for (const std::string& line : errorLines)
@@ -46,14 +50,16 @@ std::string FfmpegErrorCause(const std::vector<std::string>& errorLines) {
     return {};
 }
 
-std::string ReplaceAll(std::string text, std::string_view name, std::string_view replacement) {
+std::string ReplaceAll(std::string text, std::string_view name, std::string_view replacement)
+{
     if (name.empty()) return text;
     for (std::size_t at = 0; (at = text.find(name, at)) != std::string::npos; at += replacement.size())
         text.replace(at, name.size(), replacement);
     return text;
 }
 
-bool IsOutputWriteError(std::string_view message) {
+bool IsOutputWriteError(std::string_view message)
+{
     // FFmpeg 5 words these as the first three, later versions as the others.
     constexpr std::array<std::string_view, 5> kWriteFailures{
         "av_interleaved_write_frame()", "Error writing trailer", "Error closing file",

@@ -14,17 +14,18 @@ struct LevelMarker {
 };
 
 constexpr std::array<LevelMarker, 8> kMarkers{{{"[info] ", Level::Info},
-                                              {"[verbose] ", Level::Info},
-                                              {"[debug] ", Level::Info},
-                                              {"[trace] ", Level::Info},
-                                              {"[warning] ", Level::Warning},
-                                              {"[error] ", Level::Error},
-                                              {"[fatal] ", Level::Error},
-                                              {"[panic] ", Level::Error}}};
+                                               {"[verbose] ", Level::Info},
+                                               {"[debug] ", Level::Info},
+                                               {"[trace] ", Level::Info},
+                                               {"[warning] ", Level::Warning},
+                                               {"[error] ", Level::Error},
+                                               {"[fatal] ", Level::Error},
+                                               {"[panic] ", Level::Error}}};
 
 // Finds the level marker at the start of the message or right after its
 // "[context @ 0x...] " prefix; returns where it begins, or npos.
-std::size_t MarkerPosition(std::string_view line, const LevelMarker& marker) {
+std::size_t MarkerPosition(std::string_view line, const LevelMarker& marker)
+{
     if (line.starts_with(marker.marker)) return 0;
     if (!line.starts_with('[')) return std::string_view::npos;
     const std::size_t contextEnd = line.find("] [");
@@ -35,7 +36,8 @@ std::size_t MarkerPosition(std::string_view line, const LevelMarker& marker) {
 
 }  // namespace
 
-FfmpegMessage FfmpegLog::ReadLine(std::string_view line) {
+FfmpegMessage FfmpegLog::ReadLine(std::string_view line)
+{
     if (line.ends_with('\r')) line.remove_suffix(1);
     for (const LevelMarker& marker : kMarkers) {
         const std::size_t at = MarkerPosition(line, marker);
@@ -48,7 +50,8 @@ FfmpegMessage FfmpegLog::ReadLine(std::string_view line) {
     return {previous_, std::string(line)};
 }
 
-std::vector<FfmpegMessage> FfmpegLog::Add(std::string_view chunk) {
+std::vector<FfmpegMessage> FfmpegLog::Add(std::string_view chunk)
+{
     std::vector<FfmpegMessage> messages;
     for (;;) {
         const std::size_t newline = chunk.find('\n');
@@ -70,7 +73,8 @@ std::vector<FfmpegMessage> FfmpegLog::Add(std::string_view chunk) {
     }
 }
 
-std::vector<FfmpegMessage> FfmpegLog::Finish() {
+std::vector<FfmpegMessage> FfmpegLog::Finish()
+{
     std::vector<FfmpegMessage> messages;
     if (!partial_.empty()) messages.push_back(ReadLine(partial_));
     partial_.clear();

@@ -8,7 +8,9 @@ namespace tavoclip {
 
 // One message of FFmpeg's standard error, without its level marker.
 struct FfmpegMessage {
-    enum class Level { Info, Warning, Error };
+    enum class Level { Info,
+                       Warning,
+                       Error };
     Level level = Level::Info;
     std::string text;  // "[flv @ 0x55d0] Failed to read..." keeps its context
 };

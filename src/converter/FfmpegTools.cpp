@@ -6,14 +6,16 @@
 namespace tavoclip {
 namespace {
 
-QString FindTool(const QString& name, const QString& converterFolder) {
+QString FindTool(const QString& name, const QString& converterFolder)
+{
     const QString beside = QStandardPaths::findExecutable(name, {converterFolder});
     return beside.isEmpty() ? QStandardPaths::findExecutable(name) : beside;
 }
 
 }  // namespace
 
-std::optional<FfmpegTools> FfmpegTools::Find(const QString& converterFolder, QString* missing) {
+std::optional<FfmpegTools> FfmpegTools::Find(const QString& converterFolder, QString* missing)
+{
     FfmpegTools tools{FindTool("ffmpeg", converterFolder), FindTool("ffprobe", converterFolder)};
     if (tools.ffmpeg.isEmpty()) *missing = "ffmpeg";
     else if (tools.ffprobe.isEmpty()) *missing = "ffprobe";
@@ -21,7 +23,8 @@ std::optional<FfmpegTools> FfmpegTools::Find(const QString& converterFolder, QSt
     return std::nullopt;
 }
 
-QString FfmpegTools::Version() const {
+QString FfmpegTools::Version() const
+{
     QProcess process;
     process.start(ffmpeg, {"-nostdin", "-hide_banner", "-version"});
     if (!process.waitForFinished(10000)) return {};

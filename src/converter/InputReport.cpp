@@ -34,16 +34,43 @@ struct NamedLayout {
 
 // FFmpeg's names of the standard channel layouts.
 constexpr std::array<NamedLayout, 31> kLayouts{{
-    {"mono", 1}, {"stereo", 2}, {"downmix", 2}, {"2.1", 3}, {"3.0", 3}, {"3.0(back)", 3}, {"4.0", 4},
-    {"quad", 4}, {"quad(side)", 4}, {"3.1", 4}, {"5.0", 5}, {"5.0(side)", 5}, {"4.1", 5}, {"5.1", 6},
-    {"5.1(side)", 6}, {"6.0", 6}, {"6.0(front)", 6}, {"hexagonal", 6}, {"6.1", 7}, {"6.1(back)", 7},
-    {"6.1(front)", 7}, {"7.0", 7}, {"7.0(front)", 7}, {"7.1", 8}, {"7.1(wide)", 8}, {"7.1(wide-side)", 8},
-    {"7.1(top)", 8}, {"octagonal", 8}, {"cube", 8}, {"hexadecagonal", 16}, {"22.2", 24},
+    {"mono", 1},
+    {"stereo", 2},
+    {"downmix", 2},
+    {"2.1", 3},
+    {"3.0", 3},
+    {"3.0(back)", 3},
+    {"4.0", 4},
+    {"quad", 4},
+    {"quad(side)", 4},
+    {"3.1", 4},
+    {"5.0", 5},
+    {"5.0(side)", 5},
+    {"4.1", 5},
+    {"5.1", 6},
+    {"5.1(side)", 6},
+    {"6.0", 6},
+    {"6.0(front)", 6},
+    {"hexagonal", 6},
+    {"6.1", 7},
+    {"6.1(back)", 7},
+    {"6.1(front)", 7},
+    {"7.0", 7},
+    {"7.0(front)", 7},
+    {"7.1", 8},
+    {"7.1(wide)", 8},
+    {"7.1(wide-side)", 8},
+    {"7.1(top)", 8},
+    {"octagonal", 8},
+    {"cube", 8},
+    {"hexadecagonal", 16},
+    {"22.2", 24},
 }};
 
 // Splits "h264 (High), yuv420p(tv, bt709), 320x240 [SAR 1:1 DAR 4:3], 25 fps"
 // at the commas that are not inside brackets.
-std::vector<std::string_view> Fields(std::string_view text) {
+std::vector<std::string_view> Fields(std::string_view text)
+{
     std::vector<std::string_view> fields;
     int depth = 0;
     std::size_t start = 0;
@@ -61,7 +88,8 @@ std::vector<std::string_view> Fields(std::string_view text) {
 
 // The number at the start of the text and what follows it.
 template <typename Number>
-std::optional<Number> LeadingNumber(std::string_view text, std::string_view* rest) {
+std::optional<Number> LeadingNumber(std::string_view text, std::string_view* rest)
+{
     Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end == text.data()) return std::nullopt;
@@ -70,7 +98,8 @@ std::optional<Number> LeadingNumber(std::string_view text, std::string_view* res
 }
 
 // "29.97 fps" -> 29.97 for unit " fps"; "1k tbr" -> 1000.
-std::optional<double> Rate(std::string_view field, std::string_view unit) {
+std::optional<double> Rate(std::string_view field, std::string_view unit)
+{
     std::string_view rest;
     auto value = LeadingNumber<double>(field, &rest);
     if (!value) return std::nullopt;
@@ -82,7 +111,8 @@ std::optional<double> Rate(std::string_view field, std::string_view unit) {
     return value;
 }
 
-std::optional<int> Channels(std::string_view layout) {
+std::optional<int> Channels(std::string_view layout)
+{
     for (const NamedLayout& named : kLayouts)
         if (named.name == layout) return named.channels;
     std::string_view rest;
@@ -92,7 +122,8 @@ std::optional<int> Channels(std::string_view layout) {
 }
 
 // "00:01:02.50" -> 62.5.
-std::optional<double> Duration(std::string_view line) {
+std::optional<double> Duration(std::string_view line)
+{
     std::string_view rest = line.substr(kDurationStart.size());
     const auto hours = LeadingNumber<int>(rest, &rest);
     if (!hours || !rest.starts_with(':')) return std::nullopt;
@@ -105,7 +136,8 @@ std::optional<double> Duration(std::string_view line) {
 
 // Reads the pixel aspect out of the size's field, "320x240 [SAR 16:11 DAR
 // 16:9]"; FFmpeg leaves the brackets out when the source does not say.
-void ReadPixelAspect(std::string_view field, VideoStreamInfo& video) {
+void ReadPixelAspect(std::string_view field, VideoStreamInfo& video)
+{
     const std::size_t at = field.find("[SAR ");
     if (at == std::string_view::npos) return;
     std::string_view rest;
@@ -119,7 +151,8 @@ void ReadPixelAspect(std::string_view field, VideoStreamInfo& video) {
 
 // "-90.00 degrees" -> -90; nullopt for anything else, such as a turn with a
 // flip, which ffprobe then describes.
-std::optional<int> Rotation(std::string_view text) {
+std::optional<int> Rotation(std::string_view text)
+{
     std::string_view rest;
     const auto degrees = LeadingNumber<double>(text, &rest);
     if (!degrees || !std::isfinite(*degrees) || rest != " degrees") return std::nullopt;
@@ -128,7 +161,8 @@ std::optional<int> Rotation(std::string_view text) {
 
 // Reads "flv1, yuv420p, 320x240, 25 fps, 25 tbr, 1k tbn" of video stream
 // index; leaves info.video empty for a stream without a picture size.
-void ReadVideo(int index, std::string_view description, SourceInfo& info) {
+void ReadVideo(int index, std::string_view description, SourceInfo& info)
+{
     VideoStreamInfo video{index, 0, 0, 0, false};
     double average = 0;
     double real = 0;
@@ -156,7 +190,8 @@ void ReadVideo(int index, std::string_view description, SourceInfo& info) {
 
 // Reads "mp3, 44100 Hz, stereo, fltp, 128 kb/s"; false when the channels
 // cannot be told.
-bool ReadAudio(int index, std::string_view description, AudioStreamInfo& audio) {
+bool ReadAudio(int index, std::string_view description, AudioStreamInfo& audio)
+{
     const std::vector<std::string_view> fields = Fields(description);
     for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
         std::string_view rest;
@@ -178,7 +213,8 @@ struct StreamsRead {
 
 // Reads one "  Stream #0:1[0x2](und): Audio: ... (default)" line. The sound
 // kept is the first one marked default, else the first.
-bool ReadStream(std::string_view line, SourceInfo& info, StreamsRead& read) {
+bool ReadStream(std::string_view line, SourceInfo& info, StreamsRead& read)
+{
     std::string_view rest;
     const auto index = LeadingNumber<int>(line.substr(kStreamStart.size()), &rest);
     const std::size_t typeStart = rest.find(": ");
@@ -204,7 +240,8 @@ bool ReadStream(std::string_view line, SourceInfo& info, StreamsRead& read) {
 
 }  // namespace
 
-void InputReport::Add(bool isInfo, std::string_view text) {
+void InputReport::Add(bool isInfo, std::string_view text)
+{
     if (ended_) return;
     if (!started_) {
         if (text.starts_with(kGuessedLayout)) {
@@ -241,7 +278,8 @@ void InputReport::Add(bool isInfo, std::string_view text) {
 // in lines without a name ("                    : second line"). FFmpeg
 // prints at most 255 characters of a value at a time and a carriage return
 // as a space, so a long or odd value may differ from the source's.
-void InputReport::AddTag(std::string_view line) {
+void InputReport::AddTag(std::string_view line)
+{
     const std::size_t colon = line.find(": ");
     if (colon == std::string_view::npos) return;
     std::string_view name = line.substr(kTagIndent.size(), colon - kTagIndent.size());
@@ -253,7 +291,8 @@ void InputReport::AddTag(std::string_view line) {
     tags_[lastTag_] = value;
 }
 
-std::optional<SourceInfo> InputReport::Read() const {
+std::optional<SourceInfo> InputReport::Read() const
+{
     if (!started_ || !ended_ || tooLong_) return std::nullopt;
     SourceInfo info;
     StreamsRead read;

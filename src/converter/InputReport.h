@@ -41,7 +41,7 @@ private:
     bool started_ = false;
     bool ended_ = false;
     bool tooLong_ = false;  // past kMostLines: not read for sure
-    bool inTags_ = false;  // inside the input's own "Metadata:" block
+    bool inTags_ = false;   // inside the input's own "Metadata:" block
     std::vector<std::string> lines_;
     std::map<std::string, std::string> tags_;
     std::string lastTag_;

@@ -21,7 +21,8 @@ constexpr std::array<OutputContainer, 10> kContainers{{
     {".wav", "WAV", "wav", true, "", AudioEncoder::Pcm, PictureFit::None},
 }};
 
-std::string LowerCase(std::string_view text) {
+std::string LowerCase(std::string_view text)
+{
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -30,7 +31,8 @@ std::string LowerCase(std::string_view text) {
 
 }  // namespace
 
-std::optional<OutputContainer> FindOutputContainer(std::string_view outputPath) {
+std::optional<OutputContainer> FindOutputContainer(std::string_view outputPath)
+{
     const std::string path = LowerCase(outputPath);
     for (const OutputContainer& container : kContainers) {
         if (path.size() > container.extension.size() && path.ends_with(container.extension)) return container;
@@ -38,19 +40,28 @@ std::optional<OutputContainer> FindOutputContainer(std::string_view outputPath) 
     return std::nullopt;
 }
 
-std::string_view KnownExtensions() {
+std::string_view KnownExtensions()
+{
     return ".mpg, .wmv, .mov, .avi, .mp4, .3gp, .mp3, .amr, .wma, .wav";
 }
 
-std::string_view FfmpegAudioCodec(AudioEncoder encoder) {
+std::string_view FfmpegAudioCodec(AudioEncoder encoder)
+{
     switch (encoder) {
-        case AudioEncoder::Mp2: return "mp2";
-        case AudioEncoder::Lame: return "libmp3lame";
-        case AudioEncoder::Aac: return "aac";
-        case AudioEncoder::Wma1: return "wmav1";
-        case AudioEncoder::Wma2: return "wmav2";
-        case AudioEncoder::Pcm: return "pcm_s16le";
-        case AudioEncoder::AmrNb: return "";
+        case AudioEncoder::Mp2:
+            return "mp2";
+        case AudioEncoder::Lame:
+            return "libmp3lame";
+        case AudioEncoder::Aac:
+            return "aac";
+        case AudioEncoder::Wma1:
+            return "wmav1";
+        case AudioEncoder::Wma2:
+            return "wmav2";
+        case AudioEncoder::Pcm:
+            return "pcm_s16le";
+        case AudioEncoder::AmrNb:
+            return "";
     }
     return "";
 }

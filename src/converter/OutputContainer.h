@@ -5,7 +5,13 @@
 
 namespace tavoclip {
 
-enum class AudioEncoder { Mp2, Lame, Aac, Wma1, Wma2, Pcm, AmrNb };
+enum class AudioEncoder { Mp2,
+                          Lame,
+                          Aac,
+                          Wma1,
+                          Wma2,
+                          Pcm,
+                          AmrNb };
 
 // How a picture is laid into the output's frame size.
 enum class PictureFit {

@@ -4,7 +4,8 @@
 
 namespace tavoclip {
 
-void OutputReport::Add(bool isInfo, std::string_view text) {
+void OutputReport::Add(bool isInfo, std::string_view text)
+{
     if (state_ == State::After) return;
     if (state_ == State::Before) {
         if (isInfo && text.starts_with("Output #0, ")) state_ = State::Inside;

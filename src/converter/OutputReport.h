@@ -20,7 +20,9 @@ public:
     double framesPerSecond() const { return framesPerSecond_; }
 
 private:
-    enum class State { Before, Inside, After };
+    enum class State { Before,
+                       Inside,
+                       After };
     State state_ = State::Before;
     bool video_ = false;
     bool audio_ = false;

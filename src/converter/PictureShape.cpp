@@ -16,7 +16,8 @@ bool FitsWithBars(PictureFit fit) { return fit == PictureFit::Bars || fit == Pic
 // the frame, marks its pixels square and centres it on black. FFmpeg works
 // the size out from the real frames ("dar" is the shown aspect), so the
 // filter is the same for every source and a guessed plan can keep it.
-std::string BarsFilter(FrameSize frame) {
+std::string BarsFilter(FrameSize frame)
+{
     const std::string w = std::to_string(frame.width);
     const std::string h = std::to_string(frame.height);
     const std::string wider = "gte(dar," + w + "/" + h + ")";
@@ -27,7 +28,8 @@ std::string BarsFilter(FrameSize frame) {
 
 }  // namespace
 
-PictureShape ChoosePictureShape(PictureFit fit, const std::optional<FrameSize>& chosen, const VideoStreamInfo& video) {
+PictureShape ChoosePictureShape(PictureFit fit, const std::optional<FrameSize>& chosen, const VideoStreamInfo& video)
+{
     PictureShape shape;
     FrameSize size = chosen.value_or(UprightSize(video));
     if (chosen && TurnsForPortrait(fit) && DisplayAspect(video) < 1 && size.width > size.height) {

@@ -10,7 +10,8 @@
 
 namespace tavoclip {
 
-void PrepareChildProcess(QProcess& process) {
+void PrepareChildProcess(QProcess& process)
+{
     process.setInputChannelMode(QProcess::ManagedInputChannel);
 #ifdef Q_OS_LINUX
     const pid_t conv = ::getpid();

@@ -17,11 +17,13 @@ constexpr long long kLongestLimitSeconds = 1'000'000'000;
 }  // namespace
 
 ProgressWatchdog::ProgressWatchdog(std::chrono::milliseconds limit, std::function<void()> onStalled)
-    : limit_(limit), onStalled_(std::move(onStalled)) {
+    : limit_(limit), onStalled_(std::move(onStalled))
+{
     QObject::connect(&check_, &QTimer::timeout, [this] { Check(); });
 }
 
-std::chrono::milliseconds ProgressWatchdog::LimitFromEnvironment() {
+std::chrono::milliseconds ProgressWatchdog::LimitFromEnvironment()
+{
     const char* text = std::getenv("TAVOCLIP_CONV_STALL_SECONDS");
     if (!text) return kDefaultLimit;
     const std::string_view value(text);
@@ -32,18 +34,21 @@ std::chrono::milliseconds ProgressWatchdog::LimitFromEnvironment() {
     return std::chrono::seconds(std::min(seconds, kLongestLimitSeconds));
 }
 
-void ProgressWatchdog::Start() {
+void ProgressWatchdog::Start()
+{
     sinceProgress_.start();
     check_.start(std::min(limit_, kCheckInterval));
 }
 
-void ProgressWatchdog::Check() {
+void ProgressWatchdog::Check()
+{
     if (sinceProgress_.elapsed() < limit_.count()) return;
     check_.stop();
     onStalled_();
 }
 
-std::string ProgressWatchdog::LimitText() const {
+std::string ProgressWatchdog::LimitText() const
+{
     const long long seconds = std::chrono::duration_cast<std::chrono::seconds>(limit_).count();
     if (seconds % 60 != 0) return std::to_string(seconds) + " s";
     const long long minutes = seconds / 60;

@@ -14,7 +14,8 @@ constexpr std::size_t kWarmUpBytes = SegmentedAmrEncoder::kWarmUpFrames * kFrame
 }  // namespace
 
 SegmentedAmrEncoder::SegmentedAmrEncoder(AmrNbMode mode, unsigned threads)
-    : mode_(mode), threads_(std::max(1u, threads)), lead_(std::make_unique<AmrNbEncoder>(mode)) {
+    : mode_(mode), threads_(std::max(1u, threads)), lead_(std::make_unique<AmrNbEncoder>(mode))
+{
     valid_ = lead_->valid();
 }
 
@@ -24,7 +25,8 @@ SegmentedAmrEncoder::~SegmentedAmrEncoder() = default;
 
 // Encodes the first segment's complete frames up to kLeadFrames that have not
 // been encoded yet.
-std::string SegmentedAmrEncoder::EncodeLead() {
+std::string SegmentedAmrEncoder::EncodeLead()
+{
     const std::size_t end = std::min(kLeadFrames * kFrameBytes, pending_.size() / kFrameBytes * kFrameBytes);
     if (!lead_ || end <= leadBytes_) return {};
     const std::int64_t before = lead_->samplesEncoded();
@@ -36,7 +38,8 @@ std::string SegmentedAmrEncoder::EncodeLead() {
 
 // pcm starts at the segment's warm-up; the first segment's starts at the
 // file's start, its lead already encoded.
-void SegmentedAmrEncoder::Submit(std::string pcm, std::size_t warmUpBytes, bool last) {
+void SegmentedAmrEncoder::Submit(std::string pcm, std::size_t warmUpBytes, bool last)
+{
     std::size_t skip = warmUpBytes;
     std::unique_ptr<AmrNbEncoder> encoder = std::move(lead_);
     if (encoder) skip = std::exchange(leadBytes_, 0);
@@ -53,14 +56,16 @@ void SegmentedAmrEncoder::Submit(std::string pcm, std::size_t warmUpBytes, bool 
     }));
 }
 
-std::string SegmentedAmrEncoder::TakeOldest() {
+std::string SegmentedAmrEncoder::TakeOldest()
+{
     Segment segment = running_.front().get();
     running_.pop_front();
     samplesEncoded_ += segment.samples;
     return std::move(segment.frames);
 }
 
-std::string SegmentedAmrEncoder::TakeFinished(bool wait) {
+std::string SegmentedAmrEncoder::TakeFinished(bool wait)
+{
     std::string out;
     while (!running_.empty() &&
            (wait || running_.front().wait_for(std::chrono::seconds(0)) == std::future_status::ready))
@@ -68,7 +73,8 @@ std::string SegmentedAmrEncoder::TakeFinished(bool wait) {
     return out;
 }
 
-std::string SegmentedAmrEncoder::Encode(std::string_view pcm) {
+std::string SegmentedAmrEncoder::Encode(std::string_view pcm)
+{
     pending_.append(pcm);
     std::string out = EncodeLead();
     while (pending_.size() >= warmUpBytes_ + kSegmentBytes) {
@@ -82,7 +88,8 @@ std::string SegmentedAmrEncoder::Encode(std::string_view pcm) {
     return out + TakeFinished(false);
 }
 
-std::string SegmentedAmrEncoder::Finish() {
+std::string SegmentedAmrEncoder::Finish()
+{
     // The last segment also writes the header of an empty file and pads a
     // partial frame.
     if (pending_.size() > warmUpBytes_ || lead_) Submit(std::exchange(pending_, {}), warmUpBytes_, true);

@@ -67,7 +67,7 @@ private:
     // the file header. leadBytes_: the PCM it has encoded, from pending_'s start.
     std::unique_ptr<AmrNbEncoder> lead_;
     std::size_t leadBytes_ = 0;
-    std::string pending_;     // the PCM of the next segment, its warm-up first
+    std::string pending_;  // the PCM of the next segment, its warm-up first
     std::size_t warmUpBytes_ = 0;
     std::deque<std::future<Segment>> running_;
     std::int64_t samplesEncoded_ = 0;

@@ -5,7 +5,8 @@
 namespace tavoclip {
 
 // FFmpeg's rule for the frame length of WMA versions 1 and 2 (at most 48 kHz).
-int WmaFrameSamples(AudioEncoder encoder, int sampleRate) {
+int WmaFrameSamples(AudioEncoder encoder, int sampleRate)
+{
     if (encoder != AudioEncoder::Wma1 && encoder != AudioEncoder::Wma2) return 0;
     if (sampleRate <= 16000) return 512;
     if (sampleRate <= 22050 || (sampleRate <= 32000 && encoder == AudioEncoder::Wma1)) return 1024;
@@ -37,7 +38,8 @@ int PrimingSamples(AudioEncoder encoder) { return encoder == AudioEncoder::Lame 
 //
 // aresample counts first_pts in samples at the rate of the sound it is given
 // (the source's), whatever rate it converts to.
-std::string SoundFilter(AudioEncoder encoder, int sampleRate, int sourceRate, bool primingPlayed) {
+std::string SoundFilter(AudioEncoder encoder, int sampleRate, int sourceRate, bool primingPlayed)
+{
     const int start = (primingPlayed ? PrimingSamples(encoder) : 0) - WmaFrameSamples(encoder, sampleRate);
     const long long atSourceRate =
         sampleRate > 0 && sourceRate > 0 ? std::llround(static_cast<double>(start) * sourceRate / sampleRate) : start;

@@ -55,7 +55,8 @@ constexpr std::array<RefusedKind, 7> kRefusedKinds{{
 constexpr std::string_view kOnlyTheNamedFile = ": conv reads only the file it is given";
 
 // "hls" out of "[hls @ 0x55c9234c3980] Format not on whitelist ...".
-std::string_view ContextName(std::string_view message) {
+std::string_view ContextName(std::string_view message)
+{
     if (!message.starts_with('[')) return {};
     const std::size_t at = message.find(" @ ");
     return at == std::string_view::npos ? std::string_view{} : message.substr(1, at - 1);
@@ -63,13 +64,15 @@ std::string_view ContextName(std::string_view message) {
 
 }  // namespace
 
-std::vector<std::string> SourceInputOptions() {
+std::vector<std::string> SourceInputOptions()
+{
     std::string formats;
     for (const std::string_view part : kReadableFormats) formats += part;
     return {"-protocol_whitelist", "file", "-format_whitelist", formats};
 }
 
-std::optional<std::string> SourceRefusal(std::string_view message) {
+std::optional<std::string> SourceRefusal(std::string_view message)
+{
     if (message.find("Format not on whitelist") == std::string_view::npos) return std::nullopt;
     const std::string_view format = ContextName(message);
     for (const RefusedKind& kind : kRefusedKinds)

@@ -11,7 +11,8 @@ namespace tavoclip {
 namespace {
 
 // "30000/1001" -> 29.97; 0 for "0/0" and anything unreadable.
-double ReadRate(const QString& text) {
+double ReadRate(const QString& text)
+{
     const QStringList parts = text.split('/');
     bool numOk = false;
     bool denOk = true;
@@ -22,7 +23,8 @@ double ReadRate(const QString& text) {
 }
 
 // "00:00:03.000000000", Matroska's length tag; 0 when unreadable.
-double ReadClock(const QString& text) {
+double ReadClock(const QString& text)
+{
     const QStringList parts = text.split(':');
     if (parts.size() != 3) return 0;
     bool ok[3] = {};
@@ -34,7 +36,8 @@ double ReadClock(const QString& text) {
 // Matroska gives no stream length, only a tag that FFmpeg fills with the
 // stream's last timestamp; read as an end, it can only make the sound seem
 // shorter than it is, never longer.
-void ReadSoundSpan(const QJsonObject& stream, double sourceStart, AudioStreamInfo& audio) {
+void ReadSoundSpan(const QJsonObject& stream, double sourceStart, AudioStreamInfo& audio)
+{
     bool hasStart = false;
     const double start = stream["start_time"].toString().toDouble(&hasStart);
     audio.startSeconds = hasStart ? std::max(0.0, start - sourceStart) : 0;
@@ -46,7 +49,8 @@ void ReadSoundSpan(const QJsonObject& stream, double sourceStart, AudioStreamInf
 
 // The end of the last packet read, on the source's clock, of one stream or
 // (streamIndex -1) of all; 0 when none.
-double PacketsEnd(const QJsonArray& packets, double sourceStart, int streamIndex = -1) {
+double PacketsEnd(const QJsonArray& packets, double sourceStart, int streamIndex = -1)
+{
     double reach = 0;
     for (const QJsonValue value : packets) {
         const QJsonObject packet = value.toObject();
@@ -60,7 +64,8 @@ double PacketsEnd(const QJsonArray& packets, double sourceStart, int streamIndex
 }
 
 // "16:11" -> 16 and 11; nothing for "0:1", "N/A" and anything unreadable.
-void ReadPixelAspect(const QString& text, VideoStreamInfo& video) {
+void ReadPixelAspect(const QString& text, VideoStreamInfo& video)
+{
     const QStringList parts = text.split(':');
     bool widthOk = false;
     bool heightOk = false;
@@ -72,7 +77,8 @@ void ReadPixelAspect(const QString& text, VideoStreamInfo& video) {
 }
 
 // The display matrix's turn; older ffprobe gave it as a "rotate" tag only.
-int ReadRotation(const QJsonObject& stream) {
+int ReadRotation(const QJsonObject& stream)
+{
     for (const QJsonValue value : stream["side_data_list"].toArray()) {
         const QJsonObject sideData = value.toObject();
         if (sideData.contains("rotation")) return sideData["rotation"].toInt();
@@ -81,7 +87,8 @@ int ReadRotation(const QJsonObject& stream) {
 }
 
 // The facts about the picture's shape and start.
-void ReadPicture(const QJsonObject& stream, double sourceStart, VideoStreamInfo& video) {
+void ReadPicture(const QJsonObject& stream, double sourceStart, VideoStreamInfo& video)
+{
     ReadPixelAspect(stream["sample_aspect_ratio"].toString(), video);
     video.rotation = ReadRotation(stream);
     bool hasStart = false;
@@ -89,7 +96,8 @@ void ReadPicture(const QJsonObject& stream, double sourceStart, VideoStreamInfo&
     video.startSeconds = hasStart ? std::max(0.0, start - sourceStart) : 0;
 }
 
-bool IsCoverArt(const QJsonObject& stream) {
+bool IsCoverArt(const QJsonObject& stream)
+{
     return stream["disposition"].toObject()["attached_pic"].toInt() != 0;
 }
 
@@ -97,7 +105,8 @@ bool IsDefault(const QJsonObject& stream) { return stream["disposition"].toObjec
 
 // The first sound stream marked default is the one a player plays; without
 // such a mark, the first sound stream.
-void ReadAudio(const QJsonObject& stream, double sourceStart, int ordinal, bool& chosenIsDefault, SourceInfo& info) {
+void ReadAudio(const QJsonObject& stream, double sourceStart, int ordinal, bool& chosenIsDefault, SourceInfo& info)
+{
     if (stream["channels"].toInt() <= 0 || (info.audio && (chosenIsDefault || !IsDefault(stream)))) return;
     chosenIsDefault = IsDefault(stream);
     info.audio = AudioStreamInfo{stream["index"].toInt(), stream["sample_rate"].toString().toInt(),
@@ -108,7 +117,8 @@ void ReadAudio(const QJsonObject& stream, double sourceStart, int ordinal, bool&
     ReadSoundSpan(stream, sourceStart, *info.audio);
 }
 
-void ReadVideo(const QJsonObject& stream, double sourceStart, SourceInfo& info) {
+void ReadVideo(const QJsonObject& stream, double sourceStart, SourceInfo& info)
+{
     if (info.video || IsCoverArt(stream) || stream["width"].toInt() <= 0) return;
     VideoStreamInfo video{stream["index"].toInt(), stream["width"].toInt(), stream["height"].toInt(), 0, false};
     SetFrameRates(video, ReadRate(stream["avg_frame_rate"].toString()), ReadRate(stream["r_frame_rate"].toString()),
@@ -119,12 +129,14 @@ void ReadVideo(const QJsonObject& stream, double sourceStart, SourceInfo& info) 
 
 }  // namespace
 
-FrameSize UprightSize(const VideoStreamInfo& video) {
+FrameSize UprightSize(const VideoStreamInfo& video)
+{
     const bool sideways = std::abs(video.rotation) % 180 == 90;
     return sideways ? FrameSize{video.height, video.width} : FrameSize{video.width, video.height};
 }
 
-double DisplayAspect(const VideoStreamInfo& video) {
+double DisplayAspect(const VideoStreamInfo& video)
+{
     if (video.width <= 0 || video.height <= 0) return 1;
     const double stored = static_cast<double>(video.width) * video.pixelAspectWidth /
                           (static_cast<double>(video.height) * video.pixelAspectHeight);
@@ -133,12 +145,15 @@ double DisplayAspect(const VideoStreamInfo& video) {
 
 // Variable-rate sources report an odd real rate (such as 1000 fps for a
 // millisecond time base); the average is the better guide then.
-void SetFrameRates(VideoStreamInfo& video, double average, double real, double tolerance) {
-    video.framesPerSecond = average > 0 && average <= 240 ? average : real <= 240 ? real : 0;
+void SetFrameRates(VideoStreamInfo& video, double average, double real, double tolerance)
+{
+    video.framesPerSecond = average > 0 && average <= 240 ? average : real <= 240 ? real
+                                                                                  : 0;
     video.variableRate = average > 0 && std::abs(average - real) > tolerance;
 }
 
-std::optional<SourceInfo> ParseProbeOutput(const QByteArray& json) {
+std::optional<SourceInfo> ParseProbeOutput(const QByteArray& json)
+{
     const QJsonDocument document = QJsonDocument::fromJson(json);
     if (!document.isObject()) return std::nullopt;
     const QJsonObject root = document.object();

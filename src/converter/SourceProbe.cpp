@@ -19,14 +19,16 @@ SourceProbe::SourceProbe(QString ffprobe, std::string sourcePath, std::function<
                          int timeoutMs)
     : ffprobe_(std::move(ffprobe)), url_(FfmpegFileUrl(sourcePath)), onDone_(std::move(onDone)), timeoutMs_(timeoutMs) {}
 
-SourceProbe::~SourceProbe() {
+SourceProbe::~SourceProbe()
+{
     process_.disconnect();
     if (process_.state() == QProcess::NotRunning) return;
     process_.kill();
     process_.waitForFinished(5000);
 }
 
-void SourceProbe::Start() {
+void SourceProbe::Start()
+{
     PrepareChildProcess(process_);
     QObject::connect(&process_, &QProcess::finished, [this] { Finish(ReadResult()); });
     QObject::connect(&process_, &QProcess::errorOccurred, [this](QProcess::ProcessError error) {
@@ -49,7 +51,8 @@ void SourceProbe::Start() {
     QStringList arguments{"-v", "error", "-of", "json", "-show_format", "-show_streams"};
     if (soundOrdinal_) arguments << "-select_streams" << QString("a:%1").arg(*soundOrdinal_);
     if (packetsFrom_) {
-        arguments << "-show_entries" << "packet=stream_index,pts_time,duration_time"
+        arguments << "-show_entries"
+                  << "packet=stream_index,pts_time,duration_time"
                   << "-read_intervals" << QString("%1%+5").arg(*packetsFrom_, 0, 'f', 3);
     }
     for (const std::string& option : SourceInputOptions()) arguments << QString::fromStdString(option);
@@ -59,7 +62,8 @@ void SourceProbe::Start() {
 
 // ffprobe says "file:/path/name.flv: Invalid data found when processing
 // input"; the path is already known to the reader, the reason is what counts.
-ProbeResult SourceProbe::ReadResult() {
+ProbeResult SourceProbe::ReadResult()
+{
     if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != 0) {
         KeepMessages();
         const QByteArray& errors = messages_;
@@ -75,12 +79,14 @@ ProbeResult SourceProbe::ReadResult() {
     return {info, {}};
 }
 
-void SourceProbe::KeepMessages() {
+void SourceProbe::KeepMessages()
+{
     messages_ += process_.readAllStandardError();
     if (messages_.size() > kKeptMessageBytes) messages_.remove(0, messages_.size() - kKeptMessageBytes);
 }
 
-void SourceProbe::Finish(ProbeResult result) {
+void SourceProbe::Finish(ProbeResult result)
+{
     if (done_) return;
     done_ = true;
     timeout_.stop();

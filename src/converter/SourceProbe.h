@@ -31,7 +31,8 @@ public:
     // whose length the container does not state, or states wrongly, then
     // still shows how far it really reaches. With soundOrdinal, of that
     // sound stream alone ("0:a:N"), and only that stream is described.
-    void LookForPacketsFrom(double seconds, std::optional<int> soundOrdinal = std::nullopt) {
+    void LookForPacketsFrom(double seconds, std::optional<int> soundOrdinal = std::nullopt)
+    {
         packetsFrom_ = seconds;
         soundOrdinal_ = soundOrdinal;
     }

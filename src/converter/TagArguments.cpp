@@ -8,10 +8,11 @@ namespace tavoclip {
 // of an MP4 or MOV source describe that file only and would be written as
 // plain tags into the others.
 std::vector<std::string> TagArguments(const OutputContainer& container,
-                                      const std::map<std::string, std::string>& tags) {
-    std::vector<std::string> args{"-map_metadata", "0",           "-map_chapters", "0",
-                                  "-metadata",     "major_brand=", "-metadata",     "minor_version=",
-                                  "-metadata",     "compatible_brands="};
+                                      const std::map<std::string, std::string>& tags)
+{
+    std::vector<std::string> args{"-map_metadata", "0", "-map_chapters", "0",
+                                  "-metadata", "major_brand=", "-metadata", "minor_version=",
+                                  "-metadata", "compatible_brands="};
     // A phone's position: Apple's cameras keep it under their own key, which
     // the QuickTime family writes only as "location" (its own location atom
     // or the 3GPP one).

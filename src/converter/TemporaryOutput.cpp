@@ -25,18 +25,21 @@ constexpr int kMostNamesTried = 10000;
 // Whether errno says the file system does not offer the call, rather than
 // that the name is taken. Some FUSE file systems answer a call they lack
 // with EROFS; a folder that is really read-only refuses the last way too.
-bool Unsupported(int error) {
+bool Unsupported(int error)
+{
     return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EPERM || error == EROFS;
 }
 
 // What a file created by open() would get: 0666 without the process umask.
-mode_t NewFilePermissions() {
+mode_t NewFilePermissions()
+{
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
-std::string FolderOf(const std::string& path) {
+std::string FolderOf(const std::string& path)
+{
     const fs::path parent = fs::path(path).parent_path();
     return parent.empty() ? std::string(".") : parent.string();
 }
@@ -44,7 +47,8 @@ std::string FolderOf(const std::string& path) {
 // "output" and the final name's extension, which tells FFmpeg nothing it is
 // not told otherwise but keeps the file recognisable; the final name itself
 // may be any bytes, and FFmpeg never sees it.
-std::string InnerFileName(const std::string& finalPath) {
+std::string InnerFileName(const std::string& finalPath)
+{
     const std::string extension = fs::path(finalPath).extension().string();
     for (const char c : extension.substr(extension.empty() ? 0 : 1))
         if (!std::isalnum(static_cast<unsigned char>(c))) return "output";
@@ -52,7 +56,8 @@ std::string InnerFileName(const std::string& finalPath) {
 }
 
 // The names inside a folder given by descriptor, without "." and "..".
-std::vector<std::string> EntriesOf(int folderFd) {
+std::vector<std::string> EntriesOf(int folderFd)
+{
     std::vector<std::string> names;
     const int listing = ::dup(folderFd);
     if (listing < 0) return names;
@@ -75,17 +80,20 @@ std::vector<std::string> EntriesOf(int folderFd) {
 TemporaryOutput::TemporaryOutput(std::string finalPath)
     : finalPath_(std::move(finalPath)), fileName_(InnerFileName(finalPath_)) {}
 
-TemporaryOutput::~TemporaryOutput() {
+TemporaryOutput::~TemporaryOutput()
+{
     Close();
     RemoveFolder();
 }
 
-bool TemporaryOutput::Fail(const std::string& what) {
+bool TemporaryOutput::Fail(const std::string& what)
+{
     error_ = what + std::strerror(errno);
     return false;
 }
 
-bool TemporaryOutput::Create() {
+bool TemporaryOutput::Create()
+{
     std::string folderTemplate = FolderOf(finalPath_) + "/" + std::string(kConverterTemporaryPrefix) + "XXXXXX";
     if (!::mkdtemp(folderTemplate.data())) return Fail("");
     folderPath_ = folderTemplate;
@@ -112,48 +120,56 @@ bool TemporaryOutput::Create() {
     return writer_->open(QIODevice::WriteOnly);
 }
 
-std::string TemporaryOutput::PathOf(const std::string& name) const {
+std::string TemporaryOutput::PathOf(const std::string& name) const
+{
     return "/proc/self/fd/" + std::to_string(folderFd_) + "/" + name;
 }
 
 std::string TemporaryOutput::path() const { return PathOf(fileName_); }
 
-bool TemporaryOutput::Link(const std::string& name, const std::string& target) {
+bool TemporaryOutput::Link(const std::string& name, const std::string& target)
+{
     if (::symlinkat(target.c_str(), folderFd_, name.c_str()) != 0) return Fail("");
     return true;
 }
 
-bool TemporaryOutput::Close() {
+bool TemporaryOutput::Close()
+{
     if (writer_) writer_->close();
     if (fileFd_ < 0) return true;
     const int result = ::close(std::exchange(fileFd_, -1));
     return result == 0 || Fail("");
 }
 
-bool TemporaryOutput::Truncate() {
+bool TemporaryOutput::Truncate()
+{
     if (fileFd_ < 0 || ::ftruncate(fileFd_, 0) != 0 || ::lseek(fileFd_, 0, SEEK_SET) != 0) return Fail("");
     return true;
 }
 
-long long TemporaryOutput::Size() const {
+long long TemporaryOutput::Size() const
+{
     struct stat info {};
     if (folderFd_ < 0 || ::fstatat(folderFd_, fileName_.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return 0;
     return S_ISREG(info.st_mode) ? static_cast<long long>(info.st_size) : 0;
 }
 
-bool TemporaryOutput::Removed() const {
+bool TemporaryOutput::Removed() const
+{
     struct stat info {};
     return folderFd_ >= 0 && ::fstat(folderFd_, &info) == 0 && info.st_nlink == 0;
 }
 
 // Set through the private folder's descriptor, like everything else here.
-bool TemporaryOutput::SetModificationTime(const timespec& time) {
+bool TemporaryOutput::SetModificationTime(const timespec& time)
+{
     const timespec times[2] = {{0, UTIME_OMIT}, time};
     if (folderFd_ < 0 || ::utimensat(folderFd_, fileName_.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) return Fail("");
     return true;
 }
 
-std::string TemporaryOutput::Commit(bool replace) {
+std::string TemporaryOutput::Commit(bool replace)
+{
     if (!Close()) return "could not write the output: " + error_;
     // The mode is set on the file itself, opened inside the private folder,
     // never through a name another user could have replaced; and it never
@@ -197,7 +213,8 @@ std::string TemporaryOutput::Commit(bool replace) {
 // one step; a file system without it still makes hard links atomically (the
 // private name then goes); one with neither gets the name claimed by an
 // exclusive create, which the file then replaces.
-int TemporaryOutput::PlaceWithoutReplacing(const std::string& target) {
+int TemporaryOutput::PlaceWithoutReplacing(const std::string& target)
+{
     if (::renameat2(folderFd_, fileName_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return 0;
     if (!Unsupported(errno)) return errno;
     if (::linkat(folderFd_, fileName_.c_str(), AT_FDCWD, target.c_str(), 0) == 0) {
@@ -216,7 +233,8 @@ int TemporaryOutput::PlaceWithoutReplacing(const std::string& target) {
 
 // Empties the private folder through its descriptor, then removes it by name
 // only while that name still refers to it.
-void TemporaryOutput::RemoveFolder() {
+void TemporaryOutput::RemoveFolder()
+{
     if (folderFd_ < 0) return;
     for (const std::string& name : EntriesOf(folderFd_)) {
         if (::unlinkat(folderFd_, name.c_str(), 0) != 0 && errno == EISDIR)

@@ -87,8 +87,8 @@ private:
 
     std::string committedPath_;
     std::string finalPath_;
-    std::string fileName_;   // the file's name inside the private folder
-    std::string folderPath_; // the private folder's name in the output folder
+    std::string fileName_;    // the file's name inside the private folder
+    std::string folderPath_;  // the private folder's name in the output folder
     int folderFd_ = -1;
     int fileFd_ = -1;
     std::unique_ptr<DescriptorWriter> writer_;

@@ -12,7 +12,8 @@
 #include "ConvProgram.h"
 #include "InterruptSignals.h"
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     // Before anything else: the signal mask is inherited by every thread.
     tavoclip::InterruptSignals interrupts;
 #ifdef Q_OS_LINUX

@@ -7,7 +7,8 @@ namespace {
 
 constexpr char kQuote = '"';
 
-std::string Quoted(std::string_view text) {
+std::string Quoted(std::string_view text)
+{
     std::string result;
     result.reserve(text.size() + 2);
     result += kQuote;
@@ -18,13 +19,15 @@ std::string Quoted(std::string_view text) {
 
 // The folder prefix of the output: the folder text plus one separator unless
 // it already ends with one; an empty folder gives just the separator.
-std::string OutputFolderPrefix(std::string_view folder, PathStyle style) {
+std::string OutputFolderPrefix(std::string_view folder, PathStyle style)
+{
     std::string prefix(folder);
     if (prefix.empty() || prefix.back() != PathSeparator(style)) prefix += PathSeparator(style);
     return prefix;
 }
 
-std::string_view Placeholder(std::string_view token, const ConversionRequest& request) {
+std::string_view Placeholder(std::string_view token, const ConversionRequest& request)
+{
     if (token == "{V}") return request.videoBitrate;
     if (token == "{Z}") return request.screenSize;
     if (token == "{A}") return request.audioBitrate;
@@ -35,7 +38,8 @@ std::string_view Placeholder(std::string_view token, const ConversionRequest& re
 // template; the arguments come from the template's own words, so a value
 // holding a space still stays one argument.
 void AppendFormatOptions(std::string_view optionsTemplate, const ConversionRequest& request,
-                         ConverterCommand& command) {
+                         ConverterCommand& command)
+{
     std::size_t pos = 0;
     while (pos < optionsTemplate.size()) {
         if (optionsTemplate[pos] == ' ') {
@@ -54,7 +58,8 @@ void AppendFormatOptions(std::string_view optionsTemplate, const ConversionReque
 
 // Whole seconds as plain digits; an exact value to the millisecond, without
 // trailing zeros ("1.5", "2").
-std::string CutText(std::int32_t whole, const std::optional<double>& exact) {
+std::string CutText(std::int32_t whole, const std::optional<double>& exact)
+{
     if (!exact) return std::to_string(whole);
     char text[48];
     std::snprintf(text, sizeof text, "%.3f", *exact);
@@ -64,7 +69,8 @@ std::string CutText(std::int32_t whole, const std::optional<double>& exact) {
     return result;
 }
 
-void AppendCut(const ConversionOptions& options, ConverterCommand& command) {
+void AppendCut(const ConversionOptions& options, ConverterCommand& command)
+{
     if (!options.cutterOn()) return;
     const std::string start = CutText(options.cutStartSeconds, options.exactCutStart);
     const std::string length = CutText(options.cutLengthSeconds, options.exactCutLength);
@@ -76,24 +82,28 @@ void AppendCut(const ConversionOptions& options, ConverterCommand& command) {
 
 char PathSeparator(PathStyle) { return '/'; }
 
-std::string ConverterPath(std::string_view programFolder, PathStyle) {
+std::string ConverterPath(std::string_view programFolder, PathStyle)
+{
     std::string path(programFolder);
     path += "/data/conv";
     return path;
 }
 
-std::string GetFileName(std::string_view path, PathStyle style) {
+std::string GetFileName(std::string_view path, PathStyle style)
+{
     const std::size_t separator = path.rfind(PathSeparator(style));
     if (separator == std::string_view::npos) return std::string(path);
     return std::string(path.substr(separator + 1));
 }
 
-std::string GetBaseName(std::string_view path, PathStyle style) {
+std::string GetBaseName(std::string_view path, PathStyle style)
+{
     const std::string name = GetFileName(path, style);
     return name.substr(0, name.find('.'));
 }
 
-ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathStyle style) {
+ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathStyle style)
+{
     const OutputFormat* format = FindOutputFormat(request.formatIndex);
     if (!format) return {};
 
@@ -111,7 +121,8 @@ ConverterCommand BuildConverterCommand(const ConversionRequest& request, PathSty
     return command;
 }
 
-void SetOutputPath(ConverterCommand& command, const std::string& outputPath) {
+void SetOutputPath(ConverterCommand& command, const std::string& outputPath)
+{
     if (command.empty()) return;
     const std::string oldEnd = Quoted(command.outputPath);
     if (command.text.ends_with(oldEnd)) command.text.resize(command.text.size() - oldEnd.size());
@@ -120,7 +131,8 @@ void SetOutputPath(ConverterCommand& command, const std::string& outputPath) {
     command.outputPath = outputPath;
 }
 
-void AllowReplacing(ConverterCommand& command) {
+void AllowReplacing(ConverterCommand& command)
+{
     if (command.empty()) return;
     const std::string end = Quoted(command.outputPath);
     if (command.text.ends_with(end)) command.text.insert(command.text.size() - end.size(), "-overwrite ");

@@ -19,7 +19,8 @@ struct Listing {
     std::vector<std::string> folders;
 };
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
+bool LessIgnoringCase(const std::string& a, const std::string& b)
+{
     const auto lower = [](unsigned char c) { return std::tolower(c); };
     const bool less = std::lexicographical_compare(
         a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) < lower(y); });
@@ -31,7 +32,8 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 // One directory's names, split into files and real folders. Symbolic links
 // are judged by the link itself: a link to a folder is skipped, a link to a
 // file is a file.
-Listing ListFolder(const std::string& folder, const std::function<void()>& afterEach) {
+Listing ListFolder(const std::string& folder, const std::function<void()>& afterEach)
+{
     Listing listing;
     std::error_code error;
     fs::directory_iterator it(fs::path(folder), fs::directory_options::skip_permission_denied, error);
@@ -58,7 +60,8 @@ Listing ListFolder(const std::string& folder, const std::function<void()>& after
 }  // namespace
 
 void SearchFiles(const std::string& folder, std::vector<std::string>& target,
-                 const std::function<void()>& afterEach) {
+                 const std::function<void()>& afterEach)
+{
     const Listing listing = ListFolder(folder, afterEach);
     const std::string prefix = folder + kSeparator;
     for (const std::string& name : listing.files) target.push_back(prefix + name);

@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 // folder is not listed whole.
 constexpr int kEntriesLookedAt = 32;
 
-std::string SwapCase(std::string name) {
+std::string SwapCase(std::string name)
+{
     for (char& c : name) {
         const auto letter = static_cast<unsigned char>(c);
         if (std::islower(letter)) c = static_cast<char>(std::toupper(letter));
@@ -30,7 +31,8 @@ std::string SwapCase(std::string name) {
 }
 
 // Whether folder lists an entry spelled exactly name.
-bool Lists(const fs::path& folder, const std::string& name) {
+bool Lists(const fs::path& folder, const std::string& name)
+{
     std::error_code error;
     for (fs::directory_iterator it(folder, error); !error && it != fs::directory_iterator(); it.increment(error))
         if (it->path().filename().string() == name) return true;
@@ -42,7 +44,8 @@ bool Lists(const fs::path& folder, const std::string& name) {
 // the name has no letter to swap. Some file systems (FUSE ones among them)
 // give one file a new inode number per spelling; there a swapped spelling
 // that is found but not listed is the same entry too.
-std::optional<bool> SameUnderOtherCase(const fs::path& folder, const std::string& name) {
+std::optional<bool> SameUnderOtherCase(const fs::path& folder, const std::string& name)
+{
     const std::string swapped = SwapCase(name);
     if (swapped == name) return std::nullopt;
     struct stat original {};
@@ -53,7 +56,8 @@ std::optional<bool> SameUnderOtherCase(const fs::path& folder, const std::string
     return !Lists(folder, swapped);
 }
 
-std::optional<bool> AskAnExistingEntry(const fs::path& folder) {
+std::optional<bool> AskAnExistingEntry(const fs::path& folder)
+{
     std::error_code error;
     fs::directory_iterator it(folder, error);
     for (int looked = 0; !error && it != fs::directory_iterator() && looked < kEntriesLookedAt;
@@ -65,7 +69,8 @@ std::optional<bool> AskAnExistingEntry(const fs::path& folder) {
 
 // A private folder of the converter's kind (which a folder search skips),
 // removed again at once.
-bool AskAFolderOfOurOwn(const fs::path& folder) {
+bool AskAFolderOfOurOwn(const fs::path& folder)
+{
     std::string pattern = (folder / (std::string(kConverterTemporaryPrefix) + "XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) return false;
     const std::string name = fs::path(pattern).filename().string();
@@ -76,12 +81,14 @@ bool AskAFolderOfOurOwn(const fs::path& folder) {
 
 }  // namespace
 
-std::string FoldCase(std::string name) {
+std::string FoldCase(std::string name)
+{
     for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return name;
 }
 
-bool FolderIgnoresCase(const std::string& folder) {
+bool FolderIgnoresCase(const std::string& folder)
+{
     std::error_code error;
     fs::path existing = fs::absolute(fs::path(folder), error).lexically_normal();
     while (!fs::is_directory(existing, error) && existing.has_relative_path()) existing = existing.parent_path();

@@ -7,7 +7,8 @@ namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
 
-void AppendAscii(std::string& out, unsigned char byte) {
+void AppendAscii(std::string& out, unsigned char byte)
+{
     if (byte == '\\') {
         out += "\\\\";
     } else if (byte == '\n') {
@@ -24,7 +25,8 @@ void AppendAscii(std::string& out, unsigned char byte) {
 // The code point of a well-formed sequence when it is a C1 control or a
 // line or paragraph separator, else 0. Their encodings are C2 80..C2 9F and
 // E2 80 A8 / E2 80 A9.
-char32_t LineBreakingCodePoint(std::string_view sequence) {
+char32_t LineBreakingCodePoint(std::string_view sequence)
+{
     const auto at = [&](std::size_t i) { return static_cast<unsigned char>(sequence[i]); };
     if (sequence.size() == 2 && at(0) == 0xc2 && at(1) <= 0x9f) return at(1);
     if (sequence.size() == 3 && at(0) == 0xe2 && at(1) == 0x80 && (at(2) == 0xa8 || at(2) == 0xa9)) {
@@ -33,14 +35,16 @@ char32_t LineBreakingCodePoint(std::string_view sequence) {
     return 0;
 }
 
-void AppendCodePoint(std::string& out, char32_t code) {
+void AppendCodePoint(std::string& out, char32_t code)
+{
     out += "\\u";
     for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(code >> shift) & 0xf];
 }
 
 }  // namespace
 
-std::string EscapeForLine(std::string_view text, InvalidBytes invalid) {
+std::string EscapeForLine(std::string_view text, InvalidBytes invalid)
+{
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

@@ -17,7 +17,8 @@ namespace tavoclip {
 // for neither a control nor a line end, so a script sees the name's own
 // bytes. For a terminal they are written as \xHH: one set to an 8-bit
 // character set would take a byte such as 0x9b for a control.
-enum class InvalidBytes { Keep, Escape };
+enum class InvalidBytes { Keep,
+                          Escape };
 std::string EscapeForLine(std::string_view text, InvalidBytes invalid = InvalidBytes::Keep);
 
 }  // namespace tavoclip

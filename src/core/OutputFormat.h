@@ -9,8 +9,10 @@
 
 namespace tavoclip {
 
-enum class FormatKind { Video, AudioOnly };
-enum class AudioList { General, Amr };
+enum class FormatKind { Video,
+                        AudioOnly };
+enum class AudioList { General,
+                       Amr };
 
 // One output format. The command-line options are a template in which {V},
 // {Z} and {A} stand for the video bitrate, screen size and audio bitrate

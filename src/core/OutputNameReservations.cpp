@@ -19,14 +19,16 @@ constexpr char kSeparator = '/';
 
 // Whether an absolute path is already in its lexically normal form, which
 // saves the normalisation for the usual case (paths from a folder search).
-bool LooksNormal(std::string_view path) {
+bool LooksNormal(std::string_view path)
+{
     if (!path.starts_with('/') || path.ends_with('/') || path.ends_with("/.") || path.ends_with("/..")) return false;
     return path.find("//") == std::string_view::npos && path.find("/./") == std::string_view::npos &&
            path.find("/../") == std::string_view::npos;
 }
 
 // The path made absolute and normalised without touching the disk.
-std::string Spelling(const std::string& path) {
+std::string Spelling(const std::string& path)
+{
     if (LooksNormal(path)) return path;
     std::error_code error;
     const fs::path absolute = fs::absolute(fs::path(path), error);
@@ -35,7 +37,8 @@ std::string Spelling(const std::string& path) {
 
 // Device and inode of an existing file (links followed); nullopt when the
 // file does not exist.
-std::optional<std::pair<std::uintmax_t, std::uintmax_t>> IdentityOf(const std::string& path) {
+std::optional<std::pair<std::uintmax_t, std::uintmax_t>> IdentityOf(const std::string& path)
+{
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return std::nullopt;
     return std::pair<std::uintmax_t, std::uintmax_t>(info.st_dev, info.st_ino);
@@ -43,7 +46,8 @@ std::optional<std::pair<std::uintmax_t, std::uintmax_t>> IdentityOf(const std::s
 
 // Whether anything at all has the name, a dangling link included; with
 // replacing, only what no file may replace: a folder.
-bool NameTaken(const std::string& path, bool replacing) {
+bool NameTaken(const std::string& path, bool replacing)
+{
     std::error_code error;
     const fs::file_status status = fs::symlink_status(fs::path(path), error);
     return replacing ? fs::is_directory(status) : fs::exists(status);
@@ -51,7 +55,8 @@ bool NameTaken(const std::string& path, bool replacing) {
 
 }  // namespace
 
-std::string NumberedName(const std::string& wanted, int number) {
+std::string NumberedName(const std::string& wanted, int number)
+{
     const std::size_t separator = wanted.rfind(kSeparator);
     const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
     std::size_t dot = wanted.rfind('.');
@@ -59,7 +64,8 @@ std::string NumberedName(const std::string& wanted, int number) {
     return wanted.substr(0, dot) + " (" + std::to_string(number) + ")" + wanted.substr(dot);
 }
 
-std::string NextNumberedName(const std::string& path) {
+std::string NextNumberedName(const std::string& path)
+{
     const std::size_t separator = path.rfind(kSeparator);
     const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
     std::size_t dot = path.rfind('.');
@@ -80,7 +86,8 @@ std::string NextNumberedName(const std::string& path) {
 // folder exists, so "link/x.mp4" and "target/x.mp4" meet even before x.mp4
 // is written. Folders are resolved once each: a batch puts many files into
 // few folders.
-std::string OutputNameReservations::ResolvedSpelling(const std::string& path) const {
+std::string OutputNameReservations::ResolvedSpelling(const std::string& path) const
+{
     const fs::path spelled(Spelling(path));
     const std::string folder = spelled.parent_path().string();
     auto known = resolvedFolders_.find(folder);
@@ -95,14 +102,16 @@ std::string OutputNameReservations::ResolvedSpelling(const std::string& path) co
 // The source's identity is looked up only once an existing file has to be
 // compared with the sources: a fresh output folder then costs no look-up of
 // the (possibly very many) sources at all.
-void OutputNameReservations::AddSource(const std::string& path) {
+void OutputNameReservations::AddSource(const std::string& path)
+{
     sourceSpellings_.insert(Spelling(path));
     sourcesWithoutIdentity_.push_back(path);
 }
 
 // Folders are asked once each; a folder created later in the batch (kept
 // folder structure) is asked through its nearest existing parent.
-std::string OutputNameReservations::OutputKey(const std::string& path) const {
+std::string OutputNameReservations::OutputKey(const std::string& path) const
+{
     const std::string resolved = ResolvedSpelling(path);
     const std::string folder = fs::path(resolved).parent_path().string();
     auto known = foldingFolders_.find(folder);
@@ -110,7 +119,8 @@ std::string OutputNameReservations::OutputKey(const std::string& path) const {
     return known->second ? FoldCase(resolved) : resolved;
 }
 
-bool OutputNameReservations::IsTaken(const std::string& path) const {
+bool OutputNameReservations::IsTaken(const std::string& path) const
+{
     if (sourceSpellings_.contains(Spelling(path))) return true;
     if (reservedOutputs_.contains(OutputKey(path))) return true;
     if (NameTaken(path, replaceExisting_)) return true;
@@ -125,7 +135,8 @@ bool OutputNameReservations::IsTaken(const std::string& path) const {
 
 // Names are only ever taken, never given back, so the search for a wanted
 // name goes on from the number where the last one for it stopped.
-std::string OutputNameReservations::Reserve(const std::string& wanted) {
+std::string OutputNameReservations::Reserve(const std::string& wanted)
+{
     int& last = lastNumber_[OutputKey(wanted)];
     last = std::max(last, 1);
     std::string name = last == 1 ? wanted : NumberedName(wanted, last);

@@ -3,7 +3,8 @@
 namespace tavoclip {
 
 std::string OutputFolderFor(const std::string& outputFolder, const SourceEntry& entry, bool keepFolders,
-                            PathStyle style) {
+                            PathStyle style)
+{
     if (!keepFolders || entry.root.empty()) return outputFolder;
     const char separator = PathSeparator(style);
     // The folder search names every file as the folder's text, a separator
@@ -18,7 +19,8 @@ std::string OutputFolderFor(const std::string& outputFolder, const SourceEntry& 
     return folder + below.substr(0, last);
 }
 
-std::vector<std::string> FoldersBelow(const std::string& outputFolder, const std::string& folder, PathStyle style) {
+std::vector<std::string> FoldersBelow(const std::string& outputFolder, const std::string& folder, PathStyle style)
+{
     std::vector<std::string> folders;
     if (folder.size() <= outputFolder.size() || !folder.starts_with(outputFolder)) return folders;
     const char separator = PathSeparator(style);

@@ -20,7 +20,8 @@ struct FieldScan {
 // space; several occurrences run together into one text. An occurrence counts
 // only when at least one character follows it in the chunk. With
 // foundOnMarker the field is found even when its text is empty ("time= ").
-FieldScan CollectAfter(std::string_view chunk, std::string_view marker, bool foundOnMarker) {
+FieldScan CollectAfter(std::string_view chunk, std::string_view marker, bool foundOnMarker)
+{
     FieldScan scan;
     for (std::size_t i = 0; i + marker.size() < chunk.size(); ++i) {
         if (chunk.compare(i, marker.size(), marker) != 0) continue;
@@ -33,7 +34,8 @@ FieldScan CollectAfter(std::string_view chunk, std::string_view marker, bool fou
     return scan;
 }
 
-std::vector<std::string> SplitAtColons(std::string_view text) {
+std::vector<std::string> SplitAtColons(std::string_view text)
+{
     std::vector<std::string> fields(1);
     for (char c : text) {
         if (c == ':') fields.emplace_back();
@@ -44,7 +46,8 @@ std::vector<std::string> SplitAtColons(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::int32_t> ParseDurationSeconds(std::string_view text) {
+std::optional<std::int32_t> ParseDurationSeconds(std::string_view text)
+{
     const std::vector<std::string> fields = SplitAtColons(text);
     if (fields.size() < 3) return std::nullopt;
     const auto hours = ParseNumber(fields[0]);
@@ -54,14 +57,16 @@ std::optional<std::int32_t> ParseDurationSeconds(std::string_view text) {
     return ToInt32(*hours * 3600 + *minutes * 60 + *seconds);
 }
 
-std::string PercentCaption(double percentage) {
+std::string PercentCaption(double percentage)
+{
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, percentage, std::chars_format::fixed);
     std::string text(buffer, result.ptr);
     return text.substr(0, 4) + "%";
 }
 
-void ProgressTracker::LearnTotal(std::string_view chunk, const ConversionOptions& options) {
+void ProgressTracker::LearnTotal(std::string_view chunk, const ConversionOptions& options)
+{
     if (options.cutterOn()) {
         totalSeconds_ = options.cutLengthSeconds;
         return;
@@ -71,7 +76,8 @@ void ProgressTracker::LearnTotal(std::string_view chunk, const ConversionOptions
     if (const auto seconds = ParseDurationSeconds(duration.text)) totalSeconds_ = *seconds;
 }
 
-std::optional<ProgressDisplay> ProgressTracker::Feed(std::string_view chunk, const ConversionOptions& options) {
+std::optional<ProgressDisplay> ProgressTracker::Feed(std::string_view chunk, const ConversionOptions& options)
+{
     if (totalSeconds_ == 0) LearnTotal(chunk, options);
 
     const FieldScan time = CollectAfter(chunk, kTimeMarker, true);

@@ -2,7 +2,8 @@
 
 namespace tavoclip {
 
-std::string ShellQuote(std::string_view word) {
+std::string ShellQuote(std::string_view word)
+{
     std::string quoted = "'";
     for (char c : word) {
         if (c == '\'') {
@@ -14,7 +15,8 @@ std::string ShellQuote(std::string_view word) {
     return quoted + "'";
 }
 
-std::string ShellCommandLine(const std::vector<std::string>& words) {
+std::string ShellCommandLine(const std::vector<std::string>& words)
+{
     std::string line;
     for (const std::string& word : words) {
         if (!line.empty()) line += ' ';

@@ -7,7 +7,8 @@ bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 }  // namespace
 
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos)
+{
     if (pos >= text.size()) return 0;
     const auto lead = static_cast<unsigned char>(text[pos]);
     if (lead < 0x80) return 1;
@@ -36,7 +37,8 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
     return length;
 }
 
-bool IsValidUtf8(std::string_view text) {
+bool IsValidUtf8(std::string_view text)
+{
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t length = Utf8SequenceLength(text, pos);
         if (length == 0) return false;

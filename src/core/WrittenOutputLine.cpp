@@ -5,7 +5,8 @@ namespace {
 
 constexpr std::string_view kLineStart = "conv: wrote ";
 
-std::string Unescaped(std::string_view text) {
+std::string Unescaped(std::string_view text)
+{
     std::string path;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\\' || i + 1 == text.size()) {
@@ -13,14 +14,16 @@ std::string Unescaped(std::string_view text) {
             continue;
         }
         const char next = text[++i];
-        path += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+        path += next == 'n' ? '\n' : next == 'r' ? '\r'
+                                                 : next;
     }
     return path;
 }
 
 }  // namespace
 
-std::string WrittenOutputText(const std::string& path) {
+std::string WrittenOutputText(const std::string& path)
+{
     std::string text = "wrote ";
     for (const char c : path) {
         if (c == '\\') text += "\\\\";
@@ -31,7 +34,8 @@ std::string WrittenOutputText(const std::string& path) {
     return text;
 }
 
-std::optional<std::string> FindWrittenOutput(std::string_view converterOutput) {
+std::optional<std::string> FindWrittenOutput(std::string_view converterOutput)
+{
     std::size_t start = std::string_view::npos;
     for (std::size_t at = converterOutput.find(kLineStart); at != std::string_view::npos;
          at = converterOutput.find(kLineStart, at + 1)) {

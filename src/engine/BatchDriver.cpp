@@ -15,7 +15,8 @@ constexpr PathStyle kPathStyle = PathStyle::Posix;
 
 // A converter given in place of data/conv also replaces the first word of
 // the text, so the line shown (and printed by a dry run) is what runs.
-std::string ReplaceProgramWord(const std::string& text, const std::string& oldProgram, const std::string& newProgram) {
+std::string ReplaceProgramWord(const std::string& text, const std::string& oldProgram, const std::string& newProgram)
+{
     const std::string quotedOld = '"' + oldProgram + '"';
     if (text.starts_with(quotedOld)) return newProgram + text.substr(quotedOld.size());
     if (text.starts_with(oldProgram)) return newProgram + text.substr(oldProgram.size());
@@ -32,7 +33,8 @@ BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, const std::vector<
       queue_(queue),
       options_(options),
       services_(services),
-      program_(std::move(program)) {
+      program_(std::move(program))
+{
     timer1_.setSingleShot(true);
     timer1_.setInterval(kTimerMilliseconds);
     connect(&timer1_, &QTimer::timeout, this, &BatchDriver::Timer1_Timer);
@@ -50,12 +52,14 @@ BatchDriver::BatchDriver(BatchView& view, SourceQueue& queue, const std::vector<
 
 BatchDriver::~BatchDriver() { queue_.RemoveListener(this); }
 
-void BatchDriver::SetRunnersInUse(std::size_t count) {
+void BatchDriver::SetRunnersInUse(std::size_t count)
+{
     runnersWanted_ = std::clamp<std::size_t>(count, 1, slots_.size());
     if (!batchRunning_) runnersInUse_ = runnersWanted_;
 }
 
-void BatchDriver::Start() {
+void BatchDriver::Start()
+{
     if (batchRunning_) return;
     if (queue_.count() < 1) {
         view_.ShowMessage("Please add a file", "Add", MessageIcon::Exclamation);
@@ -74,7 +78,8 @@ void BatchDriver::Start() {
     timer1_.start();
 }
 
-void BatchDriver::Timer1_Timer() {
+void BatchDriver::Timer1_Timer()
+{
     timer1_.stop();
     services_.pump.ProcessPendingEvents();
     ConvertNext();
@@ -83,7 +88,8 @@ void BatchDriver::Timer1_Timer() {
 // The next step runs once the notification that asks for it has returned,
 // so a long queue never nests one call per file. Several ends before the
 // step runs share it: one step looks at every slot.
-void BatchDriver::ScheduleStep() {
+void BatchDriver::ScheduleStep()
+{
     if (stepPosted_) return;
     stepPosted_ = true;
     QMetaObject::invokeMethod(
@@ -97,7 +103,8 @@ void BatchDriver::ScheduleStep() {
 
 // The batch step. Once the batch has ended nothing starts any more, however
 // many ends asked for a step: the end is always the batch's last word.
-void BatchDriver::ConvertNext() {
+void BatchDriver::ConvertNext()
+{
     if (!batchRunning_) return;
     if (stopRequested_) {
         // The last converter to end closes the batch.
@@ -113,7 +120,8 @@ void BatchDriver::ConvertNext() {
 
 // Starts the next files while slots are free; ends the batch once no file
 // is in hand and none can start.
-void BatchDriver::FillSlots() {
+void BatchDriver::FillSlots()
+{
     for (std::size_t i = 0; i < runnersInUse_; ++i) {
         if (launchFailed_ || begunInQueue_.size() >= queue_.count()) break;
         Slot& slot = *slots_[i];
@@ -130,7 +138,8 @@ void BatchDriver::FillSlots() {
 // Refuses the queue's entry at queueIndex, if the batch must, reporting it
 // as started and failed and taking it out of the queue; the entries begun
 // before it keep their places.
-bool BatchDriver::RefusedInPlace(std::size_t queueIndex) {
+bool BatchDriver::RefusedInPlace(std::size_t queueIndex)
+{
     const std::string source = queue_.at(queueIndex).path;
     const std::string refusal = RefusalFor(source);
     if (refusal.empty()) return false;
@@ -143,7 +152,8 @@ bool BatchDriver::RefusedInPlace(std::size_t queueIndex) {
     return true;
 }
 
-bool BatchDriver::StartInSlot(Slot& slot, std::size_t queueIndex) {
+bool BatchDriver::StartInSlot(Slot& slot, std::size_t queueIndex)
+{
     while (queueIndex < queue_.count() && RefusedInPlace(queueIndex)) {
     }
     if (queueIndex >= queue_.count()) return false;
@@ -169,7 +179,8 @@ bool BatchDriver::StartInSlot(Slot& slot, std::size_t queueIndex) {
     return false;
 }
 
-void BatchDriver::SlotOutput(Slot& slot, const std::string& chunk) {
+void BatchDriver::SlotOutput(Slot& slot, const std::string& chunk)
+{
     const std::optional<ProgressDisplay> display = slot.tracker.Feed(chunk, options_);
     if (!display || slot.position == 0) return;
     const float share = std::clamp(display->barWidthTwips / ProgressTracker::kFullBarTwips, 0.0f, 1.0f);
@@ -178,7 +189,8 @@ void BatchDriver::SlotOutput(Slot& slot, const std::string& chunk) {
 
 // The file's outcome is counted and reported and the file leaves the queue,
 // whatever the converter did; only a file stopped in the middle stays.
-void BatchDriver::SlotOver(Slot& slot) {
+void BatchDriver::SlotOver(Slot& slot)
+{
     FileOutcome outcome = JudgeFile(slot.source, slot.output, slot.runner->exitStatus(), slot.runner->outputs());
     outcome.position = slot.position;
     slot.position = 0;
@@ -195,7 +207,8 @@ void BatchDriver::SlotOver(Slot& slot) {
     ScheduleStep();
 }
 
-void BatchDriver::CountOutcome(const FileOutcome& outcome) {
+void BatchDriver::CountOutcome(const FileOutcome& outcome)
+{
     if (outcome.converted) {
         ++convertedCount_;
     } else {
@@ -204,12 +217,14 @@ void BatchDriver::CountOutcome(const FileOutcome& outcome) {
     emit fileEnded(outcome);
 }
 
-std::size_t BatchDriver::FilesInHand() const {
+std::size_t BatchDriver::FilesInHand() const
+{
     return static_cast<std::size_t>(
         std::count_if(slots_.begin(), slots_.end(), [](const auto& slot) { return slot->position != 0; }));
 }
 
-void BatchDriver::Stop() {
+void BatchDriver::Stop()
+{
     if (!batchRunning_ || stopRequested_) return;
     stopRequested_ = true;
     if (timer1_.isActive()) {
@@ -225,7 +240,8 @@ void BatchDriver::Stop() {
 
 // The folder opens and the sound plays before the controls come back; the
 // failure report comes last, then the end.
-void BatchDriver::Finish() {
+void BatchDriver::Finish()
+{
     batchRunning_ = false;
     services_.folders.OpenFolder(OutputFolder());
     if (options_.soundOn()) {
@@ -239,7 +255,8 @@ void BatchDriver::Finish() {
 
 // Stopped by Stop (emptyDisplay) or because a converter could not be
 // started; the file that could not be started is still queued, and failed.
-void BatchDriver::EndStopped(bool emptyDisplay) {
+void BatchDriver::EndStopped(bool emptyDisplay)
+{
     batchRunning_ = false;
     view_.BatchEnded();
     if (emptyDisplay) {
@@ -251,14 +268,16 @@ void BatchDriver::EndStopped(bool emptyDisplay) {
     emit batchEnded(true, queue_.count() - 1);
 }
 
-void BatchDriver::ReportFailures() {
+void BatchDriver::ReportFailures()
+{
     if (failures_.empty()) return;
     std::string text = "These files were not converted:\n";
     for (const BatchFailure& failure : failures_) text += "\n" + failure.source + ": " + failure.reason;
     view_.ShowMessage(text, kTitle, MessageIcon::Exclamation);
 }
 
-std::string BatchDriver::RefusalFor(const std::string& source) const {
+std::string BatchDriver::RefusalFor(const std::string& source) const
+{
     if (!IsValidUtf8(source)) return "the file's name is not valid UTF-8, so it cannot be passed on unchanged";
     const std::string folder = OutputFolder();
     if (!IsValidUtf8(folder)) return "the output folder's name is not valid UTF-8, so it cannot be passed on unchanged";
@@ -271,11 +290,13 @@ std::string BatchDriver::RefusalFor(const std::string& source) const {
 
 // The folder the outputs go to: the folder text as typed, or the default
 // output folder when the text is empty (never the file system's root).
-std::string BatchDriver::OutputFolder() const {
+std::string BatchDriver::OutputFolder() const
+{
     return settings_.outputFolder.empty() ? defaultOutputFolder_ : settings_.outputFolder;
 }
 
-ConverterCommand BatchDriver::CommandFor(const SourceEntry& source) const {
+ConverterCommand BatchDriver::CommandFor(const SourceEntry& source) const
+{
     const BatchSelections& selections = settings_.selections;
     ConversionRequest request;
     request.programFolder = program_.programFolder;
@@ -295,7 +316,8 @@ ConverterCommand BatchDriver::CommandFor(const SourceEntry& source) const {
     return command;
 }
 
-ConverterCommand BatchDriver::ReserveCommand(const SourceEntry& source) {
+ConverterCommand BatchDriver::ReserveCommand(const SourceEntry& source)
+{
     ConverterCommand command = CommandFor(source);
     if (command.empty()) return command;
     const std::string folder = OutputFolderFor(OutputFolder(), source, placement_.keepFolders, kPathStyle);
@@ -305,7 +327,8 @@ ConverterCommand BatchDriver::ReserveCommand(const SourceEntry& source) {
     return command;
 }
 
-std::vector<ConverterCommand> BatchDriver::PlannedCommands() const {
+std::vector<ConverterCommand> BatchDriver::PlannedCommands() const
+{
     OutputNameReservations names = ReservationsForQueue();
     std::vector<ConverterCommand> commands;
     for (std::size_t i = 0; i < queue_.count(); ++i) {
@@ -317,7 +340,8 @@ std::vector<ConverterCommand> BatchDriver::PlannedCommands() const {
     return commands;
 }
 
-OutputNameReservations BatchDriver::ReservationsForQueue() const {
+OutputNameReservations BatchDriver::ReservationsForQueue() const
+{
     OutputNameReservations names(placement_.replaceExisting);
     for (std::size_t i = 0; i < queue_.count(); ++i) names.AddSource(queue_.at(i).path);
     return names;
@@ -325,7 +349,8 @@ OutputNameReservations BatchDriver::ReservationsForQueue() const {
 
 // A file added while a batch runs is one of its sources from then on, even
 // if it leaves the queue before its turn.
-void BatchDriver::SourceAppended(std::size_t index) {
+void BatchDriver::SourceAppended(std::size_t index)
+{
     if (batchRunning_) names_.AddSource(queue_.at(index).path);
 }
 

@@ -28,7 +28,7 @@ struct FileOutcome {
     std::string source;
     std::string outputPath;
     bool converted = false;
-    std::string reason;  // why it failed; empty when converted
+    std::string reason;        // why it failed; empty when converted
     std::size_t position = 0;  // the file's number, as in fileStarted
 };
 

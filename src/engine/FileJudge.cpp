@@ -10,7 +10,8 @@ namespace {
 
 // The last line the converter printed, for the failure report. Progress
 // lines end in a carriage return, so both line ends split.
-std::string LastLine(const std::string& output) {
+std::string LastLine(const std::string& output)
+{
     const std::size_t end = output.find_last_not_of("\r\n \t");
     if (end == std::string::npos) return {};
     const std::size_t lineEnd = output.find_last_of("\r\n", end);
@@ -18,7 +19,8 @@ std::string LastLine(const std::string& output) {
     return output.substr(start, end + 1 - start);
 }
 
-std::uintmax_t FileSize(const std::string& path) {
+std::uintmax_t FileSize(const std::string& path)
+{
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(std::filesystem::path(path), error);
     return error ? 0 : size;
@@ -27,7 +29,8 @@ std::uintmax_t FileSize(const std::string& path) {
 }  // namespace
 
 FileOutcome JudgeFile(const std::string& source, const std::string& planned, int exitStatus,
-                      const std::string& converterOutput) {
+                      const std::string& converterOutput)
+{
     // The converter names the file it wrote when a name taken meanwhile
     // made it take the next one.
     const std::string output = FindWrittenOutput(converterOutput).value_or(planned);

@@ -11,7 +11,8 @@ bool IsEscapedByte(char16_t unit) { return unit >= kEscapeBase + 0x80 && unit <=
 
 }  // namespace
 
-QString DecodeRawText(const std::string& bytes) {
+QString DecodeRawText(const std::string& bytes)
+{
     QString text;
     std::size_t runStart = 0;
     std::size_t pos = 0;
@@ -32,7 +33,8 @@ QString DecodeRawText(const std::string& bytes) {
     return text;
 }
 
-std::string EncodeRawText(const QString& text) {
+std::string EncodeRawText(const QString& text)
+{
     std::string bytes;
     qsizetype runStart = 0;
     const auto flush = [&](qsizetype end) { bytes += text.mid(runStart, end - runStart).toUtf8().toStdString(); };

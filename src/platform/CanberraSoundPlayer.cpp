@@ -17,7 +17,8 @@ struct PlayDone {
     bool done = false;
 };
 
-void OnFinished(ca_context*, uint32_t, int, void* userdata) {
+void OnFinished(ca_context*, uint32_t, int, void* userdata)
+{
     auto* state = static_cast<PlayDone*>(userdata);
     {
         std::lock_guard lock(state->mutex);
@@ -26,7 +27,8 @@ void OnFinished(ca_context*, uint32_t, int, void* userdata) {
     state->signal.notify_all();
 }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::string& path)
+{
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(std::filesystem::path(path), error);
 }
@@ -35,7 +37,8 @@ bool FileExists(const std::string& path) {
 
 CanberraSoundPlayer::CanberraSoundPlayer(std::chrono::milliseconds maxWait) : maxWait_(maxWait) {}
 
-void CanberraSoundPlayer::PlayAndWait(const std::string& waveFile) {
+void CanberraSoundPlayer::PlayAndWait(const std::string& waveFile)
+{
     ca_context* context = nullptr;
     if (ca_context_create(&context) != CA_SUCCESS) return;
     ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Tavoclip", nullptr);

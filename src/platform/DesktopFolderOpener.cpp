@@ -7,7 +7,8 @@
 
 namespace tavoclip {
 
-bool DesktopFolderOpener::OpenFolder(const std::string& path) {
+bool DesktopFolderOpener::OpenFolder(const std::string& path)
+{
     // A folder that is not there (never made, or removed since) is not
     // handed to the desktop, whose file manager would report an error or
     // open somewhere else.

@@ -5,7 +5,8 @@
 
 namespace tavoclip {
 
-bool FileSystemDirectoryMaker::MakeDirectory(const std::string& path) {
+bool FileSystemDirectoryMaker::MakeDirectory(const std::string& path)
+{
     if (path.empty()) return false;
     std::error_code error;
     return std::filesystem::create_directory(std::filesystem::path(path), error);

@@ -48,25 +48,25 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event)
 {
     auto* target = qobject_cast<QWidget*>(watched);
     switch (event->type()) {
-    case QEvent::FocusIn:
-        if (FromKeyboard(static_cast<QFocusEvent*>(event)->reason()))
-            Surround(*target);
-        else
-            hide();
-        break;
-    case QEvent::FocusOut:
-        // A popup of the focused list takes the focus only for a while; the
-        // mark stays with the list meanwhile.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && target == target_)
-            hide();
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (target == target_ && isVisible())
-            Surround(*target);
-        break;
-    default:
-        break;
+        case QEvent::FocusIn:
+            if (FromKeyboard(static_cast<QFocusEvent*>(event)->reason()))
+                Surround(*target);
+            else
+                hide();
+            break;
+        case QEvent::FocusOut:
+            // A popup of the focused list takes the focus only for a while; the
+            // mark stays with the list meanwhile.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && target == target_)
+                hide();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (target == target_ && isVisible())
+                Surround(*target);
+            break;
+        default:
+            break;
     }
     return false;
 }

@@ -4,7 +4,9 @@
 
 namespace tavoclip {
 
-enum class MessageIcon { Stop, Exclamation, Information };
+enum class MessageIcon { Stop,
+                         Exclamation,
+                         Information };
 
 // Where message boxes go: a modal box with an OK button in the window, a line
 // on standard error in the headless command, a recording fake in tests.

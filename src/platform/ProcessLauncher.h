@@ -8,7 +8,8 @@
 
 namespace tavoclip {
 
-enum class LaunchFailure { None, NotStarted };
+enum class LaunchFailure { None,
+                           NotStarted };
 
 struct LaunchResult {
     std::unique_ptr<ChildProcess> child;  // set exactly when failure is None

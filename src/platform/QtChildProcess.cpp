@@ -2,7 +2,8 @@
 
 namespace tavoclip {
 
-QtChildProcess::QtChildProcess(std::unique_ptr<QProcess> process) : process_(std::move(process)) {
+QtChildProcess::QtChildProcess(std::unique_ptr<QProcess> process) : process_(std::move(process))
+{
     // The connections die with the process, which this object owns.
     const auto notify = [this] {
         if (activity_) activity_();
@@ -15,7 +16,8 @@ QtChildProcess::QtChildProcess(std::unique_ptr<QProcess> process) : process_(std
 // file in hand on its own (it ignores the broken pipe). QProcess's destructor
 // would kill it, so a running child's QProcess is closed on our side and
 // left to the end of this process instead.
-QtChildProcess::~QtChildProcess() {
+QtChildProcess::~QtChildProcess()
+{
     if (process_->state() == QProcess::NotRunning) return;
     activity_ = {};
     process_->disconnect();
@@ -27,7 +29,8 @@ void QtChildProcess::SetActivityHandler(std::function<void()> handler) { activit
 
 std::int64_t QtChildProcess::BytesWaiting() { return process_->bytesAvailable(); }
 
-std::optional<std::string> QtChildProcess::Read(std::size_t maxBytes) {
+std::optional<std::string> QtChildProcess::Read(std::size_t maxBytes)
+{
     std::string chunk(maxBytes, '\0');
     const qint64 count = process_->read(chunk.data(), static_cast<qint64>(maxBytes));
     if (count < 0) return std::nullopt;
@@ -39,7 +42,8 @@ std::optional<std::string> QtChildProcess::Read(std::size_t maxBytes) {
 // child has nothing left in the pipe that BytesWaiting does not count.
 bool QtChildProcess::HasEnded() { return process_->state() == QProcess::NotRunning; }
 
-int QtChildProcess::exitStatus() {
+int QtChildProcess::exitStatus()
+{
     if (process_->state() != QProcess::NotRunning || process_->exitStatus() == QProcess::CrashExit) return -1;
     return process_->exitCode();
 }

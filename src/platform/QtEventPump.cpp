@@ -4,7 +4,8 @@
 
 namespace tavoclip {
 
-void QtEventPump::ProcessPendingEvents() {
+void QtEventPump::ProcessPendingEvents()
+{
     if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
 }
 

@@ -17,7 +17,8 @@ namespace {
 // Runs in the child between fork and exec, so only async-signal-safe calls.
 // A parent that died before the request was made is caught by the check
 // after it.
-void EndWithParent([[maybe_unused]] QProcess& process) {
+void EndWithParent([[maybe_unused]] QProcess& process)
+{
 #ifdef Q_OS_LINUX
     const pid_t parent = ::getpid();
     process.setChildProcessModifier([parent] {
@@ -27,7 +28,8 @@ void EndWithParent([[maybe_unused]] QProcess& process) {
 #endif
 }
 
-std::unique_ptr<QProcess> PreparedProcess() {
+std::unique_ptr<QProcess> PreparedProcess()
+{
     auto process = std::make_unique<QProcess>();
     process->setProcessChannelMode(QProcess::MergedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
@@ -36,7 +38,8 @@ std::unique_ptr<QProcess> PreparedProcess() {
 
 }  // namespace
 
-LaunchResult QtProcessLauncher::Launch(const std::vector<std::string>& arguments) {
+LaunchResult QtProcessLauncher::Launch(const std::vector<std::string>& arguments)
+{
     LaunchResult result;
     result.failure = LaunchFailure::NotStarted;
     if (arguments.empty() || arguments.front().empty()) return result;

@@ -26,7 +26,9 @@ public:
     // One message: a marker, the count, then each path with its length.
     static QByteArray Encode(const QList<QByteArray>& paths);
 
-    enum class Read { Incomplete, Complete, Malformed };
+    enum class Read { Incomplete,
+                      Complete,
+                      Malformed };
     // Reads one message from the front of buffer. Incomplete while more
     // bytes may still come; Malformed for anything this program would
     // never send (another marker, absurd counts or lengths).

@@ -65,10 +65,10 @@ void SkinnedDialog::keyPressEvent(QKeyEvent* event)
     // comes from a control that left the key unused.
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    HotSpot* button = !plain ? nullptr
-                      : enter ? defaultButton_
+    HotSpot* button = !plain                           ? nullptr
+                      : enter                          ? defaultButton_
                       : event->key() == Qt::Key_Escape ? backButton_
-                                                        : nullptr;
+                                                       : nullptr;
     if (button == nullptr) {
         QDialog::keyPressEvent(event);
         return;

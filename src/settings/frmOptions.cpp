@@ -33,9 +33,12 @@ struct FieldPlace {
 
 // txtFromH, txtFromM, txtFromS, txtToH, txtToM, txtToS in twips; all 270 high.
 constexpr FieldPlace kTimeFields[6] = {
-    {"txtFromH", 1410, 1270, 285, "Start hours"},  {"txtFromM", 2400, 1270, 465, "Start minutes"},
-    {"txtFromS", 3450, 1270, 645, "Start seconds"}, {"txtToH", 1410, 1630, 285, "Length hours"},
-    {"txtToM", 2400, 1630, 465, "Length minutes"},  {"txtToS", 3450, 1630, 645, "Length seconds"},
+    {"txtFromH", 1410, 1270, 285, "Start hours"},
+    {"txtFromM", 2400, 1270, 465, "Start minutes"},
+    {"txtFromS", 3450, 1270, 645, "Start seconds"},
+    {"txtToH", 1410, 1630, 285, "Length hours"},
+    {"txtToM", 2400, 1630, 465, "Length minutes"},
+    {"txtToS", 3450, 1630, 645, "Length seconds"},
 };
 
 }  // namespace
@@ -122,7 +125,7 @@ void frmOptions::BuildButtons()
             [this] { picButtonBR_->SetPicture(pictures().Picture(QStringLiteral("imgButtonLight"))); });
     picButtonBR_->setAccessibleName(QStringLiteral("Open the sound list"));
     picButtonBR_->setAccessibleDescription(picButtonBR_->toolTip().isEmpty() ? picButtonBR_->accessibleName()
-                                                                              : picButtonBR_->toolTip());
+                                                                             : picButtonBR_->toolTip());
     connect(picButtonBR_, &HotSpot::clicked, this, &frmOptions::picButtonBR_Click);
 
     imgOK_ = AddHotSpot(QStringLiteral("imgOK"), FromTwips(2490, 2040, 870, 270), QString(),
@@ -145,9 +148,15 @@ void frmOptions::Form_Load()
         cmbSR_->setCurrentIndex(-1);
 
     switch (options_.musicCutterEnabled) {
-    case 1: chkMC_->setCheckState(Qt::Checked); break;
-    case 2: chkMC_->setCheckState(Qt::PartiallyChecked); break;
-    default: chkMC_->setCheckState(Qt::Unchecked); break;
+        case 1:
+            chkMC_->setCheckState(Qt::Checked);
+            break;
+        case 2:
+            chkMC_->setCheckState(Qt::PartiallyChecked);
+            break;
+        default:
+            chkMC_->setCheckState(Qt::Unchecked);
+            break;
     }
     // A check box that starts unchecked raises no change, so the fields are
     // set here whatever the state.
@@ -196,7 +205,7 @@ void frmOptions::imgOK_Click()
         chkMC_->setCheckState(Qt::Unchecked);
 
     options_.completionSoundIndex = static_cast<std::int16_t>(cmbSR_->currentIndex());
-    options_.musicCutterEnabled = static_cast<std::int16_t>(chkMC_->checkState() == Qt::Checked ? 1
+    options_.musicCutterEnabled = static_cast<std::int16_t>(chkMC_->checkState() == Qt::Checked     ? 1
                                                             : chkMC_->checkState() == Qt::Unchecked ? 0
                                                                                                     : 2);
     // Stored from whatever the fields show, cutter on or off.

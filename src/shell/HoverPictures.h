@@ -9,7 +9,6 @@
 
 namespace tavoclip {
 
-
 // The rules that light the main window's hot spots: a single hot spot shows
 // its store's picture, a group member lights alone in its group, and
 // ResetHoverPictures clears everything in a fixed order. The controls

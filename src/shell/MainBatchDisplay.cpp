@@ -18,7 +18,10 @@ MainBatchDisplay::MainBatchDisplay(QWidget& window, double twipsPerPixel, const 
                                    std::vector<QWidget*> alwaysEnabled, QLabel& imgPB, ProgressCaption& lblPB)
     : window_(window),
       twipsPerPixel_(twipsPerPixel),
-      spots_(spots), alwaysEnabled_(std::move(alwaysEnabled)), imgPB_(imgPB), lblPB_(lblPB)
+      spots_(spots),
+      alwaysEnabled_(std::move(alwaysEnabled)),
+      imgPB_(imgPB),
+      lblPB_(lblPB)
 {
 }
 

@@ -21,12 +21,16 @@ inline constexpr int kClientHeight = 7485;
 inline constexpr int kSkinWidthPixels = 700;
 inline constexpr int kSkinHeightPixels = 500;
 
-inline constexpr std::array<TwipsRect, 3> kMenuWords{{
-    {270, 470, 600, 225}, {900, 470, 885, 225}, {1830, 470, 765, 225}}};
+inline constexpr std::array<TwipsRect, 3> kMenuWords{{{270, 470, 600, 225}, {900, 470, 885, 225}, {1830, 470, 765, 225}}};
 inline constexpr std::array<std::string_view, 3> kMenuWordTexts{"File", "Options", "About"};
 
 // The toolbar buttons by their imgToolbar index; index 5 is unused.
-enum class Toolbar : int { AddFiles = 0, Remove = 1, Options = 2, Help = 3, Exit = 4, AddFolder = 6 };
+enum class Toolbar : int { AddFiles = 0,
+                           Remove = 1,
+                           Options = 2,
+                           Help = 3,
+                           Exit = 4,
+                           AddFolder = 6 };
 constexpr std::size_t Index(Toolbar button) { return static_cast<std::size_t>(button); }
 
 // Indexed like imgToolbar.
@@ -41,7 +45,7 @@ inline constexpr std::array<TwipsRect, 7> kToolbar{{
 }};
 // The captions drawn under the toolbar's pictures, indexed like kToolbar.
 inline constexpr std::array<std::string_view, 7> kToolbarCaptions{"Add Files", "Remove", "Options", "Help",
-                                                                  "Exit",      "",       "Add Folder"};
+                                                                  "Exit", "", "Add Folder"};
 // Left to right on the skin.
 inline constexpr std::array<int, 6> kToolbarOrder{0, 6, 1, 2, 3, 4};
 static_assert(kToolbarOrder[1] == static_cast<int>(Toolbar::AddFolder));

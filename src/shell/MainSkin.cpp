@@ -193,29 +193,29 @@ void DrawPowerIcon(QPainter& p, const QRectF& box)
 void DrawToolbarIcon(QPainter& p, int index, const QRectF& box)
 {
     switch (index) {
-    case 0:
-        DrawDocument(p, box.adjusted(3, 0, -3, 0));
-        DrawBadge(p, box.bottomRight() + QPointF(-4, -4), QColor(40, 160, 90), true);
-        break;
-    case 6:
-        DrawFolder(p, box);
-        DrawBadge(p, box.bottomRight() + QPointF(-3, -4), QColor(40, 160, 90), true);
-        break;
-    case 1:
-        DrawDocument(p, box.adjusted(3, 0, -3, 0));
-        DrawBadge(p, box.bottomRight() + QPointF(-4, -4), QColor(200, 70, 60), false);
-        break;
-    case 2:
-        DrawGear(p, box);
-        break;
-    case 3:
-        DrawHelpIcon(p, box);
-        break;
-    case 4:
-        DrawPowerIcon(p, box);
-        break;
-    default:
-        break;
+        case 0:
+            DrawDocument(p, box.adjusted(3, 0, -3, 0));
+            DrawBadge(p, box.bottomRight() + QPointF(-4, -4), QColor(40, 160, 90), true);
+            break;
+        case 6:
+            DrawFolder(p, box);
+            DrawBadge(p, box.bottomRight() + QPointF(-3, -4), QColor(40, 160, 90), true);
+            break;
+        case 1:
+            DrawDocument(p, box.adjusted(3, 0, -3, 0));
+            DrawBadge(p, box.bottomRight() + QPointF(-4, -4), QColor(200, 70, 60), false);
+            break;
+        case 2:
+            DrawGear(p, box);
+            break;
+        case 3:
+            DrawHelpIcon(p, box);
+            break;
+        case 4:
+            DrawPowerIcon(p, box);
+            break;
+        default:
+            break;
     }
 }
 

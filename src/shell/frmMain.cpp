@@ -214,9 +214,9 @@ void frmMain::ConnectHotSpots()
 void frmMain::ConnectDropDowns()
 {
     const std::array<std::pair<HotSpot*, QComboBox*>, 4> pairs{{{spots_.picButtonOF, &selections_->cmbOF()},
-                                                                 {spots_.picButtonBR, &selections_->cmbBR()},
-                                                                 {spots_.picButtonR, &selections_->cmbR()},
-                                                                 {spots_.picButtonChannel, &selections_->cmbChannel()}}};
+                                                                {spots_.picButtonBR, &selections_->cmbBR()},
+                                                                {spots_.picButtonR, &selections_->cmbR()},
+                                                                {spots_.picButtonChannel, &selections_->cmbChannel()}}};
     for (const auto& [button, list] : pairs) {
         connect(button, &HotSpot::hovered, this,
                 [this, button] { hover_->Light(*button, QStringLiteral("imgButtonLight")); });
@@ -284,13 +284,26 @@ void frmMain::imgMenu_Click(int index)
 void frmMain::imgToolbar_Click(int index)
 {
     switch (static_cast<ml::Toolbar>(index)) {
-    case ml::Toolbar::AddFiles: parts_.operations.AddFiles(); break;
-    case ml::Toolbar::AddFolder: parts_.operations.AddFolder(); break;
-    case ml::Toolbar::Remove: parts_.desktop.PopupMenu(Menus().menuRemove(), QCursor::pos()); break;
-    case ml::Toolbar::Options: parts_.operations.ShowOptions(); break;
-    case ml::Toolbar::Help: imgHelp_Click(); break;
-    case ml::Toolbar::Exit: imgExit_Click(); break;
-    default: break;
+        case ml::Toolbar::AddFiles:
+            parts_.operations.AddFiles();
+            break;
+        case ml::Toolbar::AddFolder:
+            parts_.operations.AddFolder();
+            break;
+        case ml::Toolbar::Remove:
+            parts_.desktop.PopupMenu(Menus().menuRemove(), QCursor::pos());
+            break;
+        case ml::Toolbar::Options:
+            parts_.operations.ShowOptions();
+            break;
+        case ml::Toolbar::Help:
+            imgHelp_Click();
+            break;
+        case ml::Toolbar::Exit:
+            imgExit_Click();
+            break;
+        default:
+            break;
     }
 }
 

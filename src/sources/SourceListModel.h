@@ -22,7 +22,9 @@ namespace tavoclip {
 class SourceListModel : public QAbstractTableModel, private SourceQueueListener {
     Q_OBJECT
 public:
-    enum Column { FileNameColumn = 0, FormatColumn = 1, ColumnCount = 2 };
+    enum Column { FileNameColumn = 0,
+                  FormatColumn = 1,
+                  ColumnCount = 2 };
     static constexpr int kFlushMilliseconds = 100;
 
     explicit SourceListModel(SourceQueue& queue, QObject* parent = nullptr);
@@ -62,9 +64,9 @@ private:
 
     SourceQueue& queue_;
     std::size_t removingRow_ = kNoRow;  // the row whose removal is being announced
-    std::size_t shown_ = 0;        // rows the view has been told about
-    std::size_t removedHead_ = 0;  // leading view rows already gone from the queue
-    std::size_t convertingHead_ = 0;  // leading queue entries shown as converting
+    std::size_t shown_ = 0;             // rows the view has been told about
+    std::size_t removedHead_ = 0;       // leading view rows already gone from the queue
+    std::size_t convertingHead_ = 0;    // leading queue entries shown as converting
     QTimer flushTimer_;
 };
 

@@ -7,7 +7,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-
 namespace tavoclip {
 namespace {
 

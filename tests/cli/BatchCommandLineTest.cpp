@@ -7,14 +7,16 @@
 namespace tavoclip {
 namespace {
 
-BatchCommandLine Parsed(QStringList arguments, BatchAction expected = BatchAction::Convert) {
+BatchCommandLine Parsed(QStringList arguments, BatchAction expected = BatchAction::Convert)
+{
     arguments.prepend("tavoclip-batch");
     BatchCommandLine commandLine;
     EXPECT_EQ(commandLine.Parse(arguments), expected) << commandLine.message();
     return commandLine;
 }
 
-TEST(BatchCommandLineTest, FormatByShortNameListTextOrIndexAppliesTheFormatChangeRule) {
+TEST(BatchCommandLineTest, FormatByShortNameListTextOrIndexAppliesTheFormatChangeRule)
+{
     for (const char* format : {"3gp", "3GP(CellPhone Video)", "5"}) {
         const BatchRequest request = Parsed({"-f", format, "a.flv"}).request();
         const FormatChangeResult rule = ApplyFormatChange(5);
@@ -31,7 +33,8 @@ TEST(BatchCommandLineTest, FormatByShortNameListTextOrIndexAppliesTheFormatChang
     EXPECT_FALSE(defaults.dryRun);
 }
 
-TEST(BatchCommandLineTest, ExplicitValuesOverrideTheRuleAndOptionsAreTaken) {
+TEST(BatchCommandLineTest, ExplicitValuesOverrideTheRuleAndOptionsAreTaken)
+{
     const BatchRequest request = Parsed({"--format", "AMR", "-a", "12.2k", "-b", "320k", "-s", "640x480", "-o", "out",
                                          "--sound", "--converter", "/opt/conv", "-n", "x.flv"})
                                      .request();
@@ -44,7 +47,8 @@ TEST(BatchCommandLineTest, ExplicitValuesOverrideTheRuleAndOptionsAreTaken) {
     EXPECT_TRUE(request.dryRun);
 }
 
-TEST(BatchCommandLineTest, ValuesOutsideTheirListsAreRefusedWithTheAllowedValues) {
+TEST(BatchCommandLineTest, ValuesOutsideTheirListsAreRefusedWithTheAllowedValues)
+{
     // AMR bitrates belong to AMR and 3GP only.
     BatchCommandLine amrRate = Parsed({"-f", "MP3", "-a", "12.2k", "a.flv"}, BatchAction::Refused);
     EXPECT_EQ(amrRate.message(), "Audio bitrate \"12.2k\" is not allowed here. Allowed: 64k, 80k, 96k, 128k, 196k, 256k, 320k.");
@@ -58,7 +62,8 @@ TEST(BatchCommandLineTest, ValuesOutsideTheirListsAreRefusedWithTheAllowedValues
     EXPECT_EQ(BatchCommandLine::kRefusedStatus, 2);
 }
 
-TEST(BatchCommandLineTest, CutTakesSecondsOrHoursMinutesSeconds) {
+TEST(BatchCommandLineTest, CutTakesSecondsOrHoursMinutesSeconds)
+{
     const BatchRequest request = Parsed({"a.flv", "--cut", "1:02:03", "90", "-f", "MP3"}).request();
     EXPECT_TRUE(request.options.cutterOn());
     EXPECT_EQ(request.options.cutStartSeconds, 3723);
@@ -88,7 +93,8 @@ TEST(BatchCommandLineTest, CutTakesSecondsOrHoursMinutesSeconds) {
 
 // A fraction of a second reaches the converter as given; whole seconds keep
 // the line the window writes.
-TEST(BatchCommandLineTest, CutKeepsFractionsOfASecond) {
+TEST(BatchCommandLineTest, CutKeepsFractionsOfASecond)
+{
     struct Row {
         const char* start;
         const char* length;
@@ -108,7 +114,8 @@ TEST(BatchCommandLineTest, CutKeepsFractionsOfASecond) {
     }
 }
 
-TEST(BatchCommandLineTest, HelpVersionAndListNeedNoPath) {
+TEST(BatchCommandLineTest, HelpVersionAndListNeedNoPath)
+{
     EXPECT_NE(Parsed({"--help"}, BatchAction::Help).message().find("--dry-run"), std::string::npos);
     Parsed({"--version"}, BatchAction::Version);
     Parsed({"--list"}, BatchAction::List);
@@ -117,7 +124,8 @@ TEST(BatchCommandLineTest, HelpVersionAndListNeedNoPath) {
     EXPECT_NE(list.find("AMR audio bitrates: 4.75k,"), std::string::npos);
 }
 
-TEST(BatchCommandLineTest, NamesThatAreNotUtf8KeepTheirExactBytes) {
+TEST(BatchCommandLineTest, NamesThatAreNotUtf8KeepTheirExactBytes)
+{
     const std::string source = "/in/a\xff\xfe.flv";
     const BatchRequest request =
         Parsed({DecodeRawText(source), "-o", DecodeRawText("/o\xc3"), "--converter=" + DecodeRawText("/c\x80")}).request();

@@ -26,12 +26,14 @@ class BatchProgramFixture : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
     QString Q(const std::string& name) const { return QString::fromStdString(Path(name)); }
-    std::string Write(const std::string& name, const std::string& script) const {
+    std::string Write(const std::string& name, const std::string& script) const
+    {
         std::filesystem::create_directories(std::filesystem::path(Path(name)).parent_path());
         std::ofstream(Path(name)) << script;
         return Path(name);
     }
-    RunResult Run(const QStringList& arguments) const {
+    RunResult Run(const QStringList& arguments) const
+    {
         QProcessEnvironment environment;
         environment.insert("FAKECONV_LOG", Q("runs.log"));
         const ProgramRun run = RunProgram(TAVOCLIP_BATCH_PATH, arguments, dir_.path(), environment);
@@ -43,7 +45,8 @@ protected:
         result.errors = run.errors;
         return result;
     }
-    std::size_t Runs() const {
+    std::size_t Runs() const
+    {
         std::ifstream log(Path("runs.log"));
         std::size_t count = 0;
         for (std::string line; std::getline(log, line);) ++count;
@@ -53,7 +56,8 @@ protected:
     bool MakeClip(const std::string& name, int seconds) const { return tavoclip::MakeClip(Q(name), seconds); }
     // The container's duration by ffprobe, in seconds; -1 when unreadable.
     static double Duration(const std::string& path) { return ProbeDuration(QString::fromStdString(path)); }
-    static std::string Bytes(const std::string& path) {
+    static std::string Bytes(const std::string& path)
+    {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }

@@ -8,7 +8,8 @@
 namespace tavoclip {
 namespace {
 
-std::string Contents(std::FILE* file) {
+std::string Contents(std::FILE* file)
+{
     std::fflush(file);
     std::rewind(file);
     std::string text;
@@ -19,15 +20,18 @@ std::string Contents(std::FILE* file) {
 
 class ConsoleBatchViewTest : public ::testing::Test {
 protected:
-    ~ConsoleBatchViewTest() override {
+    ~ConsoleBatchViewTest() override
+    {
         std::fclose(out_);
         std::fclose(err_);
     }
-    ConsoleBatchView View(bool terminal) {
+    ConsoleBatchView View(bool terminal)
+    {
         return ConsoleBatchView(out_, err_, terminal, [this] { ++ended_; });
     }
     // Drives a view through two files, the second failing.
-    void TwoFiles(ConsoleBatchView& view) {
+    void TwoFiles(ConsoleBatchView& view)
+    {
         view.FileStarted(1, 2, "/in/a.flv");
         view.FileProgress(1, 0.5, "50%");
         view.FileProgress(1, 0.5, "50%");
@@ -44,7 +48,8 @@ protected:
     int ended_ = 0;
 };
 
-TEST_F(ConsoleBatchViewTest, ScriptLinesCarryEachEventOnceAndTheSummaryLast) {
+TEST_F(ConsoleBatchViewTest, ScriptLinesCarryEachEventOnceAndTheSummaryLast)
+{
     ConsoleBatchView view = View(false);
     TwoFiles(view);
     EXPECT_EQ(Contents(out_),
@@ -55,7 +60,8 @@ TEST_F(ConsoleBatchViewTest, ScriptLinesCarryEachEventOnceAndTheSummaryLast) {
     EXPECT_EQ(ended_, 1);
 }
 
-TEST_F(ConsoleBatchViewTest, TerminalRedrawsOneLineAndClearsItBeforeOtherOutput) {
+TEST_F(ConsoleBatchViewTest, TerminalRedrawsOneLineAndClearsItBeforeOtherOutput)
+{
     ConsoleBatchView view = View(true);
     view.FileStarted(1, 2, "/in/a.flv");
     view.FileProgress(1, 0.5, "50%");
@@ -70,7 +76,8 @@ TEST_F(ConsoleBatchViewTest, TerminalRedrawsOneLineAndClearsItBeforeOtherOutput)
     EXPECT_EQ(view.exitStatus(), 0);
 }
 
-TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFilesAndCountsTheFilesLeft) {
+TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFilesAndCountsTheFilesLeft)
+{
     ConsoleBatchView view = View(false);
     view.FileStarted(1, 3, "/in/a.flv");
     view.Summary(true, 3);
@@ -78,7 +85,8 @@ TEST_F(ConsoleBatchViewTest, StoppedBatchFailsEvenWithoutFailedFilesAndCountsThe
     EXPECT_EQ(Contents(out_), "START 1/3 /in/a.flv\nSUMMARY 0 converted, 0 failed, 3 not converted\n");
 }
 
-TEST_F(ConsoleBatchViewTest, ControlCharactersInNamesAndReasonsAreEscaped) {
+TEST_F(ConsoleBatchViewTest, ControlCharactersInNamesAndReasonsAreEscaped)
+{
     ConsoleBatchView view = View(false);
     view.FileStarted(1, 3, "/in/a\nb\tc\\d\x01\x7f.flv");
     view.FileEnded({"/in/a\nb.flv", "/out/a\nb.mp4", false, "line one\nline two"});
@@ -87,7 +95,8 @@ TEST_F(ConsoleBatchViewTest, ControlCharactersInNamesAndReasonsAreEscaped) {
 
 // On a terminal the redrawn line and the messages carry names escaped too:
 // an escape sequence or a line end there would forge lines on the screen.
-TEST_F(ConsoleBatchViewTest, TerminalLinesAndMessagesEscapeNamesForOneOrSeveralFiles) {
+TEST_F(ConsoleBatchViewTest, TerminalLinesAndMessagesEscapeNamesForOneOrSeveralFiles)
+{
     const std::string name = "x\x1b[2K\rDONE\xc2\x85SUMMARY\xe2\x80\xa8\x9b\xc3\xa9.flv";
     const std::string shown = "x\\x1b[2K\\x0dDONE\\u0085SUMMARY\\u2028\\x9b\xc3\xa9.flv";
     for (const bool several : {false, true}) {
@@ -107,7 +116,8 @@ TEST_F(ConsoleBatchViewTest, TerminalLinesAndMessagesEscapeNamesForOneOrSeveralF
 
 // The time left follows the whole batch on the terminal line only: a
 // quarter done after a minute leaves three.
-TEST_F(ConsoleBatchViewTest, TimeLeftShowsOnTheTerminalLineOnly) {
+TEST_F(ConsoleBatchViewTest, TimeLeftShowsOnTheTerminalLineOnly)
+{
     struct Row {
         bool terminal;
         bool several;

@@ -22,10 +22,12 @@ const std::string kHalfway =
 class JobsTest : public BatchProgramFixture {
 protected:
     // Standard output exactly as written.
-    std::string RawOutput(const QStringList& arguments) const {
+    std::string RawOutput(const QStringList& arguments) const
+    {
         return RunProgram(TAVOCLIP_BATCH_PATH, arguments, dir_.path()).output;
     }
-    std::vector<std::string> LogLines() const {
+    std::vector<std::string> LogLines() const
+    {
         std::ifstream log(Path("runs.log"));
         std::vector<std::string> lines;
         for (std::string line; std::getline(log, line);) lines.push_back(line);
@@ -33,7 +35,8 @@ protected:
     }
 };
 
-TEST_F(JobsTest, OneJobWritesExactlyTheLinesOfAPlainRun) {
+TEST_F(JobsTest, OneJobWritesExactlyTheLinesOfAPlainRun)
+{
     Write("in/a.flv", kHalfway);
     Write("in/b.flv", "print broken\nexit 1\n");
     Write("in/c.flv", kHalfway);
@@ -46,7 +49,8 @@ TEST_F(JobsTest, OneJobWritesExactlyTheLinesOfAPlainRun) {
     EXPECT_EQ(RawOutput(QStringList{"--jobs", "1"} + common), plain);
 }
 
-TEST_F(JobsTest, SeveralJobsKeepTheLinesAndNumberTheProgress) {
+TEST_F(JobsTest, SeveralJobsKeepTheLinesAndNumberTheProgress)
+{
     for (const char* name : {"in/a.flv", "in/b.flv", "in/c.flv", "in/d.flv"}) Write(name, kHalfway);
     Write("in/e.flv", "print broken\nexit 1\n");
     const RunResult run = Run({"-j", "3", "--converter", FAKECONV_PATH, "-f", "MP3", "-o", Q("out"), Q("in")});
@@ -82,7 +86,8 @@ TEST_F(JobsTest, SeveralJobsKeepTheLinesAndNumberTheProgress) {
 // Every job line, run by a shell, hands the converter exactly the source and
 // output the batch would: quotes, $(...), ";", a leading "-", spaces and
 // non-ASCII letters are data, never code.
-TEST_F(JobsTest, PrintedJobsRunInAShellWithEveryNameUnchanged) {
+TEST_F(JobsTest, PrintedJobsRunInAShellWithEveryNameUnchanged)
+{
     const std::vector<std::string> names = {"-x 'q' \"d\" $(touch pwned) ; touch pwned2 `touch pwned3`.flv",
                                             "two  words.flv", "caf\xc3\xa9.flv", "it's.flv"};
     for (const std::string& name : names) Write("in/" + name, "");
@@ -117,7 +122,8 @@ TEST_F(JobsTest, PrintedJobsRunInAShellWithEveryNameUnchanged) {
     for (const char* planted : {"pwned", "pwned2", "pwned3"}) EXPECT_FALSE(std::filesystem::exists(Path(planted)));
 }
 
-TEST_F(JobsTest, PrintJobsRefusesEmptyListsAndLeavesOutNamesWithLineBreaks) {
+TEST_F(JobsTest, PrintJobsRefusesEmptyListsAndLeavesOutNamesWithLineBreaks)
+{
     std::filesystem::create_directories(Path("empty"));
     const RunResult empty = Run({"--print-jobs", Q("empty")});
     EXPECT_EQ(empty.status, 2);
@@ -134,14 +140,16 @@ TEST_F(JobsTest, PrintJobsRefusesEmptyListsAndLeavesOutNamesWithLineBreaks) {
 }
 
 // The process id a fake converter wrote to path; 0 until it has.
-pid_t WrittenPid(const std::string& path) {
+pid_t WrittenPid(const std::string& path)
+{
     std::ifstream file(path);
     std::string line;
     return std::getline(file, line) && file.good() ? std::stoi(line) : 0;
 }
 
 // A line of the process's status, "State:" or "ShdPnd:".
-std::string StatusLine(pid_t pid, const std::string& key) {
+std::string StatusLine(pid_t pid, const std::string& key)
+{
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);) {
         if (line.starts_with(key)) return line.substr(key.size());
@@ -152,7 +160,8 @@ std::string StatusLine(pid_t pid, const std::string& key) {
 bool Stopped(pid_t pid) { return StatusLine(pid, "State:").find('T') != std::string::npos; }
 
 // Whether signal waits, not yet delivered, for the stopped process pid.
-bool SignalPending(pid_t pid, int signal) {
+bool SignalPending(pid_t pid, int signal)
+{
     const std::string mask = StatusLine(pid, "ShdPnd:");
     return !mask.empty() && ((std::stoull(mask, nullptr, 16) >> (signal - 1)) & 1) != 0;
 }
@@ -160,7 +169,8 @@ bool SignalPending(pid_t pid, int signal) {
 // Both converters are held (SIGSTOP) while the batch is told to stop and
 // passes the stop on, so their ends arrive together once they may go on.
 // Nothing starts after that, and the summary is the last line.
-TEST_F(JobsTest, AStopWhileSeveralConvertEndsWithTheSummaryAndStartsNothingMore) {
+TEST_F(JobsTest, AStopWhileSeveralConvertEndsWithTheSummaryAndStartsNothingMore)
+{
     for (const char* name : {"a", "b", "c", "d"}) {
         Write(std::string("in/") + name + ".flv", "onterm\npid " + Path(name) + ".pid\nwaitfor " + Path("gate") + "\n");
     }

@@ -22,14 +22,16 @@ namespace fs = std::filesystem;
 class NamesTest : public BatchProgramFixture {
 protected:
     // QTemporaryDir cannot remove names that are not valid UTF-8.
-    void TearDown() override {
+    void TearDown() override
+    {
         std::error_code error;
         fs::remove_all(dir_.path().toStdString(), error);
     }
     // Runs tavoclip-batch with argument bytes as they are (QProcess would
     // pass them through QString); returns its standard output. Its error
     // stream goes to errors.log in the test's folder.
-    std::string RunRaw(const std::vector<std::string>& arguments, int& status) const {
+    std::string RunRaw(const std::vector<std::string>& arguments, int& status) const
+    {
         std::vector<char*> argv{const_cast<char*>(TAVOCLIP_BATCH_PATH)};
         for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
         argv.push_back(nullptr);
@@ -60,7 +62,8 @@ protected:
     }
     // A path below the test's folder with its bytes kept as they are.
     std::string Raw(const std::string& name) const { return dir_.path().toStdString() + "/" + name; }
-    std::vector<std::string> Entries(const std::string& folder) const {
+    std::vector<std::string> Entries(const std::string& folder) const
+    {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(Path(folder))) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
@@ -68,7 +71,8 @@ protected:
     }
 };
 
-TEST_F(NamesTest, AnOutputFolderNameThatIsNotUtf8IsRefusedNeverReplaced) {
+TEST_F(NamesTest, AnOutputFolderNameThatIsNotUtf8IsRefusedNeverReplaced)
+{
     if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
     ASSERT_TRUE(MakeClip("in/clip.avi", 1));
     int status = 0;
@@ -79,7 +83,8 @@ TEST_F(NamesTest, AnOutputFolderNameThatIsNotUtf8IsRefusedNeverReplaced) {
     EXPECT_EQ(Entries("in"), (std::vector<std::string>{"clip.avi"}));
 }
 
-TEST_F(NamesTest, AFoundSourceNameThatIsNotUtf8IsRefusedAndTheOthersConvert) {
+TEST_F(NamesTest, AFoundSourceNameThatIsNotUtf8IsRefusedAndTheOthersConvert)
+{
     Write("in/good.flv", "print Duration: 00:00:01.00, \n");
     std::ofstream(Raw("in/bad\xff.flv")) << "print should not run\n";
     int status = 0;
@@ -110,9 +115,13 @@ TEST_F(NamesTest, AFoundSourceNameThatIsNotUtf8IsRefusedAndTheOthersConvert) {
     EXPECT_EQ(errors.find("Please add a file"), std::string::npos) << errors;
 }
 
-TEST_F(NamesTest, ControlCharactersInNamesAreEscapedSoEveryEventIsOneLine) {
+TEST_F(NamesTest, ControlCharactersInNamesAreEscapedSoEveryEventIsOneLine)
+{
     const std::string source =
-        Write("x\nSUMMARY 9 converted, 0 failed\n\t\\\xc2\x85" "DONE\xe2\x80\xa8\xc3\xa9.flv", "print Duration: 00:00:01.00, \n");
+        Write(
+            "x\nSUMMARY 9 converted, 0 failed\n\t\\\xc2\x85"
+            "DONE\xe2\x80\xa8\xc3\xa9.flv",
+            "print Duration: 00:00:01.00, \n");
     const RunResult run = Run({"--converter", FAKECONV_PATH, "-f", "MP3", "-o", Q("out"), QString::fromStdString(source)});
     EXPECT_EQ(run.status, 0);
     const std::string escaped = Path("x\\nSUMMARY 9 converted, 0 failed\\n\\t\\\\\\u0085DONE\\u2028\xc3\xa9");

@@ -18,11 +18,13 @@ namespace fs = std::filesystem;
 
 class OutputNamingTest : public BatchProgramFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
     }
     // The output of each DONE line, in order.
-    static std::vector<std::string> DoneOutputs(const RunResult& run) {
+    static std::vector<std::string> DoneOutputs(const RunResult& run)
+    {
         std::vector<std::string> outputs;
         for (const std::string& line : run.lines) {
             const std::size_t arrow = line.find(" -> ");
@@ -31,7 +33,8 @@ protected:
         return outputs;
     }
     // The quoted output that ends each dry-run line.
-    static std::vector<std::string> PlannedOutputs(const RunResult& run) {
+    static std::vector<std::string> PlannedOutputs(const RunResult& run)
+    {
         std::vector<std::string> outputs;
         for (const std::string& line : run.lines) {
             const std::size_t open = line.rfind('"', line.size() - 2);
@@ -41,7 +44,8 @@ protected:
     }
 };
 
-TEST_F(OutputNamingTest, AFolderConvertedIntoItselfKeepsItsSourcesAndGetsAnOutputForEach) {
+TEST_F(OutputNamingTest, AFolderConvertedIntoItselfKeepsItsSourcesAndGetsAnOutputForEach)
+{
     ASSERT_TRUE(MakeClip("holiday/holiday.mp4", 7));
     ASSERT_TRUE(MakeClip("holiday/holiday.flv", 2));
     const std::string film = Bytes(Path("holiday/holiday.mp4"));
@@ -57,7 +61,8 @@ TEST_F(OutputNamingTest, AFolderConvertedIntoItselfKeepsItsSourcesAndGetsAnOutpu
     EXPECT_NEAR(Duration(Path("holiday/holiday (3).mp4")), 7, 0.5);
 }
 
-TEST_F(OutputNamingTest, CollidingNamesGiveAnOutputEachAndTheDryRunNamesThem) {
+TEST_F(OutputNamingTest, CollidingNamesGiveAnOutputEachAndTheDryRunNamesThem)
+{
     for (const char* name : {"in/dir1/clip.flv", "in/dir2/clip.flv", "in/a.b.flv", "in/a.c.flv"}) {
         ASSERT_TRUE(MakeClip(name, 1));
     }
@@ -77,7 +82,8 @@ TEST_F(OutputNamingTest, CollidingNamesGiveAnOutputEachAndTheDryRunNamesThem) {
     EXPECT_EQ(std::distance(fs::directory_iterator(Path("out")), fs::directory_iterator()), 5);
 }
 
-TEST_F(OutputNamingTest, ALoneFileConvertedIntoItsOwnFolderGetsANumberedName) {
+TEST_F(OutputNamingTest, ALoneFileConvertedIntoItsOwnFolderGetsANumberedName)
+{
     ASSERT_TRUE(MakeClip("x.mp4", 1));
     const std::string source = Bytes(Path("x.mp4"));
     const RunResult run = Run({"-f", "MP4", Q("x.mp4")});  // into the current folder, which holds it
@@ -97,7 +103,8 @@ struct ExistingNameRow {
 
 class ExistingNameTest : public OutputNamingTest, public ::testing::WithParamInterface<ExistingNameRow> {};
 
-TEST_P(ExistingNameTest, IsKeptUnlessOverwriteAndALinkIsNeverFollowed) {
+TEST_P(ExistingNameTest, IsKeptUnlessOverwriteAndALinkIsNeverFollowed)
+{
     const ExistingNameRow row = GetParam();
     ASSERT_TRUE(MakeClip("in/x.flv", 1));
     const std::string victim = Write("victim.txt", "the user's file");

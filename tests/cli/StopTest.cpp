@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 
 // Whether any process has text in its command line (the clip's path, which
 // only our converter and its FFmpeg carry).
-bool AnyProcessMentions(const std::string& text) {
+bool AnyProcessMentions(const std::string& text)
+{
     for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
         std::ifstream file(entry.path() / "cmdline", std::ios::binary);
         const std::string line{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -30,7 +31,8 @@ bool AnyProcessMentions(const std::string& text) {
     return false;
 }
 
-bool NoProcessMentionsWithin(const std::string& text, std::chrono::seconds limit) {
+bool NoProcessMentionsWithin(const std::string& text, std::chrono::seconds limit)
+{
     const auto end = std::chrono::steady_clock::now() + limit;
     while (AnyProcessMentions(text)) {
         if (std::chrono::steady_clock::now() > end) return false;
@@ -41,14 +43,16 @@ bool NoProcessMentionsWithin(const std::string& text, std::chrono::seconds limit
 
 class StopTest : public BatchProgramFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
         // Tiny frames that take a while to scale up and encode.
         ASSERT_TRUE(tavoclip::MakeClip(Q("long.avi"), 90, "32x24", 25));
         fs::create_directories(Path("out"));
     }
     // Starts the batch on the clip and returns once the conversion is under way.
-    void StartMidFile() {
+    void StartMidFile()
+    {
         batch_.setWorkingDirectory(dir_.path());
         batch_.start(TAVOCLIP_BATCH_PATH, {"-f", "MP4", "-o", Q("out"), Q("long.avi"), Q("long.avi")});
         ASSERT_TRUE(batch_.waitForStarted());
@@ -61,7 +65,8 @@ protected:
     QByteArray output_;
 };
 
-TEST_F(StopTest, SigtermStopsTheConverterRemovesItsTemporaryAndPrintsTheSummary) {
+TEST_F(StopTest, SigtermStopsTheConverterRemovesItsTemporaryAndPrintsTheSummary)
+{
     StartMidFile();
     ::kill(static_cast<pid_t>(batch_.processId()), SIGTERM);
     ASSERT_TRUE(batch_.waitForFinished(20000));
@@ -75,7 +80,8 @@ TEST_F(StopTest, SigtermStopsTheConverterRemovesItsTemporaryAndPrintsTheSummary)
     EXPECT_TRUE(OutputFolderEmpty());
 }
 
-TEST_F(StopTest, SigkillOfTheBatchEndsItsConverterToo) {
+TEST_F(StopTest, SigkillOfTheBatchEndsItsConverterToo)
+{
     StartMidFile();
     ::kill(static_cast<pid_t>(batch_.processId()), SIGKILL);
     ASSERT_TRUE(batch_.waitForFinished(20000));

@@ -24,7 +24,8 @@ using TavoclipBatchTest = BatchProgramFixture;
 const std::string kHalfway =
     "print Duration: 00:00:10.00, \nsleep 80\nprint frame= time=5.00 q\nsleep 80\nprint frame= time=10.00 q\n";
 
-TEST_F(TavoclipBatchTest, ScriptLinesReportEveryFileAndAnyFailureSetsStatusOne) {
+TEST_F(TavoclipBatchTest, ScriptLinesReportEveryFileAndAnyFailureSetsStatusOne)
+{
     Write("in/b.flv", kHalfway);
     Write("in/A.flv", "print broken header\nexit 1\n");
     Write("in/sub/c.flv", kHalfway);
@@ -53,7 +54,8 @@ TEST_F(TavoclipBatchTest, ScriptLinesReportEveryFileAndAnyFailureSetsStatusOne) 
     EXPECT_NE(run.errors.find("These files were not converted"), std::string::npos);
 }
 
-TEST_F(TavoclipBatchTest, DryRunPrintsTheCommandLinesAndRunsNothing) {
+TEST_F(TavoclipBatchTest, DryRunPrintsTheCommandLinesAndRunsNothing)
+{
     const std::string source = Write("my clip.flv", kHalfway);
     const RunResult run = Run({"-n", "--converter", FAKECONV_PATH, "-f", "AMR", "--cut", "0:05", "20", "-o", "/tmp/o",
                                QString::fromStdString(source)});
@@ -63,7 +65,8 @@ TEST_F(TavoclipBatchTest, DryRunPrintsTheCommandLinesAndRunsNothing) {
     EXPECT_EQ(Runs(), 0u);
 }
 
-TEST_F(TavoclipBatchTest, NothingToConvertOrRefusedArgumentsGiveStatusTwo) {
+TEST_F(TavoclipBatchTest, NothingToConvertOrRefusedArgumentsGiveStatusTwo)
+{
     fs::create_directories(Path("empty"));
     const RunResult empty = Run({"--converter", FAKECONV_PATH, QString::fromStdString(Path("empty"))});
     EXPECT_EQ(empty.status, 2);
@@ -73,7 +76,8 @@ TEST_F(TavoclipBatchTest, NothingToConvertOrRefusedArgumentsGiveStatusTwo) {
     EXPECT_EQ(Run({}).status, 2);
 }
 
-TEST_F(TavoclipBatchTest, MissingConverterStopsWithStatusOne) {
+TEST_F(TavoclipBatchTest, MissingConverterStopsWithStatusOne)
+{
     const RunResult run = Run({"--converter", QString::fromStdString(Path("no-such-conv")), QString::fromStdString(Write("a.flv", ""))});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.errors.find("File or command not found"), std::string::npos);
@@ -84,7 +88,8 @@ TEST_F(TavoclipBatchTest, MissingConverterStopsWithStatusOne) {
 // The real converter on a generated clip, to every format.
 // One video and one sound-only format through the whole program: the
 // converter's own tests convert into each of the ten formats and probe them.
-TEST_F(TavoclipBatchTest, RealConverterConvertsAClipToAVideoAndASoundFormat) {
+TEST_F(TavoclipBatchTest, RealConverterConvertsAClipToAVideoAndASoundFormat)
+{
     if (!fs::exists(CONV_PATH)) GTEST_SKIP() << "the converter has not been built";
     const std::string clip = Path("clip.avi");
     ASSERT_TRUE(tavoclip::MakeClip(QString::fromStdString(clip), 2, "320x240", 15));
@@ -119,7 +124,8 @@ struct KeepFoldersRow {
 
 class KeepFoldersTest : public BatchProgramFixture, public ::testing::WithParamInterface<KeepFoldersRow> {};
 
-TEST_P(KeepFoldersTest, PlacesEachOutput) {
+TEST_P(KeepFoldersTest, PlacesEachOutput)
+{
     const KeepFoldersRow& row = GetParam();
     for (const char* name : {"Trip/top.flv", "Trip/Day 1/clip.flv", "Trip/Day 1/Ré #x/deep.flv", "lone.flv"})
         Write(name, "print Duration: 00:00:01.00, \n");

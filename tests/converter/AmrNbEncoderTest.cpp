@@ -10,7 +10,8 @@ using namespace tavoclip;
 namespace {
 
 // Little-endian 16-bit samples of a 440 Hz tone at 8 kHz.
-std::string Tone(int samples) {
+std::string Tone(int samples)
+{
     std::string pcm;
     for (int i = 0; i < samples; ++i) {
         const auto value = static_cast<std::int16_t>(8000 * std::sin(2 * 3.14159265 * 440 * i / 8000.0));
@@ -22,7 +23,8 @@ std::string Tone(int samples) {
 
 }  // namespace
 
-TEST(AmrNbEncoderTest, PicksTheNearestOfTheEightModes) {
+TEST(AmrNbEncoderTest, PicksTheNearestOfTheEightModes)
+{
     EXPECT_EQ(NearestAmrMode(4750).mode, AmrNbMode::Mr475);
     EXPECT_TRUE(NearestAmrMode(7950).exact);
     EXPECT_EQ(NearestAmrMode(10200).mode, AmrNbMode::Mr102);
@@ -32,7 +34,8 @@ TEST(AmrNbEncoderTest, PicksTheNearestOfTheEightModes) {
     EXPECT_EQ(NearestAmrMode(1).mode, AmrNbMode::Mr475);
 }
 
-TEST(AmrNbEncoderTest, WritesTheHeaderOnceAndOneFramePer160Samples) {
+TEST(AmrNbEncoderTest, WritesTheHeaderOnceAndOneFramePer160Samples)
+{
     AmrNbEncoder encoder(AmrNbMode::Mr122);
     ASSERT_TRUE(encoder.valid());
     std::string out = encoder.Encode(Tone(480));
@@ -44,7 +47,8 @@ TEST(AmrNbEncoderTest, WritesTheHeaderOnceAndOneFramePer160Samples) {
     EXPECT_EQ(encoder.samplesEncoded(), 480);
 }
 
-TEST(AmrNbEncoderTest, PiecesOfAnySizeGiveTheSameStream) {
+TEST(AmrNbEncoderTest, PiecesOfAnySizeGiveTheSameStream)
+{
     const std::string pcm = Tone(1000);
     AmrNbEncoder whole(AmrNbMode::Mr475);
     std::string expected = whole.Encode(pcm);
@@ -60,7 +64,8 @@ TEST(AmrNbEncoderTest, PiecesOfAnySizeGiveTheSameStream) {
     EXPECT_EQ(actual.size(), 6u + 7 * 13);  // 4.75 kbit/s frames are 13 bytes
 }
 
-TEST(AmrNbEncoderTest, EmptyInputIsAHeaderOnlyFile) {
+TEST(AmrNbEncoderTest, EmptyInputIsAHeaderOnlyFile)
+{
     AmrNbEncoder encoder(AmrNbMode::Mr795);
     EXPECT_EQ(encoder.Finish(), "#!AMR\n");
     EXPECT_EQ(encoder.Finish(), "");

@@ -12,7 +12,8 @@ using namespace tavoclip;
 namespace {
 
 // The options exactly as the window's command builder writes them.
-std::vector<std::string> WindowOptions(int format, bool cutter) {
+std::vector<std::string> WindowOptions(int format, bool cutter)
+{
     const FormatChangeResult lists = ApplyFormatChange(format);
     ConversionRequest request;
     request.programFolder = "/opt/tavoclip";
@@ -35,7 +36,8 @@ std::string ErrorOf(std::vector<std::string> arguments) { return Parse(std::move
 
 }  // namespace
 
-TEST(ConvArgumentsTest, AcceptsEveryLineTheWindowBuilds) {
+TEST(ConvArgumentsTest, AcceptsEveryLineTheWindowBuilds)
+{
     for (int format = 0; format < static_cast<int>(kOutputFormats.size()); ++format) {
         for (bool cutter : {false, true}) {
             const ParsedArguments parsed = ParseConvArguments(WindowOptions(format, cutter));
@@ -53,7 +55,8 @@ TEST(ConvArgumentsTest, AcceptsEveryLineTheWindowBuilds) {
     }
 }
 
-TEST(ConvArgumentsTest, ReadsTheValuesOfThe3gpLine) {
+TEST(ConvArgumentsTest, ReadsTheValuesOfThe3gpLine)
+{
     const ConvRequest request = *ParseConvArguments(WindowOptions(5, true)).request;
     EXPECT_EQ(request.outputPath, "/videos/out/holiday.3gp");
     EXPECT_EQ(*request.startSeconds, 30);
@@ -65,14 +68,16 @@ TEST(ConvArgumentsTest, ReadsTheValuesOfThe3gpLine) {
     EXPECT_EQ(*request.channels, 1);
 }
 
-TEST(ConvArgumentsTest, ValuesAreTakenAsTheyStandEvenWhenTheyLookLikeOptions) {
+TEST(ConvArgumentsTest, ValuesAreTakenAsTheyStandEvenWhenTheyLookLikeOptions)
+{
     const auto parsed = Parse({"-i", "-y", "-y", "-ab", "128k", "-vn.mp3"});
     ASSERT_TRUE(parsed.request) << parsed.error;
     EXPECT_EQ(parsed.request->sourcePath, "-y");
     EXPECT_EQ(parsed.request->outputPath, "-vn.mp3");
 }
 
-TEST(ConvArgumentsTest, RejectsBadLinesWithAReason) {
+TEST(ConvArgumentsTest, RejectsBadLinesWithAReason)
+{
     EXPECT_NE(ErrorOf({}).find("no options"), std::string::npos);
     EXPECT_NE(ErrorOf({"-i", "a.flv", "-y"}).find("no output path"), std::string::npos);
     EXPECT_NE(ErrorOf({"-y", "out.mp3"}).find("-i SOURCE is missing"), std::string::npos);
@@ -89,7 +94,8 @@ TEST(ConvArgumentsTest, RejectsBadLinesWithAReason) {
     EXPECT_NE(ErrorOf({"-i", "a.flv", "-f", "mp4", "out.mp3"}).find("'-f'"), std::string::npos);
 }
 
-TEST(ConvArgumentsTest, TheOutputExtensionMustBeKnownAndFitTheCodecs) {
+TEST(ConvArgumentsTest, TheOutputExtensionMustBeKnownAndFitTheCodecs)
+{
     EXPECT_NE(ErrorOf({"-i", "a.flv", "out.ogg"}).find("known extensions"), std::string::npos);
     EXPECT_NE(ErrorOf({"-i", "a.flv", ".mp3"}).find("known extensions"), std::string::npos);
     EXPECT_NE(ErrorOf({"-i", "a.flv", "-acodec", "libamr_nb", "out.mp4"}).find("cannot be written"), std::string::npos);
@@ -97,7 +103,8 @@ TEST(ConvArgumentsTest, TheOutputExtensionMustBeKnownAndFitTheCodecs) {
     EXPECT_TRUE(Parse({"-i", "a.flv", "-acodec", "wmav1", "OUT.WMA"}).request);
 }
 
-TEST(ConvArgumentsTest, BitratesAndFrameSizes) {
+TEST(ConvArgumentsTest, BitratesAndFrameSizes)
+{
     EXPECT_EQ(ParseBitrate("4.75k"), 4750);
     EXPECT_EQ(ParseBitrate("196k"), 196000);
     EXPECT_EQ(ParseBitrate("1.5M"), 1500000);

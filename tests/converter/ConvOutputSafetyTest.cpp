@@ -37,7 +37,8 @@ namespace {
 struct RawResult {
     int exitCode = -1;
     std::string output;
-    std::string lastLine() const {
+    std::string lastLine() const
+    {
         const std::size_t end = output.find_last_not_of('\n');
         if (end == std::string::npos) return {};
         const std::size_t newline = output.rfind('\n', end);
@@ -52,14 +53,15 @@ struct ConvSetup {
     // a full disk (or kills the writer with SIGXFSZ when that is not
     // ignored), without needing a small file system.
     rlim_t fileSizeLimit = RLIM_INFINITY;
-    bool sigxfszIgnored = false;  // as a shell leaves it: the default action
-    rlim_t dataLimit = RLIM_INFINITY;  // conv's heap and other private memory
+    bool sigxfszIgnored = false;           // as a shell leaves it: the default action
+    rlim_t dataLimit = RLIM_INFINITY;      // conv's heap and other private memory
     std::vector<std::string> environment;  // NAME=VALUE set in addition
 };
 
 // Runs conv with arguments given as raw bytes (QProcess would turn bytes that
 // are not UTF-8 into other ones).
-RawResult RunConvRaw(const std::vector<std::string>& arguments, const ConvSetup& setup = {}) {
+RawResult RunConvRaw(const std::vector<std::string>& arguments, const ConvSetup& setup = {})
+{
     std::vector<std::string> environment = setup.environment;
     for (char** variable = environ; *variable; ++variable) environment.emplace_back(*variable);
     std::vector<char*> envp;
@@ -95,12 +97,14 @@ RawResult RunConvRaw(const std::vector<std::string>& arguments, const ConvSetup&
     return result;
 }
 
-std::string ReadBytes(const fs::path& path) {
+std::string ReadBytes(const fs::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::vector<std::string> Entries(const fs::path& folder) {
+std::vector<std::string> Entries(const fs::path& folder)
+{
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
@@ -108,14 +112,16 @@ std::vector<std::string> Entries(const fs::path& folder) {
 }
 
 // conv's private folder in folder, once conv has made it.
-std::optional<fs::path> TemporaryFolderIn(const fs::path& folder) {
+std::optional<fs::path> TemporaryFolderIn(const fs::path& folder)
+{
     for (const auto& entry : fs::directory_iterator(folder))
         if (IsConverterTemporaryName(entry.path().filename().string())) return entry.path();
     return std::nullopt;
 }
 
 // The process ids of pid's children.
-std::vector<pid_t> ChildrenOf(qint64 pid) {
+std::vector<pid_t> ChildrenOf(qint64 pid)
+{
     std::vector<pid_t> children;
     const fs::path tasks = "/proc/" + std::to_string(pid) + "/task";
     std::error_code error;
@@ -126,7 +132,8 @@ std::vector<pid_t> ChildrenOf(qint64 pid) {
     return children;
 }
 
-bool Alive(pid_t pid) {
+bool Alive(pid_t pid)
+{
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string line;
     if (!std::getline(stat, line)) return false;
@@ -138,19 +145,22 @@ bool Alive(pid_t pid) {
 
 class ConvOutputSafetyTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         clips_ = new QTemporaryDir;
         // 30 s, so conv is still writing when a test steps in.
         Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25:duration=30", "-f", "lavfi", "-i",
                 "sine=frequency=440:sample_rate=44100:duration=30", "-c:v", "flv", "-c:a", "libmp3lame",
                 clips_->filePath("long.flv")});
     }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         delete clips_;
         clips_ = nullptr;
     }
     // QTemporaryDir cannot remove names that are not UTF-8.
-    void TearDown() override {
+    void TearDown() override
+    {
         std::error_code error;
         for (const auto& entry : fs::directory_iterator(Root(), error)) fs::remove_all(entry.path(), error);
     }
@@ -159,7 +169,8 @@ protected:
 
     // Starts conv writing a long conversion into folder and waits until it
     // has shown progress.
-    void StartLongConversion(QProcess& conv, const fs::path& output) {
+    void StartLongConversion(QProcess& conv, const fs::path& output)
+    {
         conv.setProcessChannelMode(QProcess::MergedChannels);
         conv.start(CONV_PATH, {"-i", QString::fromStdString(LongClip()), "-y", "-b", "320k", "-s", "320x240", "-ab",
                                "128k", QString::fromStdString(output.string())});
@@ -177,7 +188,8 @@ QTemporaryDir* ConvOutputSafetyTest::clips_ = nullptr;
 // Another user who may write the output folder renames conv's temporary
 // folder mid-run and plants a link to a folder of the victim's under its
 // name. Nothing may be written through the link nor have its mode changed.
-TEST_F(ConvOutputSafetyTest, ALinkPlantedForTheTemporaryIsNeverWrittenThrough) {
+TEST_F(ConvOutputSafetyTest, ALinkPlantedForTheTemporaryIsNeverWrittenThrough)
+{
     const fs::path victim = Root() / "victim";
     fs::create_directory(victim);
     for (const char* name : {"output.mov", "long.mov"}) {
@@ -210,7 +222,8 @@ TEST_F(ConvOutputSafetyTest, ALinkPlantedForTheTemporaryIsNeverWrittenThrough) {
 // which name it wrote. The first is held (SIGSTOP, its gate) once FFmpeg
 // runs, so the second commits first although both passed their checks while
 // the name was free.
-TEST_F(ConvOutputSafetyTest, TwoConvertersGivenOneNameKeepBothOutputs) {
+TEST_F(ConvOutputSafetyTest, TwoConvertersGivenOneNameKeepBothOutputs)
+{
     const fs::path output = Root() / "long.mov";
     QProcess first;
     StartLongConversion(first, output);
@@ -235,7 +248,8 @@ TEST_F(ConvOutputSafetyTest, TwoConvertersGivenOneNameKeepBothOutputs) {
 
 // A conv killed with SIGKILL cannot clean up: its FFmpeg must still end, and
 // what it leaves must not become a source of the next folder import.
-TEST_F(ConvOutputSafetyTest, AKilledConvTakesItsFfmpegAlongAndLeavesNoSource) {
+TEST_F(ConvOutputSafetyTest, AKilledConvTakesItsFfmpegAlongAndLeavesNoSource)
+{
     QProcess conv;
     StartLongConversion(conv, Root() / "long.mov");
     const std::vector<pid_t> children = ChildrenOf(conv.processId());
@@ -259,7 +273,8 @@ TEST_F(ConvOutputSafetyTest, AKilledConvTakesItsFfmpegAlongAndLeavesNoSource) {
 // itself ends with status 0 when MP4's or MP3's trailer cannot be written.
 // Under a size limit set by a shell, SIGXFSZ would kill the writer (FFmpeg or
 // conv itself) without a word.
-TEST_F(ConvOutputSafetyTest, AFailedWriteEndsWithTheSystemsReason) {
+TEST_F(ConvOutputSafetyTest, AFailedWriteEndsWithTheSystemsReason)
+{
     const std::vector<std::vector<std::string>> lines{
         {"-i", LongClip(), "-y", "-b", "320k", "-s", "320x240", "-ab", "128k", (Root() / "out.mp4").string()},
         {"-i", LongClip(), "-y", "-vn", "-ab", "128k", (Root() / "out.mp3").string()},
@@ -285,7 +300,8 @@ TEST_F(ConvOutputSafetyTest, AFailedWriteEndsWithTheSystemsReason) {
 // share their own private file. Each is refused before anything is written,
 // while a file whose name merely looks like one of FFmpeg's addresses is read
 // as the file it is.
-TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
+TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead)
+{
     const fs::path sources = Root() / "sources";
     const fs::path outputs = Root() / "outputs";
     fs::create_directory(sources);
@@ -299,11 +315,12 @@ TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
         {"holiday.mp4", hls},
         {"playlist.m3u8", hls},
         {"list.mp4", "ffconcat version 1.0\nfile private.ts\n"},
-        {"manifest.mp4", "<?xml version=\"1.0\"?>\n<MPD xmlns=\"urn:mpeg:dash:schema:mpd:2011\" "
-                         "profiles=\"urn:mpeg:dash:profile:isoff-live:2011\" type=\"static\" "
-                         "mediaPresentationDuration=\"PT2S\"><Period><AdaptationSet><Representation id=\"1\" "
-                         "bandwidth=\"1000\"><BaseURL>private.ts</BaseURL></Representation></AdaptationSet>"
-                         "</Period></MPD>\n"},
+        {"manifest.mp4",
+         "<?xml version=\"1.0\"?>\n<MPD xmlns=\"urn:mpeg:dash:schema:mpd:2011\" "
+         "profiles=\"urn:mpeg:dash:profile:isoff-live:2011\" type=\"static\" "
+         "mediaPresentationDuration=\"PT2S\"><Period><AdaptationSet><Representation id=\"1\" "
+         "bandwidth=\"1000\"><BaseURL>private.ts</BaseURL></Representation></AdaptationSet>"
+         "</Period></MPD>\n"},
         {"frame%03d.png", ""}};  // a numbered sequence: frame001.png beside it
     ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48", "-frames:v", "1", "-update", "1",
                         QString::fromStdString((sources / "frame001.png").string())}));
@@ -313,9 +330,11 @@ TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
         const RawResult result =
             RunConvRaw({"-i", (sources / name).string(), "-y", "-t", "1", "-b", "200k", "-s", "160x120",
                         (outputs / "out.mp4").string()});
-        EXPECT_EQ(result.exitCode, 1) << name << "\n" << result.output;
+        EXPECT_EQ(result.exitCode, 1) << name << "\n"
+                                      << result.output;
         EXPECT_NE(result.lastLine().find("conv reads only the file it is given"), std::string::npos)
-            << name << "\n" << result.output;
+            << name << "\n"
+            << result.output;
         EXPECT_TRUE(Entries(outputs).empty()) << name;
     }
 
@@ -323,7 +342,8 @@ TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
         fs::copy_file(LongClip(), sources / name);
         const RawResult result = RunConvRaw({"-i", (sources / name).string(), "-y", "-t", "1", "-vn", "-ab", "64k",
                                              (outputs / "plain.mp3").string()});
-        EXPECT_EQ(result.exitCode, 0) << name << "\n" << result.output;
+        EXPECT_EQ(result.exitCode, 0) << name << "\n"
+                                      << result.output;
         EXPECT_EQ(Entries(outputs), std::vector<std::string>{"plain.mp3"}) << name;
         fs::remove(outputs / "plain.mp3");
     }
@@ -334,7 +354,8 @@ TEST_F(ConvOutputSafetyTest, OnlyTheNamedSourceIsRead) {
 // conv's memory stays bounded meanwhile: a flood of 300 MB without a line
 // break must not outgrow a 200 MB heap. One that advances slowly, for longer
 // than the limit in all, is left to finish (and then fails for what it wrote).
-TEST_F(ConvOutputSafetyTest, AnFfmpegThatMakesNoProgressIsStopped) {
+TEST_F(ConvOutputSafetyTest, AnFfmpegThatMakesNoProgressIsStopped)
+{
     const fs::path bin = Root() / "bin";
     fs::create_directory(bin);
     const fs::path outputs = Root() / "outputs";
@@ -358,13 +379,16 @@ TEST_F(ConvOutputSafetyTest, AnFfmpegThatMakesNoProgressIsStopped) {
     setup.dataLimit = 200 * 1024 * 1024;
     setup.environment = {"TAVOCLIP_CONV_STALL_SECONDS=3", "PATH=" + bin.string() + ":" + std::getenv("PATH")};
     for (const StandIn& standIn : standIns) {
-        std::ofstream(bin / "ffmpeg") << "#!/bin/sh\n" << standIn.script << "\n";
+        std::ofstream(bin / "ffmpeg") << "#!/bin/sh\n"
+                                      << standIn.script << "\n";
         fs::permissions(bin / "ffmpeg", fs::perms::owner_all);
         for (const std::string& output : standIn.outputs) {
             const RawResult result = RunConvRaw({"-i", LongClip(), "-y", (outputs / output).string()}, setup);
-            EXPECT_EQ(result.exitCode, 1) << standIn.script << "\n" << result.output;
+            EXPECT_EQ(result.exitCode, 1) << standIn.script << "\n"
+                                          << result.output;
             EXPECT_EQ(result.lastLine().find("no progress for 3 s") != std::string::npos, standIn.stopped)
-                << standIn.script << "\n" << result.output;
+                << standIn.script << "\n"
+                << result.output;
             EXPECT_TRUE(Entries(outputs).empty()) << standIn.script;
         }
     }
@@ -372,7 +396,8 @@ TEST_F(ConvOutputSafetyTest, AnFfmpegThatMakesNoProgressIsStopped) {
 
 // The output folder removed while FFmpeg writes into it: the file is gone,
 // and the reason says why rather than "wrote nothing".
-TEST_F(ConvOutputSafetyTest, AnOutputFolderRemovedMidwayIsTheReason) {
+TEST_F(ConvOutputSafetyTest, AnOutputFolderRemovedMidwayIsTheReason)
+{
     fs::create_directory(Root() / "out");
     QProcess conv;
     StartLongConversion(conv, Root() / "out" / "long.mov");
@@ -384,7 +409,8 @@ TEST_F(ConvOutputSafetyTest, AnOutputFolderRemovedMidwayIsTheReason) {
     EXPECT_TRUE(Entries(Root()).empty());
 }
 
-TEST_F(ConvOutputSafetyTest, AWrongOutputFolderIsNamedForWhatItIs) {
+TEST_F(ConvOutputSafetyTest, AWrongOutputFolderIsNamedForWhatItIs)
+{
     std::ofstream(Root() / "plain") << "a file, not a folder";
     const RawResult file = RunConvRaw({"-i", LongClip(), "-y", "-vn", (Root() / "plain" / "a.mp3").string()});
     EXPECT_EQ(file.exitCode, 1);
@@ -409,7 +435,8 @@ TEST_F(ConvOutputSafetyTest, AWrongOutputFolderIsNamedForWhatItIs) {
 // Names are bytes: a source and an output folder whose names are not UTF-8
 // reach the file system unchanged, and no file or folder of another name
 // appears.
-TEST_F(ConvOutputSafetyTest, NamesThatAreNotUtf8AreKeptByteForByte) {
+TEST_F(ConvOutputSafetyTest, NamesThatAreNotUtf8AreKeptByteForByte)
+{
     const fs::path sources = Root() / "in\xfe";
     const fs::path outputs = Root() / "out\xff";
     fs::create_directory(sources);

@@ -40,7 +40,8 @@ struct ConvResult {
 };
 
 ConvResult RunConv(const QStringList& arguments, const QString& program = CONV_PATH,
-                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setProcessEnvironment(environment);
@@ -51,14 +52,16 @@ ConvResult RunConv(const QStringList& arguments, const QString& program = CONV_P
             QString::fromUtf8(process.readAll())};
 }
 
-QJsonObject Probe(const QString& path) {
+QJsonObject Probe(const QString& path)
+{
     QProcess process;
     process.start("ffprobe", {"-v", "error", "-count_packets", "-of", "json", "-show_format", "-show_streams", path});
     process.waitForFinished(30000);
     return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
 }
 
-QJsonObject StreamOf(const QJsonObject& probe, const QString& type) {
+QJsonObject StreamOf(const QJsonObject& probe, const QString& type)
+{
     for (const QJsonValue stream : probe["streams"].toArray())
         if (stream["codec_type"].toString() == type) return stream.toObject();
     return {};
@@ -66,7 +69,8 @@ QJsonObject StreamOf(const QJsonObject& probe, const QString& type) {
 
 // AMR files carry no length; ffprobe guesses one from the size, so count the
 // 20 ms frames instead.
-double DurationOf(const QJsonObject& probe) {
+double DurationOf(const QJsonObject& probe)
+{
     const QJsonObject audio = StreamOf(probe, "audio");
     if (audio["codec_name"] == "amr_nb" && !StreamOf(probe, "video").contains("codec_name"))
         return audio["nb_read_packets"].toString().toDouble() * 0.02;
@@ -75,7 +79,8 @@ double DurationOf(const QJsonObject& probe) {
 
 // When the sound of a file becomes audible, on the file's own clock: the first
 // decoded sample's time, or the end of the silence it starts with.
-double SoundOnset(const QString& path) {
+double SoundOnset(const QString& path)
+{
     QProcess process;
     process.start("ffmpeg", {"-nostdin", "-hide_banner", "-copyts", "-i", path, "-map", "0:a:0", "-af",
                              "silencedetect=n=-40dB:d=0.05,ashowinfo", "-f", "null", "-"});
@@ -90,12 +95,14 @@ double SoundOnset(const QString& path) {
     return log.contains("silence_start: ") && std::abs(silenceStart - first) < 0.03 ? number("silence_end: ") : first;
 }
 
-QByteArray ReadAll(const QString& path) {
+QByteArray ReadAll(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList FolderEntries(const QString& path) {
+QStringList FolderEntries(const QString& path)
+{
     return QDir(path).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
@@ -106,12 +113,14 @@ protected:
     // Each clip is made on first use and kept for the rest of the suite; they
     // are a few seconds of small frames so the suite stays quick.
     static void SetUpTestSuite() { clips_ = new QTemporaryDir; }
-    static void TearDownTestSuite() {
+    static void TearDownTestSuite()
+    {
         delete clips_;
         clips_ = nullptr;
     }
 
-    static QString Clip(const QString& name) {
+    static QString Clip(const QString& name)
+    {
         const QString path = clips_->path() + "/" + name;
         if (QFile::exists(path)) return path;
         if (name == "flash.flv") {
@@ -172,7 +181,8 @@ protected:
                 const double sixty = 60;
                 quint64 bits;
                 std::memcpy(&bits, &sixty, sizeof bits);
-                if (at >= 0) for (int i = 0; i < 8; ++i) bytes[at + 9 + i] = static_cast<char>(bits >> (56 - 8 * i));
+                if (at >= 0)
+                    for (int i = 0; i < 8; ++i) bytes[at + 9 + i] = static_cast<char>(bits >> (56 - 8 * i));
             } else {
                 bytes.truncate(bytes.size() / 2);
             }
@@ -213,7 +223,8 @@ protected:
     // The command line exactly as the window builds it for the format's
     // default selections, with the built conv as the converter; `request`
     // receives the selections.
-    ConverterCommand DefaultLine(int format, const QString& source, ConversionRequest& request) const {
+    ConverterCommand DefaultLine(int format, const QString& source, ConversionRequest& request) const
+    {
         const FormatChangeResult lists = ApplyFormatChange(format);
         request.programFolder = CONV_PROGRAM_FOLDER;
         request.sourcePath = source.toStdString();
@@ -225,7 +236,8 @@ protected:
         return BuildConverterCommand(request, PathStyle::Posix);
     }
 
-    static ConvResult RunLine(const ConverterCommand& command) {
+    static ConvResult RunLine(const ConverterCommand& command)
+    {
         QStringList arguments;
         for (std::size_t i = 1; i < command.arguments.size(); ++i)
             arguments << QString::fromStdString(command.arguments[i]);
@@ -249,13 +261,15 @@ struct FormatExpectation {
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const FormatExpectation& expectation, std::ostream* os) {
+void PrintTo(const FormatExpectation& expectation, std::ostream* os)
+{
     *os << kOutputFormats[static_cast<std::size_t>(expectation.format)].shortName;
 }
 
 class ConvFormatTest : public ConvProgramTest, public ::testing::WithParamInterface<FormatExpectation> {};
 
-TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
+TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat)
+{
     const FormatExpectation expected = GetParam();
     ConversionRequest request;
     const ConverterCommand command = DefaultLine(expected.format, Clip("flash.flv"), request);
@@ -289,7 +303,8 @@ TEST_P(ConvFormatTest, ConvertsTheDefaultLineOfEveryFormat) {
 // its container can hold. FFmpeg writes 3GP's title and artist as 3GPP
 // atoms that it does not read back, and ASF's shooting date into a header
 // field that it does not read back either.
-TEST_P(ConvFormatTest, KeepsTheSourcesTagsAndFileDate) {
+TEST_P(ConvFormatTest, KeepsTheSourcesTagsAndFileDate)
+{
     ConversionRequest request;
     const ConverterCommand command = DefaultLine(GetParam().format, Clip("phone.mov"), request);
     const ConvResult result = RunLine(command);
@@ -298,9 +313,7 @@ TEST_P(ConvFormatTest, KeepsTheSourcesTagsAndFileDate) {
     EXPECT_EQ(QFileInfo(output).lastModified(), kPhoneFileTime);
 
     const QJsonObject tags = Probe(output)["format"].toObject()["tags"].toObject();
-    const std::map<QString, QString> wanted{{"title", "Été à Paris"}, {"artist", "Ann"},
-                                            {"creation_time", "2015-06-01T10:20:30"},
-                                            {"location", "+48.8577+002.2950/"}, {"date", "2015-06-01"}};
+    const std::map<QString, QString> wanted{{"title", "Été à Paris"}, {"artist", "Ann"}, {"creation_time", "2015-06-01T10:20:30"}, {"location", "+48.8577+002.2950/"}, {"date", "2015-06-01"}};
     const QString kept = GetParam().keptTags;
     for (const auto& [key, value] : wanted) {
         EXPECT_EQ(tags[key].toString().startsWith(value), kept.split(',').contains(key))
@@ -335,7 +348,8 @@ struct PictureSource {
 void PrintTo(const PictureSource& source, std::ostream* os) { *os << source.clip; }
 
 // Width over height of what is not black in the first second of a picture.
-double ContentAspect(const QString& path) {
+double ContentAspect(const QString& path)
+{
     QProcess process;
     process.start("ffmpeg", {"-nostdin", "-hide_banner", "-i", path, "-vf", "cropdetect=limit=0.1:round=2", "-f",
                              "null", "-"});
@@ -353,7 +367,8 @@ class ConvPictureTest : public ConvProgramTest,
 // its own shape, upright (a taller than wide one in a turned frame), fill the
 // frame where the container can store the pixel aspect and sit between black
 // bars at square pixels where it cannot, and decode without a complaint.
-TEST_P(ConvPictureTest, ShowsThePictureWithItsOwnShape) {
+TEST_P(ConvPictureTest, ShowsThePictureWithItsOwnShape)
+{
     const auto [format, source] = GetParam();
     const std::string extension(kOutputFormats[static_cast<std::size_t>(format)].extension);
     ConversionRequest request;
@@ -365,8 +380,10 @@ TEST_P(ConvPictureTest, ShowsThePictureWithItsOwnShape) {
     const QJsonObject video = StreamOf(Probe(output), "video");
     const bool phone = extension == ".3gp";
     const bool turned = !phone && source.shownAspect < 1;
-    EXPECT_EQ(video["width"].toInt(), phone ? 176 : turned ? 240 : 320);
-    EXPECT_EQ(video["height"].toInt(), phone ? 144 : turned ? 320 : 240);
+    EXPECT_EQ(video["width"].toInt(), phone ? 176 : turned ? 240
+                                                           : 320);
+    EXPECT_EQ(video["height"].toInt(), phone ? 144 : turned ? 320
+                                                            : 240);
     EXPECT_FALSE(video["side_data_list"].isArray()) << "the picture is stored upright";
     const QStringList pixel = video["sample_aspect_ratio"].toString("1:1").split(':');
     const double pixelAspect = pixel.value(0).toDouble() / pixel.value(1, "1").toDouble();
@@ -395,7 +412,8 @@ INSTANTIATE_TEST_SUITE_P(VideoFormatsAndShapes, ConvPictureTest,
                                     clip.substr(0, clip.find('.'));
                          });
 
-TEST_F(ConvProgramTest, PrintsWhatTheProgressReaderUnderstands) {
+TEST_F(ConvProgramTest, PrintsWhatTheProgressReaderUnderstands)
+{
     const ConvResult result = RunConv({"-i", Clip("flash.flv"), "-y", "-b", "128k", "-s", "320x240", "-ab", "196k",
                                        Out("clip.mpg")});
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
@@ -418,11 +436,21 @@ TEST_F(ConvProgramTest, PrintsWhatTheProgressReaderUnderstands) {
     EXPECT_EQ(video["r_frame_rate"].toString(), "24000/1001");
 }
 
-TEST_F(ConvProgramTest, CutsTheAskedWindow) {
+TEST_F(ConvProgramTest, CutsTheAskedWindow)
+{
     for (const QString& name : {QString("cut.mp4"), QString("cut.amr"), QString("cut.3gp")}) {
         QStringList arguments{"-i", Clip("flash.flv"), "-ss", "1", "-t", "2", "-y"};
-        if (name.endsWith(".3gp")) arguments << "-s" << "176x144" << "-acodec" << "libamr_nb";
-        if (name.endsWith(".amr")) arguments << "-vn" << "-ar" << "8000" << "-ab" << "5.9k" << "-ac" << "1";
+        if (name.endsWith(".3gp")) arguments << "-s"
+                                             << "176x144"
+                                             << "-acodec"
+                                             << "libamr_nb";
+        if (name.endsWith(".amr")) arguments << "-vn"
+                                             << "-ar"
+                                             << "8000"
+                                             << "-ab"
+                                             << "5.9k"
+                                             << "-ac"
+                                             << "1";
         const ConvResult result = RunConv(arguments << Out(name));
         ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
         EXPECT_TRUE(result.output.startsWith("Duration: 00:00:04.0")) << "the input's total, not the cut's";
@@ -432,7 +460,8 @@ TEST_F(ConvProgramTest, CutsTheAskedWindow) {
 
 // 30 s of sound is encoded in several segments at once; the file must still
 // be one stream with one header and every frame in its place.
-TEST_F(ConvProgramTest, LongSoundIsOneAmrStream) {
+TEST_F(ConvProgramTest, LongSoundIsOneAmrStream)
+{
     const ConvResult amr = RunConv({"-i", Clip("long.flv"), "-y", "-vn", "-ar", "8000", "-ab", "4.75k", "-ac", "1",
                                     Out("long.amr")});
     ASSERT_EQ(amr.exitCode, 0) << amr.output.toStdString();
@@ -452,7 +481,8 @@ TEST_F(ConvProgramTest, LongSoundIsOneAmrStream) {
 }
 
 // The sound a player would play is the one marked default, not the first.
-TEST_F(ConvProgramTest, ConvertsTheDefaultSound) {
+TEST_F(ConvProgramTest, ConvertsTheDefaultSound)
+{
     for (const QString& name : {QString("two.mp3"), QString("two.mov"), QString("two.amr")}) {
         const ConvResult result = RunConv({"-i", Clip("two-sounds.mp4"), "-y", Out(name)});
         ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
@@ -471,7 +501,8 @@ TEST_F(ConvProgramTest, ConvertsTheDefaultSound) {
 }
 
 // Flash's Speex sound names a count of channels and no layout; AAC needs one.
-TEST_F(ConvProgramTest, ConvertsSoundWithoutAChannelLayout) {
+TEST_F(ConvProgramTest, ConvertsSoundWithoutAChannelLayout)
+{
     for (const QString& name : {QString("speex.mov"), QString("speex.mp4"), QString("speex.wma")}) {
         const ConvResult result = RunConv({"-i", Clip("speex.flv"), "-y", Out(name)});
         ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
@@ -483,7 +514,8 @@ TEST_F(ConvProgramTest, ConvertsSoundWithoutAChannelLayout) {
 // A header that states a wrong length, or a file cut off, is judged by what
 // the source really holds: that converts, and the last line says why the
 // output is shorter than the source claims.
-TEST_F(ConvProgramTest, ConvertsWhatASourceHoldsWhenItLiesAboutItsLength) {
+TEST_F(ConvProgramTest, ConvertsWhatASourceHoldsWhenItLiesAboutItsLength)
+{
     struct Case {
         const char* source;
         const char* output;
@@ -518,7 +550,8 @@ TEST_F(ConvProgramTest, ConvertsWhatASourceHoldsWhenItLiesAboutItsLength) {
     }
 }
 
-TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound) {
+TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound)
+{
     const ConvResult threeGp = RunConv({"-i", Clip("silent.mp4"), "-y", "-s", "128x96", "-acodec", "libamr_nb",
                                         Out("silent.3gp")});
     ASSERT_EQ(threeGp.exitCode, 0) << threeGp.output.toStdString();
@@ -536,7 +569,8 @@ TEST_F(ConvProgramTest, HandlesSourcesWithoutVideoOrWithSurroundSound) {
     EXPECT_TRUE(FolderEntries(out_.path()).filter(".tavoclip-tmp-").isEmpty());
 }
 
-TEST_F(ConvProgramTest, NamesThatLookLikeOptionsOrProtocolsArePlainFiles) {
+TEST_F(ConvProgramTest, NamesThatLookLikeOptionsOrProtocolsArePlainFiles)
+{
     const QString source = Out("-odd: 'name' ä.flv");
     ASSERT_TRUE(QFile::copy(Clip("flash.flv"), source));
     const ConvResult result = RunConv({"-i", source, "-y", "-vn", "-ab", "64k", Out("-out: \"ö\".mp3")});
@@ -544,7 +578,8 @@ TEST_F(ConvProgramTest, NamesThatLookLikeOptionsOrProtocolsArePlainFiles) {
     EXPECT_EQ(StreamOf(Probe(Out("-out: \"ö\".mp3")), "audio")["codec_name"], "mp3");
 }
 
-TEST_F(ConvProgramTest, UnreadableSourcesFailThatFileQuicklyWithAReason) {
+TEST_F(ConvProgramTest, UnreadableSourcesFailThatFileQuicklyWithAReason)
+{
     QFile(Out("empty.flv")).open(QIODevice::WriteOnly);
     QFile text(Out("text.flv"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
@@ -571,7 +606,8 @@ TEST_F(ConvProgramTest, UnreadableSourcesFailThatFileQuicklyWithAReason) {
     }
 }
 
-TEST_F(ConvProgramTest, NeverWritesOverTheSource) {
+TEST_F(ConvProgramTest, NeverWritesOverTheSource)
+{
     ASSERT_TRUE(QFile::copy(Clip("silent.mp4"), Out("same.mp4")));
     const QByteArray original = ReadAll(Out("same.mp4"));
     QFile::link(Out("same.mp4"), Out("link.mp4"));
@@ -584,7 +620,8 @@ TEST_F(ConvProgramTest, NeverWritesOverTheSource) {
     EXPECT_EQ(ReadAll(Out("same.mp4")), original);
 }
 
-TEST_F(ConvProgramTest, AFailedConversionKeepsTheEarlierOutput) {
+TEST_F(ConvProgramTest, AFailedConversionKeepsTheEarlierOutput)
+{
     QFile earlier(Out("keep.mp3"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("earlier output");
@@ -609,7 +646,8 @@ TEST_F(ConvProgramTest, AFailedConversionKeepsTheEarlierOutput) {
     EXPECT_EQ(StreamOf(Probe(Out("keep.mp3")), "audio")["codec_name"], "mp3");
 }
 
-TEST_F(ConvProgramTest, BadLinesEndWithStatus2AndTouchNothing) {
+TEST_F(ConvProgramTest, BadLinesEndWithStatus2AndTouchNothing)
+{
     for (const QStringList& arguments : {QStringList{"-i", Clip("flash.flv"), "-y", "-ab", "fast", Out("a.mp3")},
                                          QStringList{"-i", Clip("flash.flv"), "-y", "-deinterlace", Out("a.mp4")},
                                          QStringList{"-i", Clip("flash.flv"), "-y", "-s", "320x", Out("a.mp4")},
@@ -622,7 +660,8 @@ TEST_F(ConvProgramTest, BadLinesEndWithStatus2AndTouchNothing) {
     EXPECT_TRUE(FolderEntries(out_.path()).isEmpty());
 }
 
-TEST_F(ConvProgramTest, MissingFfmpegIsStatus3AndVersionNamesIt) {
+TEST_F(ConvProgramTest, MissingFfmpegIsStatus3AndVersionNamesIt)
+{
     const ConvResult version = RunConv({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(version.output.contains("ffmpeg version")) << version.output.toStdString();
@@ -637,7 +676,8 @@ TEST_F(ConvProgramTest, MissingFfmpegIsStatus3AndVersionNamesIt) {
     EXPECT_TRUE(result.lastLine().contains("ffmpeg was not found")) << result.output.toStdString();
 }
 
-TEST_F(ConvProgramTest, AnInterruptedConversionLeavesNoTraceAndKeepsTheEarlierOutput) {
+TEST_F(ConvProgramTest, AnInterruptedConversionLeavesNoTraceAndKeepsTheEarlierOutput)
+{
     QFile earlier(Out("long.mov"));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("earlier output");
@@ -661,7 +701,8 @@ TEST_F(ConvProgramTest, AnInterruptedConversionLeavesNoTraceAndKeepsTheEarlierOu
 
 // The window may end while a file converts, which breaks the pipe conv prints
 // to; the file in hand must still be finished and put in place.
-TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
+TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway)
+{
     QProcess shell;
     shell.start("bash", {"-c", "\"$0\" -i \"$1\" -y -vn -ab 128k \"$2\" | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}",
                          CONV_PATH, Clip("long.flv"), Out("long.mp3")});
@@ -675,12 +716,22 @@ TEST_F(ConvProgramTest, FinishesTheFileWhenItsReaderGoesAway) {
 // every output: in 3GP, whose AMR stream reaches FFmpeg as bare frames, and in
 // AVI, which has no start time per stream, as well as in the audio-only ones,
 // which keep the second of silence.
-TEST_F(ConvProgramTest, LateSoundKeepsItsOffset) {
+TEST_F(ConvProgramTest, LateSoundKeepsItsOffset)
+{
     for (const QString& name : {QString("late.3gp"), QString("late.avi"), QString("late.mp4"), QString("late.mp3"),
                                 QString("late.amr"), QString("late.wav")}) {
         QStringList arguments{"-i", Clip("late.mkv"), "-y"};
-        if (name.endsWith(".3gp")) arguments << "-s" << "176x144" << "-acodec" << "libamr_nb" << "-ar" << "8000";
-        if (name.endsWith(".amr")) arguments << "-vn" << "-ar" << "8000" << "-ac" << "1";
+        if (name.endsWith(".3gp")) arguments << "-s"
+                                             << "176x144"
+                                             << "-acodec"
+                                             << "libamr_nb"
+                                             << "-ar"
+                                             << "8000";
+        if (name.endsWith(".amr")) arguments << "-vn"
+                                             << "-ar"
+                                             << "8000"
+                                             << "-ac"
+                                             << "1";
         const ConvResult result = RunConv(arguments << Out(name));
         ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
         const QJsonObject video = StreamOf(Probe(Out(name)), "video");
@@ -691,7 +742,8 @@ TEST_F(ConvProgramTest, LateSoundKeepsItsOffset) {
 
 // The MP3 encoder's priming must not push a 1 fps picture to its next frame
 // tick: the slideshow stays 3 s long, picture and sound.
-TEST_F(ConvProgramTest, SlideshowKeepsItsLengthInAvi) {
+TEST_F(ConvProgramTest, SlideshowKeepsItsLengthInAvi)
+{
     const ConvResult result = RunConv({"-i", Clip("slides.mp4"), "-y", "-s", "160x120", Out("slides.avi")});
     ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
     const QJsonObject probe = Probe(Out("slides.avi"));
@@ -702,7 +754,8 @@ TEST_F(ConvProgramTest, SlideshowKeepsItsLengthInAvi) {
 
 // A source's timecode must not become a data track beside the picture and
 // the sound.
-TEST_F(ConvProgramTest, OutputsHoldOnlyPictureAndSound) {
+TEST_F(ConvProgramTest, OutputsHoldOnlyPictureAndSound)
+{
     for (const QString& name : {QString("tc.mov"), QString("tc.mp4")}) {
         const ConvResult result = RunConv({"-i", Clip("timecode.mov"), "-y", "-s", "160x120", Out(name)});
         ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
@@ -714,7 +767,8 @@ TEST_F(ConvProgramTest, OutputsHoldOnlyPictureAndSound) {
 
 // conv uses the FFmpeg beside it first. One that drops the sound or stops
 // after a second, and still exits 0, must not give a "converted" file.
-TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
+TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted)
+{
     const QString realFfmpeg = QStandardPaths::findExecutable("ffmpeg");
     ASSERT_FALSE(realFfmpeg.isEmpty());
     const QString conv = Out("conv");
@@ -741,7 +795,11 @@ TEST_F(ConvProgramTest, AnOutputMissingItsSoundOrItsEndIsNotConverted) {
                           Case{"-t 1", Clip("flash.flv"), "sound.mp3", "stopped early"}}) {
         useFfmpegThatAdds(c.extra);
         QStringList arguments{"-i", c.source, "-y"};
-        if (QString(c.output).endsWith(".amr")) arguments << "-vn" << "-ar" << "8000" << "-ac" << "1";
+        if (QString(c.output).endsWith(".amr")) arguments << "-vn"
+                                                          << "-ar"
+                                                          << "8000"
+                                                          << "-ac"
+                                                          << "1";
         const ConvResult result = RunConv(arguments << Out(c.output), conv);
         EXPECT_EQ(result.exitCode, 1) << c.output << ": " << result.output.toStdString();
         EXPECT_TRUE(result.lastLine().contains(c.reason)) << result.output.toStdString();

@@ -21,7 +21,8 @@ namespace {
 // picture runs from 0 to 2 s.
 const QString kBursts = "aevalsrc='if(lt(t,0.2)+between(t,1,1.2),sin(2*PI*1000*t),0)':s=%1:d=2";
 
-bool RunProgram(const QString& program, const QStringList& arguments, QString* output = nullptr) {
+bool RunProgram(const QString& program, const QStringList& arguments, QString* output = nullptr)
+{
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
@@ -32,7 +33,8 @@ bool RunProgram(const QString& program, const QStringList& arguments, QString* o
 }
 
 // The first picture's time on the file's own clock; nullopt without a picture.
-std::optional<double> PictureStart(const QString& path) {
+std::optional<double> PictureStart(const QString& path)
+{
     QProcess process;
     process.start("ffprobe", {"-v", "error", "-of", "json", "-show_streams", "-select_streams", "v:0", path});
     process.waitForFinished(30000);
@@ -50,15 +52,15 @@ struct Heard {
 // Decodes the whole sound as a player would: the first decoded sample counts
 // as a start unless the file begins with silence, then the end of every
 // silence of 50 ms or more (not the one the file ends in, reported at its end).
-Heard Listen(const QString& path) {
+Heard Listen(const QString& path)
+{
     Heard heard;
     QString errors;
     heard.clean = RunProgram("ffmpeg", {"-nostdin", "-v", "error", "-i", path, "-f", "null", "-"}, &errors) &&
                   errors.trimmed().isEmpty();
     QString log;
-    RunProgram("ffmpeg", {"-nostdin", "-hide_banner", "-copyts", "-i", path, "-map", "0:a:0", "-af",
-                   "silencedetect=n=-40dB:d=0.05,ashowinfo", "-f", "null", "-"},
-        &log);
+    RunProgram("ffmpeg", {"-nostdin", "-hide_banner", "-copyts", "-i", path, "-map", "0:a:0", "-af", "silencedetect=n=-40dB:d=0.05,ashowinfo", "-f", "null", "-"},
+               &log);
     const auto times = [&](const QString& key) {
         std::vector<double> found;
         QRegularExpressionMatchIterator it = QRegularExpression(key + "([-0-9.e]+)").globalMatch(log);
@@ -83,22 +85,22 @@ Heard Listen(const QString& path) {
 // where they are in the source, the first one from the very start, in WMV
 // against the picture and in WMA against the file's start, at the rates
 // where the encoder's frame differs in length.
-TEST(ConvSoundTimingTest, WindowsMediaSoundIsHeardOnTime) {
+TEST(ConvSoundTimingTest, WindowsMediaSoundIsHeardOnTime)
+{
     QTemporaryDir folder;
     struct Case {
         const char* output;
         int sourceRate;
         QStringList options;
     };
-    for (const Case& c : {Case{"bursts.wmv", 44100, {"-vcodec", "wmv2", "-acodec", "wmav2", "-b", "256k", "-s",
-                                                    "160x120", "-ab", "128k"}},
+    for (const Case& c : {Case{"bursts.wmv", 44100, {"-vcodec", "wmv2", "-acodec", "wmav2", "-b", "256k", "-s", "160x120", "-ab", "128k"}},
                           Case{"bursts.wma", 44100, {"-vn", "-acodec", "wmav1", "-ab", "128k"}},
                           Case{"bursts22.wma", 22050, {"-vn", "-acodec", "wmav2", "-ab", "64k"}},
                           Case{"bursts16.wma", 16000, {"-vn", "-acodec", "wmav1", "-ab", "64k"}}}) {
         const QString source = folder.filePath(QString("source%1.mkv").arg(c.sourceRate));
         ASSERT_TRUE(RunProgram("ffmpeg", {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
-                                   "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi", "-i",
-                                   kBursts.arg(c.sourceRate), "-c:v", "mpeg4", "-c:a", "pcm_s16le", source}));
+                                          "testsrc=size=160x120:rate=25:duration=2", "-f", "lavfi", "-i",
+                                          kBursts.arg(c.sourceRate), "-c:v", "mpeg4", "-c:a", "pcm_s16le", source}));
         const QString output = folder.filePath(c.output);
         QString log;
         ASSERT_TRUE(RunProgram(CONV_PATH, QStringList{"-i", source, "-y"} + c.options + QStringList{output}, &log))
@@ -121,7 +123,8 @@ const QString kBeep = "aevalsrc='if(between(t,1,1.3),sin(2*PI*1000*t),0)':s=%1:d
 
 // When the beep is first heard after the first picture, or after the first
 // sample where there is no picture.
-double BeepAfterStart(const QString& path) {
+double BeepAfterStart(const QString& path)
+{
     const Heard heard = Listen(path);
     EXPECT_TRUE(heard.clean) << path.toStdString() << " does not decode cleanly";
     if (heard.starts.empty()) return -1;
@@ -131,7 +134,7 @@ double BeepAfterStart(const QString& path) {
 struct TimedSource {
     const char* name;
     int sampleRate;
-    QStringList making;                       // FFmpeg's options for the source, after its two inputs
+    QStringList making;                                        // FFmpeg's options for the source, after its two inputs
     std::vector<std::pair<const char*, QStringList>> outputs;  // output name, conv options after "-i src -y"
 };
 
@@ -152,7 +155,8 @@ const QStringList k3gpLine{"-b", "128k", "-s", "176x144", "-acodec", "libamr_nb"
 // programs. The beep must come as long after the first picture as in the
 // source: within a frame in a video format (a player starts the picture on
 // its first frame), within 25 ms in a sound format.
-TEST_P(ConvSoundOffsetTest, TheBeepComesAsLongAfterTheFirstPictureAsInTheSource) {
+TEST_P(ConvSoundOffsetTest, TheBeepComesAsLongAfterTheFirstPictureAsInTheSource)
+{
     const TimedSource& row = GetParam();
     QTemporaryDir folder;
     const QString source = folder.filePath(row.name);
@@ -173,23 +177,16 @@ TEST_P(ConvSoundOffsetTest, TheBeepComesAsLongAfterTheFirstPictureAsInTheSource)
 INSTANTIATE_TEST_SUITE_P(
     Sources, ConvSoundOffsetTest,
     ::testing::Values(
-        TimedSource{"mp3.flv", 44100, {"-c:v", "flv", "-c:a", "libmp3lame"},
-                    {{"a.avi", kVideoLine}, {"a.mp3", {"-vn", "-ab", "128k"}}}},
+        TimedSource{"mp3.flv", 44100, {"-c:v", "flv", "-c:a", "libmp3lame"}, {{"a.avi", kVideoLine}, {"a.mp3", {"-vn", "-ab", "128k"}}}},
         TimedSource{"aac.flv", 44100, {"-c:v", "flv", "-c:a", "aac"}, {{"a.avi", kVideoLine}}},
-        TimedSource{"nellymoser.flv", 22050, {"-c:v", "flv", "-c:a", "nellymoser", "-ac", "1"},
-                    {{"a.avi", kVideoLine}, {"a.mp3", {"-vn", "-ab", "128k"}}}},
+        TimedSource{"nellymoser.flv", 22050, {"-c:v", "flv", "-c:a", "nellymoser", "-ac", "1"}, {{"a.avi", kVideoLine}, {"a.mp3", {"-vn", "-ab", "128k"}}}},
         TimedSource{"speex.flv", 16000, {"-c:v", "flv", "-c:a", "libspeex", "-ac", "1"}, {{"a.avi", kVideoLine}}},
         TimedSource{"xvid.avi", 44100, {"-c:v", "libxvid", "-c:a", "libmp3lame"}, {{"a.avi", kVideoLine}}},
-        TimedSource{"two-programs.ts", 48000,
-                    {"-map", "0:v", "-map", "1:a", "-map", "0:v", "-map", "1:a", "-c:v", "mpeg2video", "-c:a", "mp2",
-                     "-program", "title=A:st=0:st=1", "-program", "title=B:st=2:st=3"},
-                    {{"a.avi", kVideoLine}}},
-        TimedSource{"wma2.wmv", 44100, {"-c:v", "wmv2", "-c:a", "wmav2"},
-                    {{"a.mpg", kVideoLine}, {"a.wmv", kWmvLine}, {"a.mov", kVideoLine}, {"a.avi", kVideoLine},
-                     {"a.mp4", kVideoLine}, {"a.3gp", k3gpLine},
-                     {"a.amr", {"-vn", "-ar", "8000", "-ab", "4.75k", "-ac", "1"}}}}),
+        TimedSource{"two-programs.ts", 48000, {"-map", "0:v", "-map", "1:a", "-map", "0:v", "-map", "1:a", "-c:v", "mpeg2video", "-c:a", "mp2", "-program", "title=A:st=0:st=1", "-program", "title=B:st=2:st=3"}, {{"a.avi", kVideoLine}}},
+        TimedSource{"wma2.wmv", 44100, {"-c:v", "wmv2", "-c:a", "wmav2"}, {{"a.mpg", kVideoLine}, {"a.wmv", kWmvLine}, {"a.mov", kVideoLine}, {"a.avi", kVideoLine}, {"a.mp4", kVideoLine}, {"a.3gp", k3gpLine}, {"a.amr", {"-vn", "-ar", "8000", "-ab", "4.75k", "-ac", "1"}}}}),
     [](const ::testing::TestParamInfo<TimedSource>& info) {
         std::string name = info.param.name;
-        std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
         return name;
     });

@@ -10,7 +10,8 @@ using namespace tavoclip;
 
 namespace {
 
-SourceInfo Flv(double fps, int sampleRate, int channels) {
+SourceInfo Flv(double fps, int sampleRate, int channels)
+{
     SourceInfo source;
     source.durationSeconds = 60;
     source.video = VideoStreamInfo{0, 320, 240, fps};
@@ -18,7 +19,8 @@ SourceInfo Flv(double fps, int sampleRate, int channels) {
     return source;
 }
 
-ConvRequest Request(const std::string& output, const std::string& audioBitrate = "128k") {
+ConvRequest Request(const std::string& output, const std::string& audioBitrate = "128k")
+{
     ConvRequest request;
     request.sourcePath = "/in/clip.flv";
     request.outputPath = output;
@@ -29,25 +31,29 @@ ConvRequest Request(const std::string& output, const std::string& audioBitrate =
     return request;
 }
 
-ConversionPlan Plan(const ConvRequest& request, const SourceInfo& source) {
+ConversionPlan Plan(const ConvRequest& request, const SourceInfo& source)
+{
     return BuildConversionPlan(request, *FindOutputContainer(request.outputPath), source, "/out/.tmp");
 }
 
 // The value after an option's last occurrence, or "" when it is absent.
-std::string ValueOf(const std::vector<std::string>& args, const std::string& option) {
+std::string ValueOf(const std::vector<std::string>& args, const std::string& option)
+{
     const auto it = std::find(args.rbegin(), args.rend(), option);
     if (it == args.rend() || it == args.rbegin()) return {};
     return *(it - 1);
 }
 
-bool HasNote(const ConversionPlan& plan, const std::string& part) {
+bool HasNote(const ConversionPlan& plan, const std::string& part)
+{
     return std::any_of(plan.notes.begin(), plan.notes.end(),
                        [&](const std::string& note) { return note.find(part) != std::string::npos; });
 }
 
 }  // namespace
 
-TEST(ConversionPlanTest, PathsAreFileUrlsAndTheCutIsPlacedForAccurateFastSeeking) {
+TEST(ConversionPlanTest, PathsAreFileUrlsAndTheCutIsPlacedForAccurateFastSeeking)
+{
     ConvRequest request = Request("/out/-x:y.mp4");
     request.sourcePath = "-a:b.flv";
     request.startSeconds = 30;
@@ -64,7 +70,8 @@ TEST(ConversionPlanTest, PathsAreFileUrlsAndTheCutIsPlacedForAccurateFastSeeking
     EXPECT_EQ(ValueOf(args, "-b:a"), "128000");
 }
 
-TEST(ConversionPlanTest, Mpeg1GetsTheNearestFrameRateItAllows) {
+TEST(ConversionPlanTest, Mpeg1GetsTheNearestFrameRateItAllows)
+{
     const auto rateFor = [](double fps) { return ValueOf(Plan(Request("/o.mpg"), Flv(fps, 44100, 2)).encodeArguments, "-r"); };
     EXPECT_EQ(rateFor(12), "24000/1001");
     EXPECT_EQ(rateFor(15), "24000/1001");
@@ -78,7 +85,8 @@ TEST(ConversionPlanTest, Mpeg1GetsTheNearestFrameRateItAllows) {
     EXPECT_TRUE(Plan(Request("/o.mpg"), Flv(25, 44100, 2)).notes.empty());
 }
 
-TEST(ConversionPlanTest, Mp2TakesOnlyItsOwnBitratesAndRates) {
+TEST(ConversionPlanTest, Mp2TakesOnlyItsOwnBitratesAndRates)
+{
     const auto plan196 = Plan(Request("/o.mpg", "196"), Flv(25, 44100, 2));
     EXPECT_EQ(ValueOf(plan196.encodeArguments, "-b:a"), "192000");
     EXPECT_TRUE(HasNote(plan196, "MP2 has no 196k"));
@@ -92,7 +100,8 @@ TEST(ConversionPlanTest, Mp2TakesOnlyItsOwnBitratesAndRates) {
     EXPECT_EQ(ValueOf(Plan(Request("/o.mpg", "128"), Flv(25, 11025, 2)).encodeArguments, "-ar"), "44100");
 }
 
-TEST(ConversionPlanTest, LameIsResampledSoTheAskedBitrateHolds) {
+TEST(ConversionPlanTest, LameIsResampledSoTheAskedBitrateHolds)
+{
     const auto args = [](const char* out, const char* kbps, int rate) {
         return Plan(Request(out, kbps), Flv(25, rate, 2)).encodeArguments;
     };
@@ -105,7 +114,8 @@ TEST(ConversionPlanTest, LameIsResampledSoTheAskedBitrateHolds) {
     EXPECT_TRUE(HasNote(Plan(Request("/o.mp3", "196"), Flv(25, 44100, 2)), "MP3 has no 196k"));
 }
 
-TEST(ConversionPlanTest, AacIsResampledWhenTheRateCannotCarryTheBitrate) {
+TEST(ConversionPlanTest, AacIsResampledWhenTheRateCannotCarryTheBitrate)
+{
     EXPECT_EQ(ValueOf(Plan(Request("/o.mp4", "320"), Flv(25, 22050, 2)).encodeArguments, "-ar"), "44100");
     EXPECT_EQ(ValueOf(Plan(Request("/o.mov", "128"), Flv(25, 22050, 2)).encodeArguments, "-ar"), "");
     const auto mono = Plan(Request("/o.mp4", "320"), Flv(25, 44100, 1));
@@ -113,7 +123,8 @@ TEST(ConversionPlanTest, AacIsResampledWhenTheRateCannotCarryTheBitrate) {
     EXPECT_EQ(ValueOf(mono.encodeArguments, "-ar"), "48000");
 }
 
-TEST(ConversionPlanTest, SurroundIsMixedDownWhereTheCodecTakesTwoChannels) {
+TEST(ConversionPlanTest, SurroundIsMixedDownWhereTheCodecTakesTwoChannels)
+{
     for (const char* output : {"/o.wmv", "/o.wma", "/o.mp3", "/o.mpg", "/o.mp4"}) {
         ConvRequest request = Request(output);
         if (std::string(output) == "/o.wma") request.audioCodec = "wmav1";
@@ -125,7 +136,8 @@ TEST(ConversionPlanTest, SurroundIsMixedDownWhereTheCodecTakesTwoChannels) {
     EXPECT_EQ(ValueOf(Plan(Request("/o.wma"), Flv(25, 48000, 2)).encodeArguments, "-c:a"), "wmav2");
 }
 
-TEST(ConversionPlanTest, ThreeGpUsesH263OnlyAtItsSizes) {
+TEST(ConversionPlanTest, ThreeGpUsesH263OnlyAtItsSizes)
+{
     ConvRequest request = Request("/o.3gp", "4.75");
     request.frameSize = FrameSize{176, 144};
     EXPECT_EQ(ValueOf(Plan(request, Flv(15, 22050, 1)).encodeArguments, "-c:v"), "h263");
@@ -136,7 +148,8 @@ TEST(ConversionPlanTest, ThreeGpUsesH263OnlyAtItsSizes) {
     EXPECT_TRUE(HasNote(plan, "H.263 cannot code 320x240"));
 }
 
-TEST(ConversionPlanTest, AmrAudioGoesThroughConvsEncoder) {
+TEST(ConversionPlanTest, AmrAudioGoesThroughConvsEncoder)
+{
     const auto threeGp = Plan(Request("/o.3gp", "12.2"), Flv(25, 44100, 2));
     ASSERT_TRUE(threeGp.amrMode);
     EXPECT_EQ(threeGp.amrMode->mode, AmrNbMode::Mr122);
@@ -157,7 +170,8 @@ TEST(ConversionPlanTest, AmrAudioGoesThroughConvsEncoder) {
               videoOnly.encodeArguments.end());
 }
 
-TEST(ConversionPlanTest, RefusesWhatCannotBeConverted) {
+TEST(ConversionPlanTest, RefusesWhatCannotBeConverted)
+{
     SourceInfo silent = Flv(25, 44100, 2);
     silent.audio.reset();
     for (const char* output : {"/o.mp3", "/o.amr", "/o.wma", "/o.wav"})
@@ -174,7 +188,8 @@ TEST(ConversionPlanTest, RefusesWhatCannotBeConverted) {
     EXPECT_TRUE(HasNote(audioOnly, "no video"));
 }
 
-TEST(ConversionPlanTest, OddFrameSidesAreMadeEven) {
+TEST(ConversionPlanTest, OddFrameSidesAreMadeEven)
+{
     ConvRequest request = Request("/o.mp4");
     request.frameSize.reset();
     SourceInfo source = Flv(25, 44100, 2);
@@ -188,10 +203,10 @@ TEST(ConversionPlanTest, OddFrameSidesAreMadeEven) {
 // FFmpeg starts on the plan for a typical source before ffprobe answers; for
 // an ordinary source that first run must be the right one, and for one that
 // needs adjusting it must not.
-TEST(ConversionPlanTest, TheTypicalSourcePlanFitsOrdinarySources) {
+TEST(ConversionPlanTest, TheTypicalSourcePlanFitsOrdinarySources)
+{
     const std::vector<std::pair<std::string, std::string>> lines{
-        {"/o.mpg", "128"}, {"/o.wmv", "128"}, {"/o.mov", "128"}, {"/o.avi", "128"}, {"/o.mp4", "128"},
-        {"/o.3gp", "4.75"}, {"/o.mp3", "128"}, {"/o.amr", "4.75"}, {"/o.wma", "128"}, {"/o.wav", "128"}};
+        {"/o.mpg", "128"}, {"/o.wmv", "128"}, {"/o.mov", "128"}, {"/o.avi", "128"}, {"/o.mp4", "128"}, {"/o.3gp", "4.75"}, {"/o.mp3", "128"}, {"/o.amr", "4.75"}, {"/o.wma", "128"}, {"/o.wav", "128"}};
     for (const auto& [output, kbps] : lines) {
         const ConvRequest request = Request(output, kbps);
         const ConversionPlan guess = Plan(request, TypicalSource(request));
@@ -215,7 +230,8 @@ TEST(ConversionPlanTest, TheTypicalSourcePlanFitsOrdinarySources) {
 // The output starts on the first picture only when that leaves out no more
 // than an encoder's priming of sound and no cut says where it starts; MP3 in
 // AVI starts past its encoder's priming, counted at the source's rate.
-TEST(ConversionPlanTest, SoundIsPlacedAgainstTheFirstPicture) {
+TEST(ConversionPlanTest, SoundIsPlacedAgainstTheFirstPicture)
+{
     struct Row {
         const char* output;
         double pictureStart;

@@ -7,7 +7,8 @@ using Level = FfmpegMessage::Level;
 
 namespace {
 
-std::vector<FfmpegMessage> ReadWhole(std::string_view text, std::size_t pieceSize) {
+std::vector<FfmpegMessage> ReadWhole(std::string_view text, std::size_t pieceSize)
+{
     FfmpegLog log;
     std::vector<FfmpegMessage> messages;
     for (std::size_t at = 0; at < text.size(); at += pieceSize)
@@ -18,7 +19,8 @@ std::vector<FfmpegMessage> ReadWhole(std::string_view text, std::size_t pieceSiz
 
 }  // namespace
 
-TEST(FfmpegLogTest, TellsLevelsApartWhereverThePiecesAreCut) {
+TEST(FfmpegLogTest, TellsLevelsApartWhereverThePiecesAreCut)
+{
     const std::string_view text =
         "[info] Input #0, flv, from 'file:a.flv':\n"
         "[info]     title           : two\n"
@@ -42,7 +44,8 @@ TEST(FfmpegLogTest, TellsLevelsApartWhereverThePiecesAreCut) {
     }
 }
 
-TEST(FfmpegLogTest, BracketsInTheMessageAreNotALevel) {
+TEST(FfmpegLogTest, BracketsInTheMessageAreNotALevel)
+{
     FfmpegLog log;
     const auto messages = log.Add("[error] file:[info] x.flv: No such file\n[info] [error] in a title\n");
     ASSERT_EQ(messages.size(), 2u);
@@ -55,7 +58,8 @@ TEST(FfmpegLogTest, BracketsInTheMessageAreNotALevel) {
 // An FFmpeg that writes without line breaks must not make the log grow
 // without end: the line is kept up to the limit, the rest up to its line
 // break dropped, and the next line read as usual.
-TEST(FfmpegLogTest, ALineLongerThanTheLimitIsCut) {
+TEST(FfmpegLogTest, ALineLongerThanTheLimitIsCut)
+{
     const std::string text = "[error] " + std::string(3 * FfmpegLog::kLongestLine, 'x') + "\n[error] next\nlast";
     for (const std::size_t pieceSize : {std::size_t{1}, std::size_t{4096}, text.size()}) {
         const auto messages = ReadWhole(text, pieceSize);

@@ -11,7 +11,8 @@ using namespace tavoclip;
 namespace {
 
 // Feeds FFmpeg's standard error, as written with "-loglevel level+info".
-std::optional<SourceInfo> ReadReport(std::string_view text) {
+std::optional<SourceInfo> ReadReport(std::string_view text)
+{
     FfmpegLog log;
     InputReport report;
     for (const FfmpegMessage& message : log.Add(text))
@@ -24,7 +25,8 @@ std::optional<SourceInfo> ReadReport(std::string_view text) {
 
 }  // namespace
 
-TEST(InputReportTest, ReadsTheFirstRealStreamsAndTheLength) {
+TEST(InputReportTest, ReadsTheFirstRealStreamsAndTheLength)
+{
     const auto info = ReadReport(
         "[info] Input #0, mov,mp4,m4a,3gp,3g2,mj2, from 'file:a.mp4':\n"
         "[info]   Metadata:\n"
@@ -54,7 +56,8 @@ TEST(InputReportTest, ReadsTheFirstRealStreamsAndTheLength) {
     EXPECT_EQ(info->tags, (std::map<std::string, std::string>{{"title", "first\n  Stream #0:9: Video: h264, 9x9, 5 fps"}}));
 }
 
-TEST(InputReportTest, VariableRatesAndUnnamedLayouts) {
+TEST(InputReportTest, VariableRatesAndUnnamedLayouts)
+{
     const auto info = ReadReport(
         "[info] Input #0, matroska,webm, from 'file:g.mkv':\n"
         "[info]   Duration: 00:00:04.00, start: 0.000000, bitrate: 120 kb/s\n"
@@ -70,7 +73,8 @@ TEST(InputReportTest, VariableRatesAndUnnamedLayouts) {
 }
 
 // Whatever cannot be known for sure is left to ffprobe.
-TEST(InputReportTest, GivesNothingWhenUnsure) {
+TEST(InputReportTest, GivesNothingWhenUnsure)
+{
     const std::string head = "[info] Input #0, flv, from 'file:a.flv':\n";
     const std::string length = "[info]   Duration: 00:00:30.03, start: 0.000000, bitrate: 503 kb/s\n";
     const std::string audio = "[info]   Stream #0:0: Audio: mp3, 44100 Hz, stereo, fltp, 128 kb/s\n";
@@ -93,7 +97,8 @@ TEST(InputReportTest, GivesNothingWhenUnsure) {
 }
 
 // The description FFmpeg prints of real files says what ffprobe says of them.
-TEST(InputReportTest, AgreesWithFfprobeOnRealFiles) {
+TEST(InputReportTest, AgreesWithFfprobeOnRealFiles)
+{
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const auto video = [](const char* rate, const char* size) {
@@ -148,7 +153,8 @@ TEST(InputReportTest, AgreesWithFfprobeOnRealFiles) {
 
         const auto fromLog = ReadReport(log.toStdString());
         const auto fromProbe = ParseProbeOutput(probe.readAllStandardOutput());
-        ASSERT_TRUE(fromLog) << name.toStdString() << "\n" << log.toStdString();
+        ASSERT_TRUE(fromLog) << name.toStdString() << "\n"
+                             << log.toStdString();
         ASSERT_TRUE(fromProbe) << name.toStdString();
         SCOPED_TRACE(name.toStdString());
         EXPECT_NEAR(fromLog->durationSeconds, fromProbe->durationSeconds, 0.006);

@@ -7,7 +7,8 @@ using namespace tavoclip;
 
 namespace {
 
-OutputReport Read(std::initializer_list<const char*> lines) {
+OutputReport Read(std::initializer_list<const char*> lines)
+{
     OutputReport report;
     for (const char* line : lines) report.Add(true, line);
     return report;
@@ -15,7 +16,8 @@ OutputReport Read(std::initializer_list<const char*> lines) {
 
 }  // namespace
 
-TEST(OutputReportTest, ReadsTheStreamsAndRateOfTheOutputOnly) {
+TEST(OutputReportTest, ReadsTheStreamsAndRateOfTheOutputOnly)
+{
     const OutputReport both = Read({
         "Input #0, matroska,webm, from 'file:late.mkv':",
         "  Stream #0:0: Video: mpeg4 (Simple Profile), yuv420p, 160x120, 25 fps, 25 tbr, 1k tbn",
@@ -48,7 +50,8 @@ TEST(OutputReportTest, ReadsTheStreamsAndRateOfTheOutputOnly) {
     EXPECT_DOUBLE_EQ(videoOnly.framesPerSecond(), 1);
 }
 
-TEST(OutputCheckTest, MissingStreamsAndShortOutputsFailWithAReason) {
+TEST(OutputCheckTest, MissingStreamsAndShortOutputsFailWithAReason)
+{
     const ExpectedOutput film{true, true, 60, false};
     EXPECT_EQ(CheckWrittenOutput(film, {true, true, 59.6}), "");
     EXPECT_EQ(CheckWrittenOutput(film, {true, false, 60}), "ffmpeg wrote no audio stream");
@@ -71,7 +74,8 @@ TEST(OutputCheckTest, MissingStreamsAndShortOutputsFailWithAReason) {
 
 // Sound alone from a film may end before the film does; the sound's own span,
 // cut to the asked window, says how long the output must be.
-TEST(OutputCheckTest, SoundAloneIsJudgedByTheSoundsOwnSpan) {
+TEST(OutputCheckTest, SoundAloneIsJudgedByTheSoundsOwnSpan)
+{
     const ExpectedOutput film{false, true, 60, true};
     EXPECT_FALSE(SoundMayHaveEndedFirst(film, {false, true, 59.7}));
     EXPECT_TRUE(SoundMayHaveEndedFirst(film, {false, true, 20}));

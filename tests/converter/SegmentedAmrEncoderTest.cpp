@@ -18,7 +18,8 @@ namespace {
 constexpr std::size_t kSegmentSamples = SegmentedAmrEncoder::kSegmentFrames * AmrNbEncoder::kFrameSamples;
 
 // Two tones and a little noise, as 8 kHz samples.
-std::vector<std::int16_t> Sound(std::size_t samples) {
+std::vector<std::int16_t> Sound(std::size_t samples)
+{
     std::mt19937 random(7);
     std::uniform_int_distribution<int> noise(-600, 600);
     std::vector<std::int16_t> sound(samples);
@@ -30,7 +31,8 @@ std::vector<std::int16_t> Sound(std::size_t samples) {
     return sound;
 }
 
-std::string LittleEndian(const std::vector<std::int16_t>& sound) {
+std::string LittleEndian(const std::vector<std::int16_t>& sound)
+{
     std::string pcm;
     for (const std::int16_t sample : sound) {
         pcm += static_cast<char>(sample & 0xff);
@@ -39,7 +41,8 @@ std::string LittleEndian(const std::vector<std::int16_t>& sound) {
     return pcm;
 }
 
-std::string EncodeInPieces(const std::string& pcm, AmrNbMode mode, unsigned threads, std::size_t pieceSize) {
+std::string EncodeInPieces(const std::string& pcm, AmrNbMode mode, unsigned threads, std::size_t pieceSize)
+{
     SegmentedAmrEncoder encoder(mode, threads);
     EXPECT_TRUE(encoder.valid());
     std::string amr;
@@ -50,7 +53,8 @@ std::string EncodeInPieces(const std::string& pcm, AmrNbMode mode, unsigned thre
 }
 
 // FFmpeg's own AMR-NB decoder, as a player would hear the file.
-std::vector<std::int16_t> Decode(const std::string& amr) {
+std::vector<std::int16_t> Decode(const std::string& amr)
+{
     QProcess ffmpeg;
     ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-f", "amr", "-i", "pipe:0", "-f", "s16le", "pipe:1"});
     ffmpeg.write(amr.data(), static_cast<qint64>(amr.size()));
@@ -65,7 +69,8 @@ std::vector<std::int16_t> Decode(const std::string& amr) {
 // Signal-to-noise ratio of the decoded window [from, from + length) against
 // the source, at the codec delay that suits it best.
 double WindowSnr(const std::vector<std::int16_t>& source, const std::vector<std::int16_t>& decoded, std::size_t from,
-                 std::size_t length) {
+                 std::size_t length)
+{
     double best = -100;
     for (std::size_t delay = 0; delay <= 80; ++delay) {
         double signal = 0;
@@ -81,7 +86,8 @@ double WindowSnr(const std::vector<std::int16_t>& source, const std::vector<std:
 
 }  // namespace
 
-TEST(SegmentedAmrEncoderTest, AShortSoundIsTheSingleEncodersStream) {
+TEST(SegmentedAmrEncoderTest, AShortSoundIsTheSingleEncodersStream)
+{
     for (const std::size_t samples : {std::size_t{0}, std::size_t{1000}, kSegmentSamples}) {
         const std::string pcm = LittleEndian(Sound(samples));
         AmrNbEncoder single(AmrNbMode::Mr795);
@@ -93,7 +99,8 @@ TEST(SegmentedAmrEncoderTest, AShortSoundIsTheSingleEncodersStream) {
 
 // The cut into segments depends on the sound alone, and each segment's
 // encoder on nothing but its own samples.
-TEST(SegmentedAmrEncoderTest, TheSameBytesWhateverTheThreadsAndPieces) {
+TEST(SegmentedAmrEncoderTest, TheSameBytesWhateverTheThreadsAndPieces)
+{
     const std::size_t samples = 3 * kSegmentSamples + 1234;
     const std::string pcm = LittleEndian(Sound(samples));
     const std::string oneThread = EncodeInPieces(pcm, AmrNbMode::Mr122, 1, pcm.size());
@@ -108,7 +115,8 @@ TEST(SegmentedAmrEncoderTest, TheSameBytesWhateverTheThreadsAndPieces) {
 // A muxing FFmpeg starts on the picture only once it has the first frames:
 // they come out as soon as their samples are in, long before the first
 // segment is whole, and the file is still the same bytes.
-TEST(SegmentedAmrEncoderTest, TheFirstFramesComeOutAtOnce) {
+TEST(SegmentedAmrEncoderTest, TheFirstFramesComeOutAtOnce)
+{
     const std::string pcm = LittleEndian(Sound(2 * kSegmentSamples + 500));
     const std::string whole = EncodeInPieces(pcm, AmrNbMode::Mr122, 1, pcm.size());
     const std::size_t frameBytes = AmrNbEncoder::kFrameSamples * 2;
@@ -126,7 +134,8 @@ TEST(SegmentedAmrEncoderTest, TheFirstFramesComeOutAtOnce) {
 // Right after a seam the sound is as close to the source as in the middle of
 // a segment: the warm-up leaves no click. Without it the first frames after
 // each seam fall 10 dB and more below the rest.
-TEST(SegmentedAmrEncoderTest, SeamsCannotBeHeard) {
+TEST(SegmentedAmrEncoderTest, SeamsCannotBeHeard)
+{
     const std::vector<std::int16_t> source = Sound(4 * kSegmentSamples + 800);
     for (const AmrNbMode mode : {AmrNbMode::Mr475, AmrNbMode::Mr122}) {
         const std::vector<std::int16_t> decoded = Decode(EncodeInPieces(LittleEndian(source), mode, 2, 4096));

@@ -4,7 +4,8 @@
 
 using namespace tavoclip;
 
-TEST(SourceInfoTest, ReadsTheFirstRealStreamsAndTheLength) {
+TEST(SourceInfoTest, ReadsTheFirstRealStreamsAndTheLength)
+{
     const QByteArray json = R"({"streams": [
         {"index": 0, "codec_type": "video", "width": 600, "height": 600, "avg_frame_rate": "0/0",
          "r_frame_rate": "90000/1", "disposition": {"attached_pic": 1}},
@@ -25,7 +26,8 @@ TEST(SourceInfoTest, ReadsTheFirstRealStreamsAndTheLength) {
     EXPECT_EQ(info->audio->sampleRate, 22050);
 }
 
-TEST(SourceInfoTest, FallsBackToTheLongestStreamAndRejectsNonsense) {
+TEST(SourceInfoTest, FallsBackToTheLongestStreamAndRejectsNonsense)
+{
     const auto info = ParseProbeOutput(R"({"streams": [{"index": 0, "codec_type": "audio", "sample_rate": "8000",
         "channels": 1, "duration": "3.2"}], "format": {}})");
     ASSERT_TRUE(info);
@@ -37,7 +39,8 @@ TEST(SourceInfoTest, FallsBackToTheLongestStreamAndRejectsNonsense) {
 
 // Only sound alone that looks short is judged by the sound's own span, so a
 // span must never come out longer than the sound is.
-TEST(SourceInfoTest, PlacesTheSoundOnTheSourcesClock) {
+TEST(SourceInfoTest, PlacesTheSoundOnTheSourcesClock)
+{
     const auto mp4 = ParseProbeOutput(R"({"streams": [
         {"index": 0, "codec_type": "audio", "sample_rate": "44100", "channels": 2,
          "start_time": "1.400000", "duration": "2.000000"}], "format": {"start_time": "0.400000"}})");

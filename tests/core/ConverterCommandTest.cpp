@@ -10,7 +10,8 @@ using namespace tavoclip;
 
 namespace {
 
-ConversionRequest PosixRequest(int format, std::string audio = "128k") {
+ConversionRequest PosixRequest(int format, std::string audio = "128k")
+{
     ConversionRequest r;
     r.programFolder = "/opt/conv";
     r.sourcePath = "/home/me/holiday.clip.flv";
@@ -36,11 +37,12 @@ const std::array<std::string, 10> kOptionsText{
     " -y -vn  -ab 128k ",
 };
 const std::array<std::string, 10> kExtensions{".mpg", ".wmv", ".mov", ".avi", ".mp4",
-                                               ".3gp", ".mp3", ".amr", ".wma", ".wav"};
+                                              ".3gp", ".mp3", ".amr", ".wma", ".wav"};
 
 }  // namespace
 
-TEST(BuildConverterCommand, ReproducesTheWorkedExamples) {
+TEST(BuildConverterCommand, ReproducesTheWorkedExamples)
+{
     ConversionRequest cut = PosixRequest(0);
     cut.options.musicCutterEnabled = 1;
     cut.options.cutStartSeconds = 30;
@@ -54,7 +56,8 @@ TEST(BuildConverterCommand, ReproducesTheWorkedExamples) {
               "-ac 1 \"/home/me/out/holiday.amr\"");
 }
 
-TEST(BuildConverterCommand, WritesEveryFormatCharacterForCharacter) {
+TEST(BuildConverterCommand, WritesEveryFormatCharacterForCharacter)
+{
     for (int format = 0; format < 10; ++format) {
         for (bool cutter : {false, true}) {
             ConversionRequest p = PosixRequest(format);
@@ -68,7 +71,8 @@ TEST(BuildConverterCommand, WritesEveryFormatCharacterForCharacter) {
     }
 }
 
-TEST(BuildConverterCommand, ArgumentsAreTheWordsOfTheLineWithPathsKeptWhole) {
+TEST(BuildConverterCommand, ArgumentsAreTheWordsOfTheLineWithPathsKeptWhole)
+{
     for (int format = 0; format < 10; ++format) {
         ConversionRequest r = PosixRequest(format);
         r.options = {0, 1, 30, 90};
@@ -89,7 +93,8 @@ TEST(BuildConverterCommand, ArgumentsAreTheWordsOfTheLineWithPathsKeptWhole) {
     }
 }
 
-TEST(BuildConverterCommand, HostileNamesReachTheConverterAsOneUnchangedArgument) {
+TEST(BuildConverterCommand, HostileNamesReachTheConverterAsOneUnchangedArgument)
+{
     ConversionRequest r = PosixRequest(3);
     r.sourcePath = "/tmp/my \"best\" $(rm -rf ~) `id` -x ünïcødé.flv";
     r.outputFolder = "/tmp/out dir; ls";
@@ -101,7 +106,8 @@ TEST(BuildConverterCommand, HostileNamesReachTheConverterAsOneUnchangedArgument)
     EXPECT_EQ(command.arguments.size(), 3u + 7u + 1u);
 }
 
-TEST(BuildConverterCommand, OutputFolderPrefixAndBaseName) {
+TEST(BuildConverterCommand, OutputFolderPrefixAndBaseName)
+{
     struct Case {
         std::string folder, source, output;
     };
@@ -120,7 +126,8 @@ TEST(BuildConverterCommand, OutputFolderPrefixAndBaseName) {
     }
 }
 
-TEST(BuildConverterCommand, AnUnknownFormatBuildsNothing) {
+TEST(BuildConverterCommand, AnUnknownFormatBuildsNothing)
+{
     for (int format : {-1, 10, 1000}) {
         const ConverterCommand command = BuildConverterCommand(PosixRequest(format), PathStyle::Posix);
         EXPECT_TRUE(command.empty());
@@ -128,7 +135,8 @@ TEST(BuildConverterCommand, AnUnknownFormatBuildsNothing) {
     }
 }
 
-TEST(PathSplitting, FileNameAndBaseName) {
+TEST(PathSplitting, FileNameAndBaseName)
+{
     EXPECT_EQ(GetFileName("/a/b.c/movie.part1.flv", PathStyle::Posix), "movie.part1.flv");
     EXPECT_EQ(GetBaseName("/a/b.c/movie.part1.flv", PathStyle::Posix), "movie");
     EXPECT_EQ(GetFileName("clip", PathStyle::Posix), "clip");

@@ -18,7 +18,8 @@ struct EscapeRow {
 
 class LineEscapeTest : public ::testing::TestWithParam<EscapeRow> {};
 
-TEST_P(LineEscapeTest, NothingInANameCanBreakOrSteerItsLine) {
+TEST_P(LineEscapeTest, NothingInANameCanBreakOrSteerItsLine)
+{
     const EscapeRow& row = GetParam();
     EXPECT_EQ(EscapeForLine(row.text), row.escaped);
     EXPECT_EQ(EscapeForLine(row.text, InvalidBytes::Escape), row.forTerminal.empty() ? row.escaped : row.forTerminal);
@@ -31,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeRow{"a\nb\tc\\d\x01\x1b[2J\x7f", "a\\nb\\tc\\\\d\\x01\\x1b[2J\\x7f"},
         EscapeRow{"x\rSUMMARY\x1c", "x\\x0dSUMMARY\\x1c"},
         // C1 controls, first, NEL, CSI and last, and both separators.
-        EscapeRow{"a\xc2\x80" "b\xc2\x85" "c\xc2\x9b" "d\xc2\x9f", "a\\u0080b\\u0085c\\u009bd\\u009f"},
+        EscapeRow{"a\xc2\x80"
+                  "b\xc2\x85"
+                  "c\xc2\x9b"
+                  "d\xc2\x9f",
+                  "a\\u0080b\\u0085c\\u009bd\\u009f"},
         EscapeRow{"one\xe2\x80\xa8two\xe2\x80\xa9three", "one\\u2028two\\u2029three"},
         // Ordinary letters stay as they are: U+00A0 and é just past C1,
         // U+2027 and U+202A beside the separators, CJK, an emoji.

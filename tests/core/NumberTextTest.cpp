@@ -4,7 +4,8 @@
 
 using namespace tavoclip;
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsWhereItCannotGoOn) {
+TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsWhereItCannotGoOn)
+{
     EXPECT_DOUBLE_EQ(LeadingNumber("12.34 rest"), 12.34);
     EXPECT_DOUBLE_EQ(LeadingNumber("12.3413.56"), 12.3413);
     EXPECT_DOUBLE_EQ(LeadingNumber("  -7x"), -7);
@@ -14,7 +15,8 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartAndStopsWhereItCannotGoOn) {
     EXPECT_DOUBLE_EQ(LeadingNumber("3ek"), 3);  // no digits after e: not an exponent
 }
 
-TEST(LeadingNumber, GivesZeroWhenThereIsNoNumber) {
+TEST(LeadingNumber, GivesZeroWhenThereIsNoNumber)
+{
     EXPECT_EQ(LeadingNumber(""), 0);
     EXPECT_EQ(LeadingNumber("abc"), 0);
     EXPECT_EQ(LeadingNumber("-"), 0);
@@ -22,7 +24,8 @@ TEST(LeadingNumber, GivesZeroWhenThereIsNoNumber) {
     EXPECT_EQ(LeadingNumber("N/A"), 0);
 }
 
-TEST(ParseNumber, AcceptsOnlyAWholeNumber) {
+TEST(ParseNumber, AcceptsOnlyAWholeNumber)
+{
     EXPECT_EQ(ParseNumber(" 42 "), 42.0);
     EXPECT_EQ(ParseNumber("25.40"), 25.4);
     EXPECT_EQ(ParseNumber("-3"), -3.0);
@@ -32,7 +35,8 @@ TEST(ParseNumber, AcceptsOnlyAWholeNumber) {
     EXPECT_FALSE(ParseNumber("1,5"));
 }
 
-TEST(RoundToInteger, RoundsHalvesToEvenAndChecksTheRange) {
+TEST(RoundToInteger, RoundsHalvesToEvenAndChecksTheRange)
+{
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);
     EXPECT_EQ(RoundHalfEven(-2.5), -2);
@@ -47,7 +51,8 @@ TEST(RoundToInteger, RoundsHalvesToEvenAndChecksTheRange) {
     EXPECT_FALSE(ToInt32(1.0 / 0.0));
 }
 
-TEST(RoundToSignificantDigits, KeepsFifteenDigits) {
+TEST(RoundToSignificantDigits, KeepsFifteenDigits)
+{
     EXPECT_DOUBLE_EQ(RoundToSignificantDigits(12.0 / 205.0, 15), 0.0585365853658537);
     EXPECT_DOUBLE_EQ(RoundToSignificantDigits(1.0 / 3.0, 15), 0.333333333333333);
     EXPECT_EQ(RoundToSignificantDigits(0.0, 15), 0.0);

@@ -6,7 +6,8 @@
 
 using namespace tavoclip;
 
-TEST(OutputFormatTable, HoldsTenDistinctFormatsWithLowerCaseExtensions) {
+TEST(OutputFormatTable, HoldsTenDistinctFormatsWithLowerCaseExtensions)
+{
     std::set<std::string_view> extensions;
     for (const OutputFormat& format : kOutputFormats) {
         extensions.insert(format.extension);
@@ -24,7 +25,8 @@ TEST(OutputFormatTable, HoldsTenDistinctFormatsWithLowerCaseExtensions) {
     EXPECT_EQ(kGeneralAudioBitrates[4], "196k");
 }
 
-TEST(OutputFormatTable, FindsFormatsByListTextShortNameOrIndex) {
+TEST(OutputFormatTable, FindsFormatsByListTextShortNameOrIndex)
+{
     EXPECT_EQ(FindFormatIndex("MP4(iPod/PSP MPEG4 Video)"), 4);
     EXPECT_EQ(FindFormatIndex("mp4"), 4);
     EXPECT_EQ(FindFormatIndex("AMR"), 7);
@@ -42,7 +44,8 @@ struct Selected {
     std::size_t audioListLength;
 };
 
-Selected SelectionsAfterChangeTo(int format) {
+Selected SelectionsAfterChangeTo(int format)
+{
     const FormatChangeResult r = ApplyFormatChange(format);
     const auto audio = AudioBitrateList(r.audioList);
     return {audio[static_cast<std::size_t>(r.audioBitrateIndex)],
@@ -50,7 +53,8 @@ Selected SelectionsAfterChangeTo(int format) {
             kVideoBitrates[static_cast<std::size_t>(r.videoBitrateIndex)], audio.size()};
 }
 
-TEST(FormatChangeRule, ResetsTheOtherListsForEveryFormat) {
+TEST(FormatChangeRule, ResetsTheOtherListsForEveryFormat)
+{
     for (int format : {0, 1, 2, 3, 4, 6, 8, 9}) {
         const Selected s = SelectionsAfterChangeTo(format);
         EXPECT_EQ(s.audio, "128k") << format;
@@ -67,7 +71,8 @@ TEST(FormatChangeRule, ResetsTheOtherListsForEveryFormat) {
     }
 }
 
-TEST(ConversionOptions, OnlyZeroAndNonZeroMatter) {
+TEST(ConversionOptions, OnlyZeroAndNonZeroMatter)
+{
     ConversionOptions options;
     EXPECT_TRUE(options.soundOn());
     EXPECT_FALSE(options.cutterOn());

@@ -14,16 +14,19 @@ namespace fs = std::filesystem;
 
 class OutputNameReservationsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string pattern = (fs::temp_directory_path() / "tavoclip-names-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         std::error_code error;
         fs::remove_all(root_, error);
     }
-    std::string Touch(const std::string& relative) const {
+    std::string Touch(const std::string& relative) const
+    {
         fs::create_directories((root_ / relative).parent_path());
         std::ofstream(root_ / relative) << "x";
         return P(relative);
@@ -34,17 +37,19 @@ protected:
     OutputNameReservations names_;
 };
 
-TEST_F(OutputNameReservationsTest, ASourceIsTakenUnderAnySpellingOfIt) {
+TEST_F(OutputNameReservationsTest, ASourceIsTakenUnderAnySpellingOfIt)
+{
     names_.AddSource(Touch("in/x.mp4"));
     fs::create_directory_symlink(root_ / "in", root_ / "link");
     fs::create_hard_link(root_ / "in/x.mp4", root_ / "in/hard.mp4");
 
     EXPECT_EQ(names_.Reserve(P("in/x.mp4")), P("in/x (2).mp4"));
-    EXPECT_EQ(names_.Reserve(P("link/x.mp4")), P("link/x (3).mp4"));   // the same folder through a link
+    EXPECT_EQ(names_.Reserve(P("link/x.mp4")), P("link/x (3).mp4"));                // the same folder through a link
     EXPECT_EQ(names_.Reserve(P("in/../in/hard.mp4")), P("in/../in/hard (2).mp4"));  // a hard link to a source
 }
 
-TEST_F(OutputNameReservationsTest, AnOutputOfTheBatchIsTakenAndAnExistingNameUnlessReplacing) {
+TEST_F(OutputNameReservationsTest, AnOutputOfTheBatchIsTakenAndAnExistingNameUnlessReplacing)
+{
     Touch("out/old.mp3");
     fs::create_directory_symlink(root_ / "out", root_ / "other");
     fs::create_symlink(root_ / "nowhere", root_ / "out/dangling.mp3");
@@ -61,22 +66,22 @@ TEST_F(OutputNameReservationsTest, AnOutputOfTheBatchIsTakenAndAnExistingNameUnl
     }
 }
 
-TEST_F(OutputNameReservationsTest, ASourceThatDoesNotExistIsComparedBySpelling) {
+TEST_F(OutputNameReservationsTest, ASourceThatDoesNotExistIsComparedBySpelling)
+{
     names_.AddSource(P("gone/a.wav"));
     EXPECT_TRUE(names_.IsTaken(P("gone/./a.wav")));
     EXPECT_FALSE(names_.IsTaken(P("gone/b.wav")));
 }
 
-TEST(NumberedNameTest, TheNumberGoesBeforeTheExtensionOfTheFileNameOnly) {
+TEST(NumberedNameTest, TheNumberGoesBeforeTheExtensionOfTheFileNameOnly)
+{
     EXPECT_EQ(NumberedName("/o/x.mp4", 2), "/o/x (2).mp4");
     EXPECT_EQ(NumberedName("/o/.mp4", 3), "/o/ (3).mp4");
     EXPECT_EQ(NumberedName("/a.b/clip", 2), "/a.b/clip (2)");
     EXPECT_EQ(NumberedName("x.wav", 10), "x (10).wav");
     // The next name after a taken one goes on counting.
     const std::pair<const char*, const char*> next[] = {
-        {"/o/x.mp4", "/o/x (2).mp4"},       {"/o/x (2).mp4", "/o/x (3).mp4"}, {"/o/x (9)", "/o/x (10)"},
-        {"/o/x (1).mp4", "/o/x (1) (2).mp4"}, {"/o/x (02).mp4", "/o/x (02) (2).mp4"}, {"/o (2)/x.mp4", "/o (2)/x (2).mp4"},
-        {"/o/x ().mp4", "/o/x () (2).mp4"}};
+        {"/o/x.mp4", "/o/x (2).mp4"}, {"/o/x (2).mp4", "/o/x (3).mp4"}, {"/o/x (9)", "/o/x (10)"}, {"/o/x (1).mp4", "/o/x (1) (2).mp4"}, {"/o/x (02).mp4", "/o/x (02) (2).mp4"}, {"/o (2)/x.mp4", "/o (2)/x (2).mp4"}, {"/o/x ().mp4", "/o/x () (2).mp4"}};
     for (const auto& [taken, expected] : next) EXPECT_EQ(NextNumberedName(taken), expected) << taken;
 }
 

@@ -11,14 +11,16 @@ namespace {
 const ConversionOptions kCutterOff{};
 
 // A tracker that already knows its total from a header chunk.
-ProgressTracker TrackerWithTotal(int seconds) {
+ProgressTracker TrackerWithTotal(int seconds)
+{
     ProgressTracker tracker;
     ConversionOptions cut{0, 1, 0, seconds};
     tracker.Feed("x", cut);
     return tracker;
 }
 
-std::string CaptionFor(int elapsed, int total) {
+std::string CaptionFor(int elapsed, int total)
+{
     ProgressTracker tracker = TrackerWithTotal(total);
     const auto display = tracker.Feed("time=" + std::to_string(elapsed) + ".00 ", kCutterOff);
     return display ? display->caption : "(none)";
@@ -26,7 +28,8 @@ std::string CaptionFor(int elapsed, int total) {
 
 }  // namespace
 
-TEST(ProgressTracker, CaptionsOfTheWorkedExamples) {
+TEST(ProgressTracker, CaptionsOfTheWorkedExamples)
+{
     EXPECT_EQ(CaptionFor(12, 205), "5.85%");
     EXPECT_EQ(CaptionFor(94, 206), "45.6%");
     EXPECT_EQ(CaptionFor(7, 100), "7%");
@@ -38,11 +41,13 @@ TEST(ProgressTracker, CaptionsOfTheWorkedExamples) {
     EXPECT_EQ(CaptionFor(0, 205), "0%");
 }
 
-TEST(ProgressTracker, LearnsTheTotalFromTheDurationHeader) {
+TEST(ProgressTracker, LearnsTheTotalFromTheDurationHeader)
+{
     ProgressTracker tracker;
-    const auto display = tracker.Feed("  Duration: 00:03:25.40, start: 0.000000, bitrate: 1 kb/s\n"
-                                      "size= 10kB time=12.34 bitrate=",
-                                      kCutterOff);
+    const auto display = tracker.Feed(
+        "  Duration: 00:03:25.40, start: 0.000000, bitrate: 1 kb/s\n"
+        "size= 10kB time=12.34 bitrate=",
+        kCutterOff);
     EXPECT_EQ(tracker.totalSeconds(), 205);
     ASSERT_TRUE(display);
     EXPECT_EQ(display->caption, "5.85%");
@@ -59,7 +64,8 @@ TEST(ProgressTracker, LearnsTheTotalFromTheDurationHeader) {
     EXPECT_EQ(tracker.totalSeconds(), 2);
 }
 
-TEST(ProgressTracker, TheCutLengthIsTheTotalWhenTheCutterIsOn) {
+TEST(ProgressTracker, TheCutLengthIsTheTotalWhenTheCutterIsOn)
+{
     ProgressTracker tracker;
     tracker.Feed("Duration: 00:03:25.40, ", ConversionOptions{0, 1, 30, 90});
     EXPECT_EQ(tracker.totalSeconds(), 90);
@@ -72,7 +78,8 @@ TEST(ProgressTracker, TheCutLengthIsTheTotalWhenTheCutterIsOn) {
     EXPECT_EQ(display->barWidthTwips, 5415.0f);
 }
 
-TEST(ProgressTracker, UnreadableDurationsLeaveTheTotalUnknown) {
+TEST(ProgressTracker, UnreadableDurationsLeaveTheTotalUnknown)
+{
     for (const char* chunk : {"Duration: N/A, ", "Duration: 00:03, ", "Duration: aa:bb:cc, ",
                               "Duration: ", "Dur", "duration: 00:00:10.00, "}) {
         ProgressTracker tracker;
@@ -81,7 +88,8 @@ TEST(ProgressTracker, UnreadableDurationsLeaveTheTotalUnknown) {
     }
 }
 
-TEST(ProgressTracker, ChunkBoundaries) {
+TEST(ProgressTracker, ChunkBoundaries)
+{
     // A "time=" at the very end of a chunk changes nothing.
     ProgressTracker tracker = TrackerWithTotal(205);
     EXPECT_FALSE(tracker.Feed("frame=1 time=", kCutterOff));
@@ -103,7 +111,8 @@ TEST(ProgressTracker, ChunkBoundaries) {
     EXPECT_FALSE(tracker.Feed("", kCutterOff));
 }
 
-TEST(ProgressTracker, SeveralFieldsInOneChunkRunTogether) {
+TEST(ProgressTracker, SeveralFieldsInOneChunkRunTogether)
+{
     ProgressTracker tracker = TrackerWithTotal(205);
     // "12.34" and "13.56" run together as 12.3413.56, which reads as 12.
     const auto display = tracker.Feed("time=12.34 x time=13.56 ", kCutterOff);
@@ -115,7 +124,8 @@ TEST(ProgressTracker, SeveralFieldsInOneChunkRunTogether) {
     EXPECT_EQ(tracker.Feed("time=00:00:12.34 ", kCutterOff)->caption, "0%");
 }
 
-TEST(ProgressTracker, NegativeValuesNeverGiveANegativeBar) {
+TEST(ProgressTracker, NegativeValuesNeverGiveANegativeBar)
+{
     ProgressTracker tracker = TrackerWithTotal(205);
     const auto display = tracker.Feed("time=-5.00 ", kCutterOff);
     ASSERT_TRUE(display);
@@ -129,7 +139,8 @@ TEST(ProgressTracker, NegativeValuesNeverGiveANegativeBar) {
     EXPECT_EQ(negativeCut.Feed("time=5.00 ", ConversionOptions{0, 1, 0, -10})->caption, "100%");
 }
 
-TEST(PercentCaption, TruncatesToFourCharacters) {
+TEST(PercentCaption, TruncatesToFourCharacters)
+{
     EXPECT_EQ(PercentCaption(5.85365853658537), "5.85%");
     EXPECT_EQ(PercentCaption(99.9999), "99.9%");
     EXPECT_EQ(PercentCaption(0.0833333333333333), "0.08%");

@@ -9,7 +9,8 @@ namespace tavoclip {
 namespace {
 
 // What /bin/sh makes of a quoted word: printf prints its one argument back.
-std::string ThroughShell(const std::string& word) {
+std::string ThroughShell(const std::string& word)
+{
     const std::string command = "printf '%s' " + ShellQuote(word);
     std::FILE* pipe = popen(command.c_str(), "r");
     std::string result;
@@ -18,7 +19,8 @@ std::string ThroughShell(const std::string& word) {
     return result;
 }
 
-TEST(ShellQuoteTest, HostileWordsReachTheProgramUnchanged) {
+TEST(ShellQuoteTest, HostileWordsReachTheProgramUnchanged)
+{
     for (const std::string word : {"plain", "two words", "it's", "''", "$(touch pwned)", "`id`", "; rm -x",
                                    "-leading", "a\\b", "tab\there", "\xc3\xa9t\xc3\xa9", "od\xff", "*?[a]", "$HOME",
                                    "", "!event"}) {

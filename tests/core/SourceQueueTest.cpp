@@ -15,11 +15,13 @@ namespace {
 class MirrorView : public SourceQueueListener {
 public:
     explicit MirrorView(const SourceQueue& queue) : queue_(queue) {}
-    void SourceAppended(std::size_t index) override {
+    void SourceAppended(std::size_t index) override
+    {
         EXPECT_EQ(index, rows.size());
         rows.push_back(queue_.at(index).path);
     }
-    void SourceRemoved(std::size_t index) override {
+    void SourceRemoved(std::size_t index) override
+    {
         ASSERT_LT(index, rows.size());
         rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(index));
     }
@@ -32,7 +34,8 @@ private:
     const SourceQueue& queue_;
 };
 
-std::vector<std::string> Paths(const SourceQueue& queue) {
+std::vector<std::string> Paths(const SourceQueue& queue)
+{
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < queue.count(); ++i) paths.push_back(queue.at(i).path);
     return paths;
@@ -40,7 +43,8 @@ std::vector<std::string> Paths(const SourceQueue& queue) {
 
 }  // namespace
 
-TEST(FormatLabel, IsTheUpperCasedTailOfThePath) {
+TEST(FormatLabel, IsTheUpperCasedTailOfThePath)
+{
     EXPECT_EQ(FormatLabel("C:\\v\\clip.flv"), "FLV");
     EXPECT_EQ(FormatLabel("movie.Mpeg"), "PEG");
     EXPECT_EQ(FormatLabel("trailer"), "LER");
@@ -54,7 +58,8 @@ TEST(FormatLabel, IsTheUpperCasedTailOfThePath) {
     EXPECT_EQ(FormatLabel("x日本語"), "日本語");
 }
 
-TEST(SourceQueue, AppendsRemovesAndShowsThePrompt) {
+TEST(SourceQueue, AppendsRemovesAndShowsThePrompt)
+{
     SourceQueue queue;
     MirrorView view(queue);
     queue.AddListener(&view);
@@ -81,7 +86,8 @@ TEST(SourceQueue, AppendsRemovesAndShowsThePrompt) {
     EXPECT_TRUE(view.rows.empty());
 }
 
-TEST(SourceQueue, ClearRemovesOnlyWhatWasThereAtTheStart) {
+TEST(SourceQueue, ClearRemovesOnlyWhatWasThereAtTheStart)
+{
     SourceQueue queue;
     MirrorView view(queue);
     queue.AddListener(&view);
@@ -104,7 +110,8 @@ TEST(SourceQueue, ClearRemovesOnlyWhatWasThereAtTheStart) {
     EXPECT_TRUE(view.promptVisible);
 }
 
-TEST(SourceQueue, RandomOperationsKeepTheViewEqualToAReferenceList) {
+TEST(SourceQueue, RandomOperationsKeepTheViewEqualToAReferenceList)
+{
     std::mt19937 random(20261209);
     SourceQueue queue;
     MirrorView view(queue);
@@ -136,7 +143,8 @@ TEST(SourceQueue, RandomOperationsKeepTheViewEqualToAReferenceList) {
     }
 }
 
-TEST(SourceQueue, HoldsAMillionEntries) {
+TEST(SourceQueue, HoldsAMillionEntries)
+{
     SourceQueue queue;
     for (int i = 0; i < 1'000'000; ++i) queue.AppendSource("/videos/clip" + std::to_string(i) + ".flv");
     EXPECT_EQ(queue.count(), 1'000'000u);
@@ -144,7 +152,8 @@ TEST(SourceQueue, HoldsAMillionEntries) {
     EXPECT_EQ(queue.head(), "/videos/clip1000.flv");
 }
 
-TEST(SourceQueue, RemovedListenersHearNothing) {
+TEST(SourceQueue, RemovedListenersHearNothing)
+{
     SourceQueue queue;
     MirrorView view(queue);
     queue.AddListener(&view);

@@ -15,16 +15,17 @@ struct EstimateRow {
 
 class TimeLeftText : public testing::TestWithParam<EstimateRow> {};
 
-TEST_P(TimeLeftText, CarriesThePaceSoFarOnToTheEnd) {
+TEST_P(TimeLeftText, CarriesThePaceSoFarOnToTheEnd)
+{
     TimeLeftEstimate estimate;
     estimate.Update(GetParam().elapsed, GetParam().share);
     EXPECT_EQ(estimate.Text(), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TimeLeftText,
-                         testing::Values(EstimateRow{0, 0, ""},                       // nothing known
-                                         EstimateRow{4.9, 0.5, ""},                   // still warming up
-                                         EstimateRow{30, 0, ""},                      // nothing done yet
+                         testing::Values(EstimateRow{0, 0, ""},      // nothing known
+                                         EstimateRow{4.9, 0.5, ""},  // still warming up
+                                         EstimateRow{30, 0, ""},     // nothing done yet
                                          EstimateRow{10, 0.5, "less than a minute left"},
                                          EstimateRow{60, 0.5, "about 1 min left"},
                                          EstimateRow{60, 0.2, "about 4 min left"},
@@ -36,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, TimeLeftText,
 // One batch told as the driver tells it: file numbers start, progress and end
 // in any order across runners, and the queue holds the files in hand and
 // those waiting.
-TEST(BatchShare, CountsEndedFilesAndTheSharesOfFilesInHand) {
+TEST(BatchShare, CountsEndedFilesAndTheSharesOfFilesInHand)
+{
     BatchShare share;
     EXPECT_DOUBLE_EQ(share.Share(0), 0);
     share.FileStarted(1);

@@ -7,7 +7,8 @@
 namespace tavoclip {
 namespace {
 
-TEST(Utf8Text, OnlyWellFormedSequencesCountAsValid) {
+TEST(Utf8Text, OnlyWellFormedSequencesCountAsValid)
+{
     for (const std::string text : {"", "plain/clip.flv", "caf\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x98\x80", "\xf4\x8f\xbf\xbf"}) {
         EXPECT_TRUE(IsValidUtf8(text)) << text;
     }

@@ -21,14 +21,16 @@ namespace {
 
 class BatchDriverSlotsTest : public ::testing::Test {
 protected:
-    BatchDriverSlotsTest() {
+    BatchDriverSlotsTest()
+    {
         options_.completionSoundIndex = 1;
         qputenv("FAKECONV_EVENTS", QByteArray::fromStdString(folder_.Path("events.log")));
     }
     ~BatchDriverSlotsTest() override { qunsetenv("FAKECONV_EVENTS"); }
 
     std::unique_ptr<BatchDriver> Driver(std::size_t count, ProcessLauncher& launcher,
-                                        const std::string& converter = FAKECONV_PATH) {
+                                        const std::string& converter = FAKECONV_PATH)
+    {
         std::vector<DOSOutputs*> pointers;
         for (std::size_t i = 0; i < count; ++i) {
             pointers.push_back(runners_.emplace_back(std::make_unique<DOSOutputs>(launcher, view_)).get());
@@ -42,13 +44,15 @@ protected:
     }
     std::unique_ptr<BatchDriver> Driver(std::size_t count) { return Driver(count, launcher_); }
     void Enqueue(const std::string& name, const std::string& script) { queue_.AppendSource(folder_.Write(name, script)); }
-    void RunBatch(BatchDriver& driver) {
+    void RunBatch(BatchDriver& driver)
+    {
         driver.Start();
         ASSERT_TRUE(RunUntil([this] { return view_.Ended(); }));
     }
     // The most converter processes that ran at one time, from their own
     // begin and end records.
-    int MostAtOnce() const {
+    int MostAtOnce() const
+    {
         std::ifstream events(folder_.Path("events.log"));
         int running = 0;
         int most = 0;
@@ -59,7 +63,8 @@ protected:
         return most;
     }
     // Opens the gate once the view's log holds entry.
-    void OpenGateOn(const BatchDriver& driver, const std::string& entry, const std::string& gate) {
+    void OpenGateOn(const BatchDriver& driver, const std::string& entry, const std::string& gate)
+    {
         QObject::connect(&driver, &BatchDriver::fileEnded, &driver, [=, this] {
             if (view_.Index(entry) < view_.log.size()) folder_.Write(gate, "");
         });
@@ -78,7 +83,8 @@ protected:
     ConversionOptions options_;
 };
 
-TEST_F(BatchDriverSlotsTest, ThreeSlotsNeverRunMoreThanThreeAndConvertEveryFileOnce) {
+TEST_F(BatchDriverSlotsTest, ThreeSlotsNeverRunMoreThanThreeAndConvertEveryFileOnce)
+{
     // The first three wait until all three run; two files share the base
     // name, so their outputs must still differ.
     const std::string gate = "waitfor " + folder_.Path("all-three") + "\n";
@@ -108,7 +114,8 @@ TEST_F(BatchDriverSlotsTest, ThreeSlotsNeverRunMoreThanThreeAndConvertEveryFileO
 
 // The slow file waits for a gate that opens only once the next file has
 // converted, so the failure and the next file both end while it runs.
-TEST_F(BatchDriverSlotsTest, AFailureInOneSlotLeavesTheOthersRunning) {
+TEST_F(BatchDriverSlotsTest, AFailureInOneSlotLeavesTheOthersRunning)
+{
     Enqueue("slow.flv", "print Duration: 00:00:10.00, \nprint frame= time=5.00 x\nwaitfor " + folder_.Path("gate") + "\n");
     Enqueue("bad.flv", "print cannot read\nexit 1\n");
     Enqueue("next.flv", "");
@@ -127,7 +134,8 @@ TEST_F(BatchDriverSlotsTest, AFailureInOneSlotLeavesTheOthersRunning) {
     EXPECT_EQ(view_.captions.back(), "Done.");
 }
 
-TEST_F(BatchDriverSlotsTest, AConverterThatCannotStartStopsNewFilesAndKeepsItsFile) {
+TEST_F(BatchDriverSlotsTest, AConverterThatCannotStartStopsNewFilesAndKeepsItsFile)
+{
     Enqueue("a.flv", "");
     Enqueue("b.flv", "");
     auto driver = Driver(2, launcher_, folder_.Path("missing-conv"));
@@ -141,7 +149,8 @@ TEST_F(BatchDriverSlotsTest, AConverterThatCannotStartStopsNewFilesAndKeepsItsFi
 // Converters that end after a stop all ask for the next step before any of
 // those steps runs. Whichever step closes the batch, nothing starts after
 // it: the end stays the batch's last word.
-TEST_F(BatchDriverSlotsTest, NothingStartsAfterAStoppedBatchHasEnded) {
+TEST_F(BatchDriverSlotsTest, NothingStartsAfterAStoppedBatchHasEnded)
+{
     for (const char* name : {"a.flv", "b.flv", "c.flv", "d.flv"}) Enqueue(name, "");
     FakeLauncher fakes;
     auto driver = Driver(2, fakes);

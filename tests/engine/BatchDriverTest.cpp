@@ -21,41 +21,48 @@ namespace {
 
 class BatchDriverTest : public ::testing::Test {
 protected:
-    BatchDriverTest() {
+    BatchDriverTest()
+    {
         qputenv("FAKECONV_LOG", QByteArray::fromStdString(folder_.Path("runs.log")));
         view_.Follow(driver_);
         driver_.SetSettings(Settings(folder_.Path("out")));
     }
     ~BatchDriverTest() override { qunsetenv("FAKECONV_LOG"); }
 
-    static BatchSettings Settings(const std::string& outputFolder, int format = 0) {
+    static BatchSettings Settings(const std::string& outputFolder, int format = 0)
+    {
         return {{format, "128k", "320x240", "128k"}, outputFolder};
     }
     // A source whose content is the fake converter's script.
-    std::string Source(const std::string& name, const std::string& script = "print Duration: 00:00:10.00, \nprint frame= time=5.00 bitrate\n") {
+    std::string Source(const std::string& name, const std::string& script = "print Duration: 00:00:10.00, \nprint frame= time=5.00 bitrate\n")
+    {
         return folder_.Write(name, script);
     }
     void Enqueue(const std::string& name, const std::string& script) { queue_.AppendSource(Source(name, script)); }
     void Enqueue(const std::string& name) { queue_.AppendSource(Source(name)); }
 
     // Starts the batch and runs the event loop until the driver reports its end.
-    void RunBatch(BatchDriver& driver) {
+    void RunBatch(BatchDriver& driver)
+    {
         driver.Start();
         ASSERT_TRUE(RunUntil([this] { return view_.Ended(); }));
     }
     void RunBatch() { RunBatch(driver_); }
-    std::vector<std::string> Runs() const {
+    std::vector<std::string> Runs() const
+    {
         std::ifstream log(folder_.Path("runs.log"));
         std::vector<std::string> runs;
         for (std::string line; std::getline(log, line);) runs.push_back(line);
         return runs;
     }
-    std::vector<std::string> LogFrom(const std::string& first) const {
+    std::vector<std::string> LogFrom(const std::string& first) const
+    {
         auto it = std::find(view_.log.begin(), view_.log.end(), first);
         return {it, view_.log.end()};
     }
     std::string Out(const std::string& name) const { return folder_.Path("out") + "/" + name; }
-    std::unique_ptr<BatchDriver> DriverWith(const std::string& converter) {
+    std::unique_ptr<BatchDriver> DriverWith(const std::string& converter)
+    {
         auto driver = std::make_unique<BatchDriver>(view_, queue_, std::vector<DOSOutputs*>{&runner_}, options_,
                                                     BatchServices{pump_, directories_, view_, view_},
                                                     BatchProgram{folder_.root(), converter});
@@ -81,14 +88,16 @@ protected:
                         BatchProgram{folder_.root(), FAKECONV_PATH}};
 };
 
-TEST_F(BatchDriverTest, StartWithAnEmptyQueueOnlyAsksForAFile) {
+TEST_F(BatchDriverTest, StartWithAnEmptyQueueOnlyAsksForAFile)
+{
     driver_.Start();
     EXPECT_EQ(view_.log, (std::vector<std::string>{"message Add !: Please add a file"}));
     EXPECT_FALSE(driver_.timerActive());
     EXPECT_FALSE(driver_.running());
 }
 
-TEST_F(BatchDriverTest, ThreeFilesConvertInQueueOrderWithOneFinish) {
+TEST_F(BatchDriverTest, ThreeFilesConvertInQueueOrderWithOneFinish)
+{
     Enqueue("a.flv");
     Enqueue("b.flv");
     Enqueue("c.flv");
@@ -118,14 +127,16 @@ TEST_F(BatchDriverTest, ThreeFilesConvertInQueueOrderWithOneFinish) {
     EXPECT_EQ(view_.progressPositions, (std::vector<std::size_t>{1, 2, 3}));
 }
 
-TEST_F(BatchDriverTest, EveryFileStartsAtTheSameStackDepth) {
+TEST_F(BatchDriverTest, EveryFileStartsAtTheSameStackDepth)
+{
     for (const char* name : {"1.flv", "2.flv", "3.flv", "4.flv", "5.flv"}) Enqueue(name, "");
     RunBatch();
     ASSERT_EQ(view_.stackMarks.size(), 5u);
     EXPECT_EQ(std::set<std::uintptr_t>(view_.stackMarks.begin() + 1, view_.stackMarks.end()).size(), 1u);
 }
 
-TEST_F(BatchDriverTest, ChangesDuringAConversionApplyFromTheNextFileOn) {
+TEST_F(BatchDriverTest, ChangesDuringAConversionApplyFromTheNextFileOn)
+{
     Enqueue("a.flv", "print Duration: 00:00:10.00, \n");
     Enqueue("b.flv", "");
     bool changed = false;
@@ -146,7 +157,8 @@ TEST_F(BatchDriverTest, ChangesDuringAConversionApplyFromTheNextFileOn) {
     EXPECT_EQ(view_.Count("sound "), 0u);
 }
 
-TEST_F(BatchDriverTest, FailedFilesAreReportedAtTheEndAndTheBatchGoesOn) {
+TEST_F(BatchDriverTest, FailedFilesAreReportedAtTheEndAndTheBatchGoesOn)
+{
     Enqueue("bad.flv", "print Invalid data found when processing input\nexit 1\n");
     Enqueue("good.flv");
     Enqueue("empty.flv", "print nothing to write\nnooutput\n");
@@ -173,7 +185,8 @@ TEST_F(BatchDriverTest, FailedFilesAreReportedAtTheEndAndTheBatchGoesOn) {
     EXPECT_EQ(view_.captions.back(), "Done.");
 }
 
-TEST_F(BatchDriverTest, ConverterThatCannotStartStopsTheBatchWithTheFileKept) {
+TEST_F(BatchDriverTest, ConverterThatCannotStartStopsTheBatchWithTheFileKept)
+{
     auto driver = DriverWith(folder_.Path("missing-conv"));
     Enqueue("a.flv");
     Enqueue("b.flv");
@@ -189,7 +202,8 @@ TEST_F(BatchDriverTest, ConverterThatCannotStartStopsTheBatchWithTheFileKept) {
     EXPECT_FALSE(driver->running());
 }
 
-TEST_F(BatchDriverTest, AFileAddedDuringTheBatchIsASourceNoOutputMayReplace) {
+TEST_F(BatchDriverTest, AFileAddedDuringTheBatchIsASourceNoOutputMayReplace)
+{
     Enqueue("a.flv", "print Duration: 00:00:10.00, \n");
     Enqueue("b.flv", "");
     const std::string laterSource = folder_.Path("out/b.mpg");
@@ -209,7 +223,8 @@ TEST_F(BatchDriverTest, AFileAddedDuringTheBatchIsASourceNoOutputMayReplace) {
     EXPECT_TRUE(view_.commands[1].text.ends_with("\"" + Out("b (2).mpg") + "\""));
 }
 
-TEST_F(BatchDriverTest, StopEndsTheConverterInHandAndCountsTheFilesLeft) {
+TEST_F(BatchDriverTest, StopEndsTheConverterInHandAndCountsTheFilesLeft)
+{
     Enqueue("done.flv", "");
     Enqueue("long.flv", "print Duration: 00:00:10.00, \nwaitfor " + folder_.Path("never") + "\n");
     Enqueue("never.flv", "");
@@ -227,13 +242,14 @@ TEST_F(BatchDriverTest, StopEndsTheConverterInHandAndCountsTheFilesLeft) {
     EXPECT_EQ(view_.log.back(), "stopped, 2 not converted");
 }
 
-TEST_F(BatchDriverTest, NamesThatCannotBePassedOnAreRefusedAndTheOthersConvert) {
+TEST_F(BatchDriverTest, NamesThatCannotBePassedOnAreRefusedAndTheOthersConvert)
+{
     queue_.AppendSource(folder_.root() + "/bad\xff.flv");
     Enqueue("good.flv");
     RunBatch();
     EXPECT_EQ(Runs(), (std::vector<std::string>{folder_.Path("good.flv") + " -> " + Out("good.mpg")}));
     EXPECT_EQ(driver_.failures(), (std::vector<BatchFailure>{{folder_.root() + "/bad\xff.flv",
-        "the file's name is not valid UTF-8, so it cannot be passed on unchanged"}}));
+                                                              "the file's name is not valid UTF-8, so it cannot be passed on unchanged"}}));
     EXPECT_EQ(view_.log.back(), "finished");
 
     // An output folder that is not valid UTF-8 is not created under another name.
@@ -253,7 +269,8 @@ TEST_F(BatchDriverTest, NamesThatCannotBePassedOnAreRefusedAndTheOthersConvert) 
     EXPECT_EQ(driver_.failures().back().reason, "the output folder " + folder_.Path("plain") + " is a file, not a folder");
 }
 
-TEST_F(BatchDriverTest, AnEmptyFolderTextMeansTheDefaultOutputFolder) {
+TEST_F(BatchDriverTest, AnEmptyFolderTextMeansTheDefaultOutputFolder)
+{
     auto driver = DriverWith(FAKECONV_PATH);
     driver->SetDefaultOutputFolder(folder_.Path("default"));
     driver->SetSettings(Settings({}));

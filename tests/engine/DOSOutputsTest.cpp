@@ -19,7 +19,8 @@ namespace {
 
 // A runner with its chunks and ends recorded.
 struct Recorded {
-    Recorded(ProcessLauncher& launcher, MessageSink& messages) : runner(launcher, messages) {
+    Recorded(ProcessLauncher& launcher, MessageSink& messages) : runner(launcher, messages)
+    {
         QObject::connect(&runner, &DOSOutputs::ReceiveOutputs, [this](const std::string& chunk) {
             chunks.push_back(chunk);
             events.push_back("[" + chunk + "]");
@@ -30,12 +31,16 @@ struct Recorded {
             events.push_back("over");
         });
     }
-    std::string Joined() const {
+    std::string Joined() const
+    {
         std::string all;
         for (const std::string& chunk : chunks) all += chunk;
         return all;
     }
-    bool RunToEnd() { return RunUntil([this] { return overs > 0; }); }
+    bool RunToEnd()
+    {
+        return RunUntil([this] { return overs > 0; });
+    }
 
     DOSOutputs runner;
     std::vector<std::string> chunks;
@@ -46,7 +51,8 @@ struct Recorded {
 
 class DOSOutputsTest : public ::testing::Test {
 protected:
-    std::vector<std::string> Fake(const std::string& script, const std::string& name = "script.txt") {
+    std::vector<std::string> Fake(const std::string& script, const std::string& name = "script.txt")
+    {
         return {FAKECONV_PATH, "-i", folder_.Write(name, script), folder_.Path(name + ".out")};
     }
 
@@ -67,7 +73,8 @@ struct OutputCase {
 
 class DOSOutputsOutputTest : public DOSOutputsTest, public ::testing::WithParamInterface<OutputCase> {};
 
-TEST_P(DOSOutputsOutputTest, EveryByteArrivesInSmallChunksBeforeOneCommandOver) {
+TEST_P(DOSOutputsOutputTest, EveryByteArrivesInSmallChunksBeforeOneCommandOver)
+{
     ASSERT_TRUE(runner_.StartCommand(Fake(GetParam().script)));
     ASSERT_TRUE(recorded_.RunToEnd());
     DrainEvents();
@@ -87,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Children, DOSOutputsOutputTest,
                                                       "one\ntwo\nthree\n", 0},
                                            OutputCase{"crash\n", "", -1}));
 
-TEST_F(DOSOutputsTest, StartFailuresShowAStopMessageAndRaiseNothing) {
+TEST_F(DOSOutputsTest, StartFailuresShowAStopMessageAndRaiseNothing)
+{
     ASSERT_TRUE(runner_.StartCommand(Fake("print kept\n")));
     ASSERT_TRUE(recorded_.RunToEnd());
 
@@ -103,7 +111,8 @@ TEST_F(DOSOutputsTest, StartFailuresShowAStopMessageAndRaiseNothing) {
 
 // The runner watches its own child, not the process list: another process
 // that happens to carry the converter's name does not hold it up.
-TEST_F(DOSOutputsTest, AnotherProcessNamedLikeTheConverterDoesNotDelayTheEnd) {
+TEST_F(DOSOutputsTest, AnotherProcessNamedLikeTheConverterDoesNotDelayTheEnd)
+{
     const std::string other = folder_.Path("conv");
     std::filesystem::copy_file(FAKECONV_PATH, other);
     const std::string otherScript = folder_.Write("other.txt", "waitfor " + folder_.Path("never") + "\n");
@@ -120,7 +129,8 @@ TEST_F(DOSOutputsTest, AnotherProcessNamedLikeTheConverterDoesNotDelayTheEnd) {
 
 // Two runners side by side each report their own child: the one started
 // second ends first, since the first waits for a gate that opens only then.
-TEST_F(DOSOutputsTest, RunnersSideBySideReportTheirChildrenIndependently) {
+TEST_F(DOSOutputsTest, RunnersSideBySideReportTheirChildrenIndependently)
+{
     Recorded first(launcher_, messages_);
     const std::string gate = folder_.Path("gate");
     ASSERT_TRUE(first.runner.StartCommand(Fake("print begun\nwaitfor " + gate + "\nexit 4\n", "first.txt")));
@@ -140,7 +150,8 @@ TEST_F(DOSOutputsTest, RunnersSideBySideReportTheirChildrenIndependently) {
 
 // A converter that floods its output without a line end must not grow the
 // runner's memory: it keeps only the end, which holds the last line.
-TEST_F(DOSOutputsTest, AFloodingChildLeavesOnlyTheEndOfItsOutputKept) {
+TEST_F(DOSOutputsTest, AFloodingChildLeavesOnlyTheEndOfItsOutputKept)
+{
     constexpr std::size_t kFlood = 40 * DOSOutputs::kKeptOutputBytes;
     ASSERT_TRUE(runner_.StartCommand(Fake("bytes " + std::to_string(kFlood) + "\nprint the cause\n")));
     std::size_t received = 0;
@@ -151,11 +162,14 @@ TEST_F(DOSOutputsTest, AFloodingChildLeavesOnlyTheEndOfItsOutputKept) {
     ASSERT_TRUE(recorded_.RunToEnd());
     EXPECT_EQ(received, kFlood + std::string("the cause\n").size());
     EXPECT_GE(runner_.outputs().size(), DOSOutputs::kKeptOutputBytes);
-    EXPECT_TRUE(runner_.outputs().ends_with("xxx" "the cause\n"));
+    EXPECT_TRUE(runner_.outputs().ends_with(
+        "xxx"
+        "the cause\n"));
 }
 
 // A read that fails ends the child's run; its empty chunk is still raised.
-TEST_F(DOSOutputsTest, AFailedReadRaisesAnEmptyChunkThenCommandOver) {
+TEST_F(DOSOutputsTest, AFailedReadRaisesAnEmptyChunkThenCommandOver)
+{
     FakeLauncher launcher;
     Recorded recorded(launcher, messages_);
     ASSERT_TRUE(recorded.runner.StartCommand({"conv"}));
@@ -166,7 +180,8 @@ TEST_F(DOSOutputsTest, AFailedReadRaisesAnEmptyChunkThenCommandOver) {
 
 // The window may close while its converter works: the runner goes, the
 // converter goes on and finishes its file.
-TEST_F(DOSOutputsTest, ARunnerThatGoesLeavesItsChildRunning) {
+TEST_F(DOSOutputsTest, ARunnerThatGoesLeavesItsChildRunning)
+{
     const std::string gate = folder_.Path("gate");
     auto runner = std::make_unique<DOSOutputs>(launcher_, messages_);
     ASSERT_TRUE(runner->StartCommand(Fake("pid " + folder_.Path("pid") + "\nwaitfor " + gate + "\n")));

@@ -132,8 +132,8 @@ TEST(DockProgressTest, ABatchIsPublishedOnTheSessionBusAndClearedAtTheEnd)
     dock.FileProgress(3, 0);  // between files: not a file's progress
     dock.BatchOver();
 
-    const std::vector<std::string> expected{"0 2 true true",       "0.25 2 true true",
-                                            "0.2 3 true true",     "0.333333 2 true true",
+    const std::vector<std::string> expected{"0 2 true true", "0.25 2 true true",
+                                            "0.2 3 true true", "0.333333 2 true true",
                                             "0.666667 1 true true", "1 1 true true",
                                             "0 0 false false"};
     EXPECT_EQ(bus.WaitForUpdates(expected.size()), expected);

@@ -132,8 +132,10 @@ TEST_F(FeedbackRequestNetwork, OnlyWholeWellFormed2xxAnswersCountAsSent)
         return [answer = "HTTP/1.1 200 OK\r\n" + headers + "\r\n\r\n" + body](LocalHttpServer& s) { s.AnswerRaw(answer); };
     };
     const QByteArray chunked = "Transfer-Encoding: chunked";
-    const QByteArray gzipped("\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\xff\x0b\xc9\x48\xcc\xcb\x2e\x56\x04\x00\x8a\x5f\x03"
-                             "\xdd\x07\x00\x00\x00", 27);  // "Thanks!"
+    const QByteArray gzipped(
+        "\x1f\x8b\x08\x00\x00\x00\x00\x00\x02\xff\x0b\xc9\x48\xcc\xcb\x2e\x56\x04\x00\x8a\x5f\x03"
+        "\xdd\x07\x00\x00\x00",
+        27);  // "Thanks!"
     const QList<Case> cases = {
         {"chunked", ok(chunked, "7\r\nThanks!\r\n0\r\n\r\n"), true},
         {"one length repeated unchanged", ok("Content-Length: 7\r\nContent-Length: 007", "Thanks!"), true},

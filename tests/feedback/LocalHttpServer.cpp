@@ -60,18 +60,19 @@ void LocalHttpServer::Accept()
 void LocalHttpServer::Respond(QTcpSocket& socket)
 {
     switch (mode_) {
-    case Mode::Silent:
-        return;
-    case Mode::Answer:
-        socket.write(head_ + body_);
-        socket.disconnectFromHost();
-        return;
-    case Mode::Endless:
-        socket.write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
-                     "Content-Length: 3000000000\r\n\r\n");
-        connect(&socket, &QTcpSocket::bytesWritten, &socket, [this, &socket] { Stream(socket); });
-        Stream(socket);
-        return;
+        case Mode::Silent:
+            return;
+        case Mode::Answer:
+            socket.write(head_ + body_);
+            socket.disconnectFromHost();
+            return;
+        case Mode::Endless:
+            socket.write(
+                "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+                "Content-Length: 3000000000\r\n\r\n");
+            connect(&socket, &QTcpSocket::bytesWritten, &socket, [this, &socket] { Stream(socket); });
+            Stream(socket);
+            return;
     }
 }
 

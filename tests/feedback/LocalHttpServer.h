@@ -32,7 +32,9 @@ public:
     static QList<QPair<QString, QString>> QueryPairs(const QByteArray& target);
 
 private:
-    enum class Mode { Answer, Silent, Endless };
+    enum class Mode { Answer,
+                      Silent,
+                      Endless };
 
     void Accept();
     void Respond(QTcpSocket& socket);

@@ -90,7 +90,7 @@ TEST(frmSuggestForm, OpensEmptyWithLimitsTipsAndTabOrder)
     EXPECT_EQ(form.imgBack().toolTip(), QStringLiteral("back to main"));
     EXPECT_EQ(form.imgExit().toolTip(), QStringLiteral("Exit"));
     const QList<QWidget*> expected{&form.txtName(), &form.txtEMail(), &form.txtComment(),
-                                   &form.imgSend(),  &form.imgBack(),  &form.imgExit()};
+                                   &form.imgSend(), &form.imgBack(), &form.imgExit()};
     EXPECT_EQ(TabChain(form), expected);
 }
 
@@ -178,8 +178,8 @@ TEST(frmSuggestForm, SendsTheThreeValuesAsTypedOnceAndFinishes)
     const QByteArray& target = server.targets()[0];
     EXPECT_TRUE(target.startsWith(QByteArray(kPath) + "?")) << target.toStdString();
     const QList<QPair<QString, QString>> expected{{QStringLiteral("name"), QStringLiteral("Ann O'Neil")},
-                                                 {QStringLiteral("age"), QStringLiteral("ann+tv@example.org")},
-                                                 {QStringLiteral("comment"), QStringLiteral("Tom & Jerry = 100% fun")}};
+                                                  {QStringLiteral("age"), QStringLiteral("ann+tv@example.org")},
+                                                  {QStringLiteral("comment"), QStringLiteral("Tom & Jerry = 100% fun")}};
     EXPECT_EQ(LocalHttpServer::QueryPairs(target), expected);
 
     // Send stays off for this showing, also after "Finished.".

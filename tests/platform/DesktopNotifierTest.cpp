@@ -96,8 +96,8 @@ TEST_F(DesktopNotifierTest, SaysItsTextAndOpensTheFolderOnItsAction)
     EXPECT_EQ(fake_.shown[0].body, "3 converted, 1 failed.");
     EXPECT_EQ(fake_.shown[0].actions, QStringList({"default", "Open Folder"}));
 
-    Invoke(99, "default");     // not one of ours
-    Invoke(41, "something");   // not the folder action
+    Invoke(99, "default");    // not one of ours
+    Invoke(41, "something");  // not the folder action
     Invoke(42, "default");
     ASSERT_TRUE(RunUntil([this] { return !folders_.opened.empty(); }));
     Invoke(41, "default");

@@ -9,7 +9,8 @@
 namespace tavoclip {
 namespace {
 
-TEST(FileSystemDirectoryMakerTest, CreatesExactlyOneLevel) {
+TEST(FileSystemDirectoryMakerTest, CreatesExactlyOneLevel)
+{
     QTemporaryDir dir;
     const std::filesystem::path root = dir.path().toStdString();
     FileSystemDirectoryMaker maker;

@@ -12,7 +12,8 @@ namespace tavoclip {
 namespace {
 
 // Everything the child wrote, gathered the way the runner polls.
-std::string RunToEnd(ChildProcess& child) {
+std::string RunToEnd(ChildProcess& child)
+{
     QtEventPump pump;
     std::string output;
     QElapsedTimer clock;
@@ -29,7 +30,8 @@ std::string RunToEnd(ChildProcess& child) {
     return output;
 }
 
-TEST(QtProcessLauncherTest, ArgumentsArriveVerbatimAndBothStreamsShareOnePipe) {
+TEST(QtProcessLauncherTest, ArgumentsArriveVerbatimAndBothStreamsShareOnePipe)
+{
     QtProcessLauncher launcher;
     LaunchResult result = launcher.Launch(
         {"/bin/sh", "-c", "printf '[%s]' \"$@\"; echo; echo to-err >&2", "sh", "a b", "\"q\"", "", "$HOME", "*"});
@@ -38,7 +40,8 @@ TEST(QtProcessLauncherTest, ArgumentsArriveVerbatimAndBothStreamsShareOnePipe) {
     EXPECT_EQ(result.child->exitStatus(), 0);
 }
 
-TEST(QtProcessLauncherTest, StandardInputIsClosedAndFolderAndEnvironmentAreInherited) {
+TEST(QtProcessLauncherTest, StandardInputIsClosedAndFolderAndEnvironmentAreInherited)
+{
     qputenv("TAVOCLIP_LAUNCH_TEST", "inherited");
     QtProcessLauncher launcher;
     // cat would wait forever on an open standard input.
@@ -49,7 +52,8 @@ TEST(QtProcessLauncherTest, StandardInputIsClosedAndFolderAndEnvironmentAreInher
     qunsetenv("TAVOCLIP_LAUNCH_TEST");
 }
 
-TEST(QtProcessLauncherTest, KilledChildReportsMinusOneAndMissingProgramsDoNotStart) {
+TEST(QtProcessLauncherTest, KilledChildReportsMinusOneAndMissingProgramsDoNotStart)
+{
     QtProcessLauncher launcher;
     LaunchResult killed = launcher.Launch({"/bin/sh", "-c", "kill -9 $$"});
     ASSERT_EQ(killed.failure, LaunchFailure::None);

@@ -40,7 +40,7 @@ TEST(LaunchArgumentsTest, PathsAreMadeAbsoluteWithoutChangingTheirNames)
         {"clip.flv", "./sub//two.mp4", "/abs/three.avi", "films/", "../up.wmv", "", kLatin1Name, "a:b\\c.mov"},
         "/home/user/videos");
     const QList<QByteArray> expected{"/home/user/videos/clip.flv", "/home/user/videos/sub/two.mp4",
-                                     "/abs/three.avi",            "/home/user/videos/films",
+                                     "/abs/three.avi", "/home/user/videos/films",
                                      "/home/user/videos/../up.wmv", "/home/user/videos/" + kLatin1Name,
                                      "/home/user/videos/a:b\\c.mov"};
     EXPECT_EQ(absolute, expected);

@@ -43,7 +43,7 @@ void MovePointer(QWidget& widget, QPoint at)
 QStringList Texts(const frmOptions& dialog)
 {
     return {dialog.txtFromH().text(), dialog.txtFromM().text(), dialog.txtFromS().text(),
-            dialog.txtToH().text(),   dialog.txtToM().text(),   dialog.txtToS().text()};
+            dialog.txtToH().text(), dialog.txtToM().text(), dialog.txtToS().text()};
 }
 
 class frmOptionsTest : public testing::Test {
@@ -61,7 +61,7 @@ protected:
     void SetTimes(frmOptions& dialog, const QStringList& texts)
     {
         QLineEdit* fields[] = {&dialog.txtFromH(), &dialog.txtFromM(), &dialog.txtFromS(),
-                               &dialog.txtToH(),   &dialog.txtToM(),   &dialog.txtToS()};
+                               &dialog.txtToH(), &dialog.txtToM(), &dialog.txtToS()};
         for (int i = 0; i < 6; ++i)
             fields[i]->setText(texts[i]);
     }
@@ -152,7 +152,7 @@ TEST_F(frmOptionsTest, OkRefusesMinutesOrSecondsAboveFiftyNineInOrder)
         EXPECT_EQ(messages_.shown[0].title, "Min");
         EXPECT_EQ(messages_.shown[0].icon, MessageIcon::Exclamation);
         const QLineEdit* fields[] = {&dialog->txtFromH(), &dialog->txtFromM(), &dialog->txtFromS(),
-                                     &dialog->txtToH(),   &dialog->txtToM(),   &dialog->txtToS()};
+                                     &dialog->txtToH(), &dialog->txtToM(), &dialog->txtToS()};
         EXPECT_EQ(dialog->focusWidget(), fields[c.field]) << c.times.join(',').toStdString();
         EXPECT_EQ(dialog->result(), QDialog::Rejected);
         EXPECT_EQ(options_, before);
@@ -296,10 +296,7 @@ TEST_F(frmOptionsTest, EveryControlIsNamedForScreenReaders)
 {
     auto dialog = Open();
     const std::pair<const char*, const char*> names[] = {
-        {"cmbSR", "Completion Sound"},   {"chkMC", "Music Cutter"},     {"txtFromH", "Start hours"},
-        {"txtFromM", "Start minutes"},   {"txtFromS", "Start seconds"}, {"txtToH", "Length hours"},
-        {"txtToM", "Length minutes"},    {"txtToS", "Length seconds"},  {"imgOK", "OK"},
-        {"imgBack", "Back"}};
+        {"cmbSR", "Completion Sound"}, {"chkMC", "Music Cutter"}, {"txtFromH", "Start hours"}, {"txtFromM", "Start minutes"}, {"txtFromS", "Start seconds"}, {"txtToH", "Length hours"}, {"txtToM", "Length minutes"}, {"txtToS", "Length seconds"}, {"imgOK", "OK"}, {"imgBack", "Back"}};
     for (const auto& [object, name] : names) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(dialog->findChild<QWidget*>(object));
         ASSERT_NE(face, nullptr) << object;

@@ -17,8 +17,7 @@ QImage Look(const HotSpot& spot)
 TEST_F(MainWindowTest, HoverPicturesHaveTheirDesignSizes)
 {
     const std::pair<const char*, QSize> sizes[] = {
-        {"imgMenu1", {59, 15}},  {"imgToolbar0", {86, 53}}, {"imgHelp", {12, 17}},   {"imgMin", {14, 14}},
-        {"imgExit", {14, 13}},   {"imgBrowse", {42, 22}},   {"imgConvert", {185, 88}}, {"picButtonOF", {18, 18}}};
+        {"imgMenu1", {59, 15}}, {"imgToolbar0", {86, 53}}, {"imgHelp", {12, 17}}, {"imgMin", {14, 14}}, {"imgExit", {14, 13}}, {"imgBrowse", {42, 22}}, {"imgConvert", {185, 88}}, {"picButtonOF", {18, 18}}};
     for (const auto& [name, size] : sizes) {
         Hover(Spot(name));
         EXPECT_EQ(Spot(name).picture().deviceIndependentSize().toSize(), size) << name;

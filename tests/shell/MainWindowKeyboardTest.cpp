@@ -81,8 +81,7 @@ TEST_F(MainWindowKeyboardTest, DuringABatchOnlyTheShortcutsOfEnabledControlsWork
         Press(keys);
     // Nor do the hidden add, remove and start buttons, whatever reaches them.
     for (const char* hidden : {"imgAdd", "imgRemove", "imgStart"})
-        QAccessible::queryAccessibleInterface(&Spot(hidden))->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(&Spot(hidden))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(operations.calls.empty());
     EXPECT_TRUE(desktop.popups.empty());
 
@@ -165,8 +164,7 @@ TEST_F(MainWindowKeyboardTest, ControlsAreNamedByTheirRole)
     EXPECT_EQ(progress->valueInterface()->currentValue().toInt(), 25);
     EXPECT_EQ(progress->valueInterface()->maximumValue().toInt(), 100);
 
-    QAccessible::queryAccessibleInterface(&Control("lblFeed"))->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
+    QAccessible::queryAccessibleInterface(&Control("lblFeed"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(operations.calls, std::vector<std::string>{"ShowFeedback"});
 
     // The window offers only what is shown: not the hidden buttons, nor the

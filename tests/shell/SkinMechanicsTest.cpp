@@ -29,7 +29,7 @@ QImage SkinWithKeyPixels(qreal ratio)
     QImage skin = SkinCanvas::NewBackground(QSize(20, 10), ratio);
     QPainter painter(&skin);
     painter.fillRect(QRect(2, 0, 18, 10), QColor(254, 0, 255));  // one off the key: solid
-    painter.fillRect(QRect(10, 5, 1, 1), QColor(255, 0, 255));    // a hole in the middle
+    painter.fillRect(QRect(10, 5, 1, 1), QColor(255, 0, 255));   // a hole in the middle
     return skin;
 }
 
@@ -80,7 +80,6 @@ TEST(ColorKeyTest, WindowIsFramelessShapedAndOpaque)
     EXPECT_FALSE(window.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(window.mask().contains(QPoint(5, 5)));
 }
-
 
 // The window system drags until the release, which the window never sees;
 // the toolkit then still reports the left button as held on the next free

@@ -15,7 +15,7 @@ namespace tavoclip {
 // when it wants, so events reach the runner in an order the test chose.
 struct FakeChildState {
     std::vector<std::string> arguments;
-    std::string waiting;    // written, not yet read
+    std::string waiting;  // written, not yet read
     bool ended = false;
     int status = 0;
     bool failReads = false;  // every read fails, as on a broken pipe
@@ -23,11 +23,13 @@ struct FakeChildState {
     bool destroyed = false;
     std::function<void()> activity;
 
-    void Write(const std::string& text) {
+    void Write(const std::string& text)
+    {
         waiting += text;
         if (activity) activity();
     }
-    void End(int exitStatus) {
+    void End(int exitStatus)
+    {
         status = exitStatus;
         ended = true;
         if (activity) activity();
@@ -39,7 +41,8 @@ public:
     explicit FakeChild(std::shared_ptr<FakeChildState> state) : state_(std::move(state)) {}
     ~FakeChild() override { state_->destroyed = true; }
     std::int64_t BytesWaiting() override { return state_->failReads ? 10 : static_cast<std::int64_t>(state_->waiting.size()); }
-    std::optional<std::string> Read(std::size_t maxBytes) override {
+    std::optional<std::string> Read(std::size_t maxBytes) override
+    {
         if (state_->failReads) return std::nullopt;
         std::string chunk = state_->waiting.substr(0, maxBytes);
         state_->waiting.erase(0, chunk.size());
@@ -58,7 +61,8 @@ private:
 // to start anything while refuse is set.
 class FakeLauncher final : public ProcessLauncher {
 public:
-    LaunchResult Launch(const std::vector<std::string>& arguments) override {
+    LaunchResult Launch(const std::vector<std::string>& arguments) override
+    {
         LaunchResult result;
         if (refuse) {
             result.failure = LaunchFailure::NotStarted;

@@ -30,26 +30,31 @@
 
 namespace {
 
-std::string Source(const std::vector<std::string>& args) {
+std::string Source(const std::vector<std::string>& args)
+{
     for (std::size_t i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == "-i") return args[i + 1];
     }
     return {};
 }
 
-void Log(const std::string& source, const std::string& output) {
+void Log(const std::string& source, const std::string& output)
+{
     const char* log = std::getenv("FAKECONV_LOG");
     if (log != nullptr) std::ofstream(log, std::ios::app) << source << " -> " << output << "\n";
 }
 
-void Event(char sign, const std::string& source) {
+void Event(char sign, const std::string& source)
+{
     const char* events = std::getenv("FAKECONV_EVENTS");
-    if (events != nullptr) std::ofstream(events, std::ios::app) << sign << ' ' << source << "\n" << std::flush;
+    if (events != nullptr) std::ofstream(events, std::ios::app) << sign << ' ' << source << "\n"
+                                                                << std::flush;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::string source = Source(args);
     const std::string output = args.empty() ? std::string() : args.back();

@@ -7,7 +7,8 @@
 namespace tavoclip {
 
 ProgramRun RunProgram(const QString& program, const QStringList& arguments, const QString& folder,
-                      const QProcessEnvironment& environment) {
+                      const QProcessEnvironment& environment)
+{
     QProcess process;
     if (!folder.isEmpty()) process.setWorkingDirectory(folder);
     QProcessEnvironment merged = QProcessEnvironment::systemEnvironment();
@@ -24,11 +25,13 @@ ProgramRun RunProgram(const QString& program, const QStringList& arguments, cons
     return run;
 }
 
-bool Ffmpeg(const QStringList& arguments) {
+bool Ffmpeg(const QStringList& arguments)
+{
     return RunProgram("ffmpeg", QStringList{"-nostdin", "-v", "error", "-y"} + arguments).status == 0;
 }
 
-bool MakeClip(const QString& path, int seconds, const QString& size, int rate) {
+bool MakeClip(const QString& path, int seconds, const QString& size, int rate)
+{
     std::filesystem::create_directories(std::filesystem::path(path.toStdString()).parent_path());
     const QString length = QString::number(seconds);
     return RunProgram("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i",
@@ -37,7 +40,8 @@ bool MakeClip(const QString& path, int seconds, const QString& size, int rate) {
                .status == 0;
 }
 
-double ProbeDuration(const QString& path) {
+double ProbeDuration(const QString& path)
+{
     const ProgramRun probe =
         RunProgram("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
     bool ok = false;

@@ -17,18 +17,21 @@ namespace tavoclip {
 // of Finish can be checked as a whole.
 class RecordingBatchView : public BatchView, public FolderOpener, public SoundPlayer {
 public:
-    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override
+    {
         log.push_back("message " + title + (icon == MessageIcon::Exclamation ? " !" : " x") + ": " + text);
     }
     void BatchStarted() override { log.push_back("batch started"); }
     void BatchEnded() override { log.push_back("batch ended"); }
-    bool OpenFolder(const std::string& path) override {
+    bool OpenFolder(const std::string& path) override
+    {
         log.push_back("open " + path);
         return true;
     }
     void PlayAndWait(const std::string& waveFile) override { log.push_back("sound " + waveFile); }
 
-    void Follow(const BatchDriver& driver) {
+    void Follow(const BatchDriver& driver)
+    {
         QObject::connect(&driver, &BatchDriver::fileStarted, &driver,
                          [this](std::size_t position, std::size_t total, const ConverterCommand& command,
                                 const std::string& source) {
@@ -56,14 +59,17 @@ public:
         });
     }
 
-    bool Ended() const {
+    bool Ended() const
+    {
         return std::any_of(log.begin(), log.end(),
                            [](const std::string& e) { return e == "finished" || e.starts_with("stopped"); });
     }
-    std::size_t Index(const std::string& entry) const {
+    std::size_t Index(const std::string& entry) const
+    {
         return static_cast<std::size_t>(std::find(log.begin(), log.end(), entry) - log.begin());
     }
-    std::size_t Count(const std::string& prefix) const {
+    std::size_t Count(const std::string& prefix) const
+    {
         return static_cast<std::size_t>(
             std::count_if(log.begin(), log.end(), [&](const std::string& e) { return e.starts_with(prefix); }));
     }

@@ -17,7 +17,8 @@ struct ShownMessage {
 // Message boxes, recorded in the order they were shown.
 class RecordingMessageSink : public MessageSink {
 public:
-    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override
+    {
         shown.push_back({text, title, icon});
     }
     std::vector<ShownMessage> shown;

@@ -10,7 +10,8 @@ namespace tavoclip {
 // The loop wakes for every event, and at least every few milliseconds to
 // look at the condition, which may change without an event (a file that
 // appears, a process that ends).
-bool RunUntil(const std::function<bool()>& condition, int timeoutMilliseconds) {
+bool RunUntil(const std::function<bool()>& condition, int timeoutMilliseconds)
+{
     const QDeadlineTimer deadline(timeoutMilliseconds);
     QEventLoop loop;
     QTimer look;
@@ -20,7 +21,8 @@ bool RunUntil(const std::function<bool()>& condition, int timeoutMilliseconds) {
     return condition();
 }
 
-void DrainEvents() {
+void DrainEvents()
+{
     for (int pass = 0; pass < 100; ++pass) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 

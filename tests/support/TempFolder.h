@@ -15,7 +15,8 @@ public:
     std::string Path(const std::string& name) const { return dir_.filePath(QString::fromStdString(name)).toStdString(); }
     QString Q(const std::string& name) const { return QString::fromStdString(Path(name)); }
     // Writes text to name (making its folders) and returns the full path.
-    std::string Write(const std::string& name, const std::string& text) const {
+    std::string Write(const std::string& name, const std::string& text) const
+    {
         const std::string path = Path(name);
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         std::ofstream(path) << text;
