@@ -257,6 +257,31 @@ void AddPictureStart(const std::optional<ProbeResult>& probe, SourceInfo& info)
     if (probe && probe->info && probe->info->video) info.video->startSeconds = probe->info->video->startSeconds;
 }
 
+// FFmpeg's own description of the source, with the first picture's time
+// from ffprobe where that matters; ffprobe's account when the description
+// cannot be read. Nullopt when a stop came first.
+std::optional<ProbeResult> DescribeSource(ConversionRun& run, QEventLoop& loop, ProbeBesideRun& prober,
+                                          const ConvRequest& request, const std::function<bool()>& finished,
+                                          const int& stopSignal)
+{
+    if (auto described = StartAndAwaitDescription(run, loop, finished)) {
+        if (NeedsPictureStart(request, *described)) AddPictureStart(prober.Await(), *described);
+        return ProbeResult{std::move(described), {}};
+    }
+    if (stopSignal) return std::nullopt;
+    return prober.Await();
+}
+
+// Waits until `over` holds, telling the output time reached four times a
+// second meanwhile.
+void AwaitRun(const ConversionRun& run, QEventLoop& loop, ConsoleOutput& console, const std::function<bool()>& over)
+{
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { console.Time(run.seconds()); });
+    ticker.start(kProgressIntervalMs);
+    while (!over()) loop.exec();
+}
+
 }  // namespace
 
 ConvExit ConvProgram::Failure(const std::string& reason, ConvExit status)
@@ -363,13 +388,9 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
     if (!request.startSeconds) prober.Start();
     const ConversionPlan guess = BuildConversionPlan(request, container, TypicalSource(request), temporary.path());
     auto run = std::make_unique<ConversionRun>(tools, guess, amrFile, onRunDone);
-    std::optional<ProbeResult> probe;
-    if (auto described = StartAndAwaitDescription(*run, loop, [&] { return result || stopSignal; })) {
-        if (NeedsPictureStart(request, *described)) AddPictureStart(prober.Await(), *described);
-        probe = ProbeResult{std::move(described), {}};
-    } else if (!stopSignal) {
-        probe = prober.Await();
-    }
+    const std::optional<ProbeResult> probe =
+        DescribeSource(
+            *run, loop, prober, request, [&] { return result || stopSignal; }, stopSignal);
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (!probe->info) return Failure("cannot read the source " + Quoted(given.sourcePath) + ": " + probe->error);
     if (probe->info->durationSeconds > 0) console_.Duration(probe->info->durationSeconds);
@@ -385,21 +406,25 @@ ConvExit ConvProgram::Convert(const ConvRequest& given, const FfmpegTools& tools
         run->Start();
     }
 
-    QTimer ticker;
-    QObject::connect(&ticker, &QTimer::timeout, [&] { console_.Time(run->seconds()); });
-    ticker.start(kProgressIntervalMs);
-    while (!result && !stopSignal) loop.exec();
-    ticker.stop();
+    AwaitRun(*run, loop, console_, [&] { return result || stopSignal; });
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (result->succeeded) console_.Time(run->seconds());
-    SourceInfo source = *probe->info;
+    return Conclude(given, request, plan.expected, *result, *probe->info, tools, loop, stopSignal, temporary);
+}
+
+// A finished run is judged against what the source really holds (a lying or
+// cut-off source converts what it has), then the output goes into place.
+ConvExit ConvProgram::Conclude(const ConvRequest& given, const ConvRequest& request, const ExpectedOutput& expected,
+                               const RunResult& result, SourceInfo source, const FfmpegTools& tools, QEventLoop& loop,
+                               const int& stopSignal, TemporaryOutput& temporary)
+{
     source.modified = ModificationTime(given.sourcePath);
-    const SourceEndJudgement judged = result->succeeded
-                                          ? JudgeBySourceEnd(plan.expected, *result, source, request, tools, loop, stopSignal)
-                                          : SourceEndJudgement{plan.expected};
+    const SourceEndJudgement judged = result.succeeded
+                                          ? JudgeBySourceEnd(expected, result, source, request, tools, loop, stopSignal)
+                                          : SourceEndJudgement{expected};
     if (stopSignal) return Failure("stopped by signal " + std::to_string(stopSignal), ConvExit::Interrupted);
     if (!judged.refusal.empty()) return Failure(judged.refusal);
-    return Finish(given, judged.expected, *result, source, judged.note, temporary);
+    return Finish(given, judged.expected, result, source, judged.note, temporary);
 }
 
 ConvExit ConvProgram::Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,

@@ -14,6 +14,8 @@
 #include "FfmpegTools.h"
 #include "InterruptSignals.h"
 
+class QEventLoop;
+
 namespace tavoclip {
 
 // conv's exit statuses. Only Converted means the output exists.
@@ -47,6 +49,9 @@ private:
     ConvExit PrintVersion();
     std::optional<ConvExit> CheckPaths(const ConvRequest& request);
     ConvExit Convert(const ConvRequest& given, const FfmpegTools& tools);
+    ConvExit Conclude(const ConvRequest& given, const ConvRequest& request, const ExpectedOutput& expected,
+                      const RunResult& result, SourceInfo source, const FfmpegTools& tools, QEventLoop& loop,
+                      const int& stopSignal, TemporaryOutput& temporary);
     ConvExit Finish(const ConvRequest& request, const ExpectedOutput& expected, const RunResult& result,
                     const SourceInfo& source, const std::string& endNote, TemporaryOutput& temporary);
     ConvExit Failure(const std::string& reason, ConvExit status = ConvExit::Failed);
