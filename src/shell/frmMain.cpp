@@ -20,6 +20,7 @@
 #include "KeepOnScreen.h"
 #include "LinkLabel.h"
 #include "MainButtonNames.h"
+#include "MainHotSpotWiring.h"
 #include "MainBatchDisplay.h"
 #include "MainLabels.h"
 #include "MainSelections.h"
@@ -70,8 +71,7 @@ frmMain::frmMain(MainWindowParts parts, QWidget* parent)
     batch_ = std::make_unique<MainBatchDisplay>(*this, twipsPerPixel_, spots_,
                                                 std::vector<QWidget*>{imgAdd_, imgRemove_, imgStart_, spots_.imgBrowse},
                                                 *imgPB_, *lblPB_);
-    ConnectHotSpots();
-    ConnectDropDowns();
+    MainHotSpotWiring::Connect(*this);
     NameMainButtons(spots_, {imgAdd_, imgRemove_, imgStart_});
     // The keyboard beside the mouse; owned by the window.
     auto* keys = new MainShortcuts(*this, spots_, *imgRemove_,
@@ -159,69 +159,6 @@ void frmMain::BuildLabels()
     lblWeb_ = labels.lblWeb;
     lblWeb_->setToolTip(kWebAddress);
     spots_.lblFeed = labels.lblFeed;
-}
-
-void frmMain::ConnectHotSpots()
-{
-    for (std::size_t i = 0; i < spots_.imgMenu.size(); ++i) {
-        const int index = static_cast<int>(i);
-        connect(spots_.imgMenu[i], &HotSpot::hovered, this, [this, index] { hover_->LightMenuWord(index); });
-        connect(spots_.imgMenu[i], &HotSpot::clicked, this, [this, index] { imgMenu_Click(index); });
-    }
-    for (int index : ml::kToolbarOrder) {
-        HotSpot* button = spots_.imgToolbar[static_cast<std::size_t>(index)];
-        connect(button, &HotSpot::hovered, this, [this, index] { hover_->LightToolbarButton(index); });
-        connect(button, &HotSpot::pressed, this, [this] { hover_->ClearToolbar(); });
-        connect(button, &HotSpot::clicked, this, [this, index] { imgToolbar_Click(index); });
-    }
-    const auto lightOnHover = [this](HotSpot* spot, const QString& picture) {
-        connect(spot, &HotSpot::hovered, this, [this, spot, picture] { hover_->Light(*spot, picture); });
-    };
-    lightOnHover(spots_.imgHelp, QStringLiteral("imgHelpLight"));
-    lightOnHover(spots_.imgMin, QStringLiteral("imgMinLight"));
-    lightOnHover(spots_.imgExit, QStringLiteral("imgExitLight"));
-    lightOnHover(spots_.imgBrowse, QStringLiteral("imgBrowseLight"));
-    lightOnHover(spots_.imgConvert, QStringLiteral("imgConvertData"));
-    connect(spots_.imgHelp, &HotSpot::clicked, this, [this] { imgHelp_Click(); });
-    connect(spots_.imgMin, &HotSpot::clicked, this, [this] { imgMin_Click(); });
-    connect(spots_.imgExit, &HotSpot::clicked, this, [this] { imgExit_Click(); });
-    connect(spots_.imgBrowse, &HotSpot::pressed, this, [this] { hover_->ShowBrowsePressed(); });
-    connect(spots_.imgBrowse, &HotSpot::clicked, this, [this] { parts_.operations.BrowseOutputFolder(); });
-    connect(spots_.imgConvert, &HotSpot::pressed, spots_.imgConvert, &HotSpot::ClearPicture);
-    connect(spots_.imgConvert, &HotSpot::clicked, this, [this] { parts_.operations.StartBatch(); });
-    connect(spots_.lblFeed, &LinkLabel::hovered, this, [this] { spots_.lblFeed->SetBold(true); });
-    connect(spots_.lblFeed, &LinkLabel::clicked, this, [this] {
-        parts_.operations.ShowFeedback();
-        // The pointer left the link for the modal form; no move over the
-        // background told the link so.
-        spots_.lblFeed->SetBold(false);
-    });
-    connect(lblWeb_, &LinkLabel::clicked, this, [this] { lblWeb_Click(); });
-    // The hidden buttons are never disabled by the batch, so they check it
-    // themselves: a removal or a second start during a batch would take the
-    // entry being converted.
-    const auto unlessBatch = [this](std::function<void(ShellOperations&)> operation) {
-        return [this, operation = std::move(operation)] {
-            if (!batchRunning())
-                operation(parts_.operations);
-        };
-    };
-    connect(imgAdd_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::AddFiles));
-    connect(imgRemove_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::RemoveSelected));
-    connect(imgStart_, &HotSpot::clicked, this, unlessBatch(&ShellOperations::StartBatch));
-}
-
-void frmMain::ConnectDropDowns()
-{
-    const std::array<std::pair<HotSpot*, QComboBox*>, 4> pairs{{{spots_.picButtonOF, &selections_->cmbOF()},
-                                                                {spots_.picButtonBR, &selections_->cmbBR()},
-                                                                {spots_.picButtonR, &selections_->cmbR()},
-                                                                {spots_.picButtonChannel, &selections_->cmbChannel()}}};
-    for (const auto& [button, list] : pairs) {
-        connect(button, &HotSpot::hovered, this,
-                [this, button] { hover_->Light(*button, QStringLiteral("imgButtonLight")); });
-        connect(button, &HotSpot::clicked, list, &QComboBox::showPopup);
-    }
 }
 
 void frmMain::Form_Load()

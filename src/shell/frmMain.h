@@ -126,12 +126,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class MainHotSpotWiring;
     void BuildControls();
     void BuildLists();
     void BuildHotSpots();
     void BuildLabels();
-    void ConnectHotSpots();
-    void ConnectDropDowns();
     void Place(QWidget& control, const main_layout::TwipsRect& rect) const;
     int TwipsToPixels(double twips) const;
     void Form_Unload();
