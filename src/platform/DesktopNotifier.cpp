@@ -1,9 +1,10 @@
 #include "DesktopNotifier.h"
 
+#include "SessionBusAnnounced.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QFileInfo>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -17,16 +18,6 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 // The action a click on the notification itself invokes.
 const QString kDefaultAction = QStringLiteral("default");
-
-// Only a bus that is already there: with no address in the environment
-// and no user bus socket, libdbus would try to start a bus of its own.
-bool SessionBusAnnounced()
-{
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
-}
 
 }  // namespace
 

@@ -1,24 +1,15 @@
 #include "LauncherEntry.h"
 
+#include "SessionBusAnnounced.h"
+
 #include <QCoreApplication>
 #include <QDBusMessage>
-#include <QFileInfo>
 #include <QVariantMap>
 
 namespace tavoclip {
 namespace {
 
 const QString kInterface = QStringLiteral("com.canonical.Unity.LauncherEntry");
-
-// Only a bus that is already there: with no address in the environment
-// and no user bus socket, libdbus would try to start a bus of its own.
-bool SessionBusAnnounced()
-{
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
-}
 
 }  // namespace
 
