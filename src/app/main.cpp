@@ -29,6 +29,7 @@
 #include "SingleInstanceLock.h"
 #include "SourceListActions.h"
 #include "TempFileCleanup.h"
+#include "TranslationLoader.h"
 #include "frmMain.h"
 #include "frmOptions.h"
 #include "frmSuggest.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoclip"));
     QApplication::setApplicationVersion(QStringLiteral(TAVOCLIP_VERSION));
+    TranslationLoader::Install(app, TranslationLoader::DefaultFolder());
 
     // Qt has taken its own options out of argv; the rest are files and
     // folders, made absolute here, against this copy's working folder.
