@@ -1,5 +1,6 @@
 #include "MainLabels.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -72,13 +73,13 @@ MainLabels BuildMainLabels(QWidget& window, const PlaceControl& place)
     webFont.setUnderline(true);
     labels.lblWeb->setFont(webFont);
 
-    labels.lblFeed = new LinkLabel(QStringLiteral("Feedback"), &window);
+    labels.lblFeed = new LinkLabel(QCoreApplication::translate("MainWindow", "Feedback"), &window);
     labels.lblFeed->setObjectName(QStringLiteral("lblFeed"));
     place(*labels.lblFeed, ml::kFeedback);
     QFont feedFont = TahomaFont(8.25);
     feedFont.setUnderline(true);
     labels.lblFeed->setFont(feedFont);
-    labels.lblFeed->setToolTip(QStringLiteral("Send us your suggestion or question"));
+    labels.lblFeed->setToolTip(QCoreApplication::translate("MainWindow", "Send us your suggestion or question"));
     // Greyed while a batch runs, when it ignores the pointer.
     labels.lblFeed->setStyleSheet(QStringLiteral("QLabel { color: rgb(24, 72, 120); } QLabel:disabled { color: %1; }")
                                       .arg(skin_palette::kDisabledInk.name()));

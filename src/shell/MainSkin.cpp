@@ -1,5 +1,6 @@
 #include "MainSkin.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -112,7 +113,7 @@ void DrawMenuWords(QPainter& p)
     p.setFont(UiFont(11.5));
     p.setPen(QColor(226, 240, 235));
     for (std::size_t i = 0; i < ml::kMenuWords.size(); ++i)
-        p.drawText(Px(ml::kMenuWords[i]), Qt::AlignCenter, QString::fromLatin1(ml::kMenuWordTexts[i]));
+        p.drawText(Px(ml::kMenuWords[i]), Qt::AlignCenter, QCoreApplication::translate("MainWindow", ml::kMenuWordTexts[i].data()));
 }
 
 void DrawDocument(QPainter& p, const QRectF& box)
@@ -222,7 +223,7 @@ void DrawToolbarIcon(QPainter& p, int index, const QRectF& box)
 QString ToolbarCaption(int index)
 {
     const std::string_view caption = ml::kToolbarCaptions.at(static_cast<std::size_t>(index));
-    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+    return QCoreApplication::translate("MainWindow", QByteArray(caption.data(), static_cast<qsizetype>(caption.size())).constData());
 }
 
 void DrawToolbar(QPainter& p)
@@ -268,13 +269,13 @@ void DrawFieldLabel(QPainter& p, const ml::TwipsRect& field, const QString& text
 
 void DrawPanels(QPainter& p)
 {
-    DrawCard(p, QRectF(10, 126, 470, 312), QStringLiteral("Files to convert"));
+    DrawCard(p, QRectF(10, 126, 470, 312), QCoreApplication::translate("MainWindow", "Files to convert"));
     DrawCard(p, QRectF(482, 126, 206, 330), QString());
-    DrawFieldLabel(p, ml::kFormatList, QStringLiteral("Output Format"));
-    DrawFieldLabel(p, ml::kVideoBitrateList, QStringLiteral("Video Bitrate"));
-    DrawFieldLabel(p, ml::kScreenSizeList, QStringLiteral("Screen Size"));
-    DrawFieldLabel(p, ml::kAudioBitrateList, QStringLiteral("Audio Bitrate"));
-    DrawFieldLabel(p, ml::kOutputFolder, QStringLiteral("Output Folder"));
+    DrawFieldLabel(p, ml::kFormatList, QCoreApplication::translate("MainWindow", "Output Format"));
+    DrawFieldLabel(p, ml::kVideoBitrateList, QCoreApplication::translate("MainWindow", "Video Bitrate"));
+    DrawFieldLabel(p, ml::kScreenSizeList, QCoreApplication::translate("MainWindow", "Screen Size"));
+    DrawFieldLabel(p, ml::kAudioBitrateList, QCoreApplication::translate("MainWindow", "Audio Bitrate"));
+    DrawFieldLabel(p, ml::kOutputFolder, QCoreApplication::translate("MainWindow", "Output Folder"));
 }
 
 void DrawBrowseButton(QPainter& p)
@@ -315,7 +316,7 @@ void DrawConvertButton(QPainter& p)
     p.fillPath(play, Qt::white);
     p.setPen(Qt::white);
     p.setFont(UiFont(22, true));
-    p.drawText(button.adjusted(70, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Convert"));
+    p.drawText(button.adjusted(70, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("MainWindow", "Convert"));
 }
 
 void DrawProgressTrough(QPainter& p)
@@ -324,7 +325,7 @@ void DrawProgressTrough(QPainter& p)
     p.setPen(kSoftInk);
     p.setFont(UiFont(11, true));
     p.drawText(QRectF(18, bar.top() - 2, 90, bar.height() + 4), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Progress"));
+               QCoreApplication::translate("MainWindow", "Progress"));
     p.setPen(QPen(QColor(176, 192, 200), 1));
     p.setBrush(QColor(214, 223, 228));
     p.drawRoundedRect(bar.adjusted(-1.5, -1.5, 1.5, 1.5), 4, 4);
@@ -378,7 +379,7 @@ QPixmap MenuWordLight(std::size_t index, qreal ratio)
     p.setPen(Qt::white);
     p.setFont(UiFont(11.5));
     p.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter,
-               QString::fromLatin1(ml::kMenuWordTexts[index]));
+               QCoreApplication::translate("MainWindow", ml::kMenuWordTexts[index].data()));
     return picture;
 }
 

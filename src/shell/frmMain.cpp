@@ -18,6 +18,7 @@
 #include <QStyle>
 
 #include "ApplyColorKey.h"
+#include "MessageTexts.h"
 #include "HotSpot.h"
 #include "LinkLabel.h"
 #include "MainButtonNames.h"
@@ -137,7 +138,7 @@ void frmMain::BuildLists()
     picText_->setBackgroundRole(QPalette::Base);
     // The prompt lies over the list; pointer and drops go to the list.
     picText_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblText_ = new QLabel(SourceListActions::kDropPrompt, picText_);
+    lblText_ = new QLabel(SourceListActions::tr(qPrintable(SourceListActions::kDropPrompt)), picText_);
     lblText_->setObjectName(QStringLiteral("lblText"));
     Place(*lblText_, ml::kEmptyPromptLabel);
     lblText_->setAlignment(Qt::AlignCenter);
@@ -153,14 +154,14 @@ void frmMain::BuildLists()
         KeepPointer(*list);
         return list;
     };
-    cmbOF_ = newList(QStringLiteral("cmbOF"), QStringLiteral("Output Format"), ml::kFormatList);
+    cmbOF_ = newList(QStringLiteral("cmbOF"), tr("Output Format"), ml::kFormatList);
     for (const OutputFormat& format : kOutputFormats)
         cmbOF_->addItem(QString::fromUtf8(format.listText.data(), static_cast<qsizetype>(format.listText.size())));
-    cmbBR_ = newList(QStringLiteral("cmbBR"), QStringLiteral("Video Bitrate"), ml::kVideoBitrateList);
+    cmbBR_ = newList(QStringLiteral("cmbBR"), tr("Video Bitrate"), ml::kVideoBitrateList);
     FillList(*cmbBR_, kVideoBitrates);
-    cmbR_ = newList(QStringLiteral("cmbR"), QStringLiteral("Screen Size"), ml::kScreenSizeList);
+    cmbR_ = newList(QStringLiteral("cmbR"), tr("Screen Size"), ml::kScreenSizeList);
     FillList(*cmbR_, kScreenSizes);
-    cmbChannel_ = newList(QStringLiteral("cmbChannel"), QStringLiteral("Audio Bitrate"), ml::kAudioBitrateList);
+    cmbChannel_ = newList(QStringLiteral("cmbChannel"), tr("Audio Bitrate"), ml::kAudioBitrateList);
     RefillAudioList(AudioList::General);
     // When the window is created no list has a selection; start-up picks.
     for (QComboBox* list : {cmbOF_, cmbBR_, cmbR_, cmbChannel_})
@@ -171,7 +172,7 @@ void frmMain::BuildLists()
     txtPath_->setObjectName(QStringLiteral("txtPath"));
     Place(*txtPath_, ml::kOutputFolder);
     txtPath_->setFont(TahomaFont(8.25));
-    txtPath_->setToolTip(QStringLiteral("Select a Folder to Output"));
+    txtPath_->setToolTip(tr("Select a Folder to Output"));
     KeepPointer(*txtPath_);
 }
 
@@ -184,15 +185,15 @@ void frmMain::BuildHotSpots()
         spots_.imgToolbar[slot] = NewHotSpot(QStringLiteral("imgToolbar%1").arg(index), ml::kToolbar[slot]);
     }
     spots_.imgHelp = NewHotSpot(QStringLiteral("imgHelp"), ml::kHelp);
-    spots_.imgHelp->setToolTip(QStringLiteral("Help & Tutorial"));
+    spots_.imgHelp->setToolTip(tr("Help & Tutorial"));
     spots_.imgMin = NewHotSpot(QStringLiteral("imgMin"), ml::kMin);
-    spots_.imgMin->setToolTip(QStringLiteral("Minimize Window"));
+    spots_.imgMin->setToolTip(tr("Minimize Window"));
     spots_.imgExit = NewHotSpot(QStringLiteral("imgExit"), ml::kExit);
-    spots_.imgExit->setToolTip(QStringLiteral("Exit"));
+    spots_.imgExit->setToolTip(tr("Exit"));
     for (HotSpot* hand : {spots_.imgHelp, spots_.imgMin, spots_.imgExit})
         hand->setCursor(Qt::PointingHandCursor);
     spots_.imgBrowse = NewHotSpot(QStringLiteral("imgBrowse"), ml::kBrowse);
-    spots_.imgBrowse->setToolTip(QStringLiteral("Select an Output Folder"));
+    spots_.imgBrowse->setToolTip(tr("Select an Output Folder"));
     spots_.imgConvert = NewHotSpot(QStringLiteral("imgConvert"), ml::kConvert);
     // While a batch runs these are disabled; the veil greys them out.
     spots_.imgConvert->SetDisabledVeil(QColor(246, 249, 250, 120));
@@ -209,11 +210,11 @@ void frmMain::BuildHotSpots()
         button->SetRestPicture(pictures_.Picture(QStringLiteral("imgButton")));
         return button;
     };
-    spots_.picButtonOF = dropDown(QStringLiteral("picButtonOF"), ml::kDropDownOF, QStringLiteral("MP3 Audio Bitrate"));
-    spots_.picButtonBR = dropDown(QStringLiteral("picButtonBR"), ml::kDropDownBR, QStringLiteral("MP3 Audio Bitrate"));
-    spots_.picButtonR = dropDown(QStringLiteral("picButtonR"), ml::kDropDownR, QStringLiteral("MP3 Audio Rate"));
+    spots_.picButtonOF = dropDown(QStringLiteral("picButtonOF"), ml::kDropDownOF, tr("MP3 Audio Bitrate"));
+    spots_.picButtonBR = dropDown(QStringLiteral("picButtonBR"), ml::kDropDownBR, tr("MP3 Audio Bitrate"));
+    spots_.picButtonR = dropDown(QStringLiteral("picButtonR"), ml::kDropDownR, tr("MP3 Audio Rate"));
     spots_.picButtonChannel = dropDown(QStringLiteral("picButtonChannel"), ml::kDropDownChannel,
-                                       QStringLiteral("MP3 Audio Channel(Stereo or Mono)"));
+                                       tr("MP3 Audio Channel(Stereo or Mono)"));
 
     // Reached only through the toolbar, the menus and Convert.
     imgAdd_ = NewHotSpot(QStringLiteral("imgAdd"), ml::kOffscreenButton);
@@ -303,7 +304,7 @@ void frmMain::Form_Load()
     if (txtPath_->text().isEmpty())
         txtPath_->setText(DefaultOutputFolder());
 
-    lblVersion_->setText(QStringLiteral("Ver ") + parts_.version);
+    lblVersion_->setText(tr("Ver ") + parts_.version);
     lblWeb_->setText(kTitle);
     parts_.options = parts_.settings.LoadOptions();
     ScaleWindowToScreen(*this, QStringLiteral("txtPath"));
@@ -418,13 +419,13 @@ void frmMain::txtAction_Change()
 
 QString frmMain::AboutText() const
 {
-    return kTitle + QStringLiteral(" ") + parts_.version + QStringLiteral(", published by the Tavoclip project.\n") +
-           QStringLiteral("All rights reserved.\n") + kWebAddress;
+    return kTitle + QStringLiteral(" ") + parts_.version + tr(", published by the Tavoclip project.\n") +
+           tr("All rights reserved.\n") + kWebAddress;
 }
 
 void frmMain::imgHelp_Click()
 {
-    const QString help = parts_.programFolder + QStringLiteral("/help.html");
+    const QString help = parts_.programFolder + tr("/help.html", "the help page's file name; a translated page help_<language>.html");
     // A missing help file shows nothing, rather than a viewer's error.
     if (QFileInfo(help).isFile())
         parts_.desktop.OpenUrl(QUrl::fromLocalFile(help));
@@ -538,7 +539,7 @@ void frmMain::SetProgressBarWidth(float twips)
 
 void frmMain::SetProgressCaption(const std::string& caption)
 {
-    lblPB_->setText(QString::fromStdString(caption));
+    lblPB_->setText(MessageTexts::Translate(caption));
 }
 
 SourceListControls frmMain::ListControls()

@@ -11,26 +11,26 @@ frmMenu::frmMenu(QLineEdit& txtAction, std::function<void()> removeAll, QWidget*
     setObjectName(QStringLiteral("frmMenu"));
     setAttribute(Qt::WA_DontShowOnScreen);
 
-    menuFile_ = NewMenu(QStringLiteral("menuFile"), QStringLiteral("File"));
-    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFile"), QStringLiteral("Add a File(&A)"),
+    menuFile_ = NewMenu(QStringLiteral("menuFile"), tr("File"));
+    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFile"), tr("Add a File(&A)"),
                    QStringLiteral("AddaFile"));
-    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFolder"), QStringLiteral("Add a Folder(&F)"),
+    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFolder"), tr("Add a Folder(&F)"),
                    QStringLiteral("menuAddaFolder"));
     menuFile_->addSeparator()->setObjectName(QStringLiteral("menuS"));
-    AddCommandItem(*menuFile_, QStringLiteral("menuExit"), QStringLiteral("Exit(&E)"), QStringLiteral("menuExit"));
+    AddCommandItem(*menuFile_, QStringLiteral("menuExit"), tr("Exit(&E)"), QStringLiteral("menuExit"));
 
-    menuOptions_ = NewMenu(QStringLiteral("menuOptions"), QStringLiteral("Options"));
-    AddCommandItem(*menuOptions_, QStringLiteral("menuOption"), QStringLiteral("Options(&O)"),
+    menuOptions_ = NewMenu(QStringLiteral("menuOptions"), tr("Options"));
+    AddCommandItem(*menuOptions_, QStringLiteral("menuOption"), tr("Options(&O)"),
                    QStringLiteral("menuOption"));
 
-    menuAbout_ = NewMenu(QStringLiteral("menuAbout"), QStringLiteral("About"));
-    AddCommandItem(*menuAbout_, QStringLiteral("menuHelp"), QStringLiteral("Help(&H)"), QStringLiteral("menuHelp"));
-    AddCommandItem(*menuAbout_, QStringLiteral("menuA"), QStringLiteral("About(&A)"), QStringLiteral("A"));
+    menuAbout_ = NewMenu(QStringLiteral("menuAbout"), tr("About"));
+    AddCommandItem(*menuAbout_, QStringLiteral("menuHelp"), tr("Help(&H)"), QStringLiteral("menuHelp"));
+    AddCommandItem(*menuAbout_, QStringLiteral("menuA"), tr("About(&A)"), QStringLiteral("A"));
 
-    menuRemove_ = NewMenu(QStringLiteral("menuRemove"), QStringLiteral("Remove"));
-    AddCommandItem(*menuRemove_, QStringLiteral("menuRemoveSelected"), QStringLiteral("Remove Selected"),
+    menuRemove_ = NewMenu(QStringLiteral("menuRemove"), tr("Remove"));
+    AddCommandItem(*menuRemove_, QStringLiteral("menuRemoveSelected"), tr("Remove Selected"),
                    QStringLiteral("RemoveSelected"));
-    QAction* removeAllItem = menuRemove_->addAction(QStringLiteral("Remove All"));
+    QAction* removeAllItem = menuRemove_->addAction(tr("Remove All"));
     removeAllItem->setObjectName(QStringLiteral("menuRemoveAll"));
     connect(removeAllItem, &QAction::triggered, this, [removeAll = std::move(removeAll)] { removeAll(); });
 }
