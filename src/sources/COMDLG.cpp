@@ -1,5 +1,6 @@
 #include "COMDLG.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -66,7 +67,9 @@ QString COMDLG::ShowOpenFile(QWidget* owner, const QString& title, QString& init
 
 QString COMDLG::BrowseForFolder(QWidget* owner)
 {
-    return dialogs_.ExistingFolder(owner, kBrowseTitle);
+    // kBrowseTitle's text, marked for lupdate and shown translated.
+    static const char* const title = QT_TRANSLATE_NOOP("tavoclip::COMDLG", "Please select a folder:");
+    return dialogs_.ExistingFolder(owner, QCoreApplication::translate("tavoclip::COMDLG", title));
 }
 
 }  // namespace tavoclip

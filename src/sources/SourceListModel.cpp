@@ -48,7 +48,7 @@ QVariant SourceListModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == FileNameColumn ? QStringLiteral("FileName") : QStringLiteral("Format");
+    return section == FileNameColumn ? tr("FileName") : tr("Format");
 }
 
 bool SourceListModel::HasPendingChanges() const
