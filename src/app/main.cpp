@@ -72,7 +72,7 @@ int main(int argc, char** argv)
         if (!LaunchArgumentClient::HandOver(LaunchArgumentServer::DefaultPath(), launchPaths,
                                             LaunchArgumentClient::kDefaultTimeoutMilliseconds) &&
             !launchPaths.isEmpty()) {
-            std::fputs("tavoclip: the running copy did not take the files\n", stderr);
+            std::fprintf(stderr, "tavoclip: %s\n", qPrintable(QCoreApplication::translate("main", "the running copy did not take the files")));
             return 1;
         }
         return 0;
@@ -152,7 +152,7 @@ int main(int argc, char** argv)
         AppendLaunchPaths(sourceActions, messages, paths);
     });
     if (!handOver.Listen())
-        std::fprintf(stderr, "tavoclip: later launches cannot hand files over: %s\n",
+        std::fprintf(stderr, "tavoclip: %s: %s\n", qPrintable(QCoreApplication::translate("main", "later launches cannot hand files over")),
                      qPrintable(handOver.ErrorText()));
     AppendLaunchPaths(sourceActions, messages, launchPaths);
     return QApplication::exec();

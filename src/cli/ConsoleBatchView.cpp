@@ -1,8 +1,11 @@
 #include "ConsoleBatchView.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "LineEscape.h"
+#include "MessageTexts.h"
 #include "ProgressTracker.h"
 
 namespace tavoclip {
@@ -23,7 +26,7 @@ ConsoleBatchView::ConsoleBatchView(std::FILE* out, std::FILE* err, bool terminal
 
 void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {
     EndRedrawnLine();
-    std::fprintf(err_, "%s: %s\n", Shown(title).c_str(), Shown(text).c_str());
+    std::fprintf(err_, "%s: %s\n", Shown(MessageTexts::TranslateBytes(title)).c_str(), Shown(MessageTexts::TranslateBytes(text)).c_str());
     std::fflush(err_);
 }
 
@@ -107,7 +110,8 @@ void ConsoleBatchView::Redraw() {
     const float share = std::clamp(barTwips_ / ProgressTracker::kFullBarTwips, 0.0f, 1.0f);
     const int filled = static_cast<int>(share * kBarCharacters + 0.5f);
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
-    std::fprintf(out_, "\r\x1b[K[%s] %-6s file %zu of %zu: %s", bar.c_str(), caption_.c_str(), position_, total_,
+    std::fprintf(out_, "\r\x1b[K[%s] %-6s %s: %s", bar.c_str(), qPrintable(MessageTexts::Translate(caption_)),
+                 qPrintable(QCoreApplication::translate("ConsoleBatchView", "file %1 of %2").arg(position_).arg(total_)),
                  fileName_.c_str());
     std::fflush(out_);
     lineOpen_ = true;
@@ -125,8 +129,9 @@ void ConsoleBatchView::RedrawSeveral() {
     const float share = total_ == 0 ? 0.0f : std::clamp(done / static_cast<float>(total_), 0.0f, 1.0f);
     const int filled = static_cast<int>(share * kBarCharacters + 0.5f);
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
-    std::fprintf(out_, "\r\x1b[K[%s] %3d%% %zu of %zu done:%s", bar.c_str(), static_cast<int>(share * 100 + 0.5f),
-                 converted_ + failed_, total_, files.c_str());
+    std::fprintf(out_, "\r\x1b[K[%s] %3d%% %s:%s", bar.c_str(), static_cast<int>(share * 100 + 0.5f),
+                 qPrintable(QCoreApplication::translate("ConsoleBatchView", "%1 of %2 done").arg(converted_ + failed_).arg(total_)),
+                 files.c_str());
     std::fflush(out_);
     lineOpen_ = true;
 }
