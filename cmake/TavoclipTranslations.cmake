@@ -32,3 +32,12 @@ qt_add_translations(tavoclip
   QM_FILES_OUTPUT_VARIABLE tavoclip_qm_files)
 add_dependencies(tavoclip-batch tavoclip_lrelease)
 install(FILES ${tavoclip_qm_files} DESTINATION lib/tavoclip/translations)
+
+# Each language's help page (its Getting started, with a link to the full
+# English guide), beside help.html; Help opens the one its translation names.
+set(tavoclip_help_pages)
+foreach(language IN LISTS TAVOCLIP_LANGUAGES)
+  configure_file(${PROJECT_SOURCE_DIR}/docs/help_${language}.html ${TAVOCLIP_PROGRAM_DIR}/help_${language}.html COPYONLY)
+  list(APPEND tavoclip_help_pages ${TAVOCLIP_PROGRAM_DIR}/help_${language}.html)
+endforeach()
+install(FILES ${tavoclip_help_pages} DESTINATION lib/tavoclip)
