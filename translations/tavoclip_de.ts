@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Output Format</source>
-        <translation>Format</translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
@@ -392,7 +392,7 @@ und %n weitere.</numerusform>
     <name>tavoclip::frmMain</name>
     <message>
         <source>Output Format</source>
-        <translation>Format</translation>
+        <translation>Ausgabeformat</translation>
     </message>
     <message>
         <source>Video Bitrate</source>

@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Convert</source>
-        <translation>Convertir</translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Converts every file in the list (Ctrl+Return)</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Output Format</source>
-        <translation>Format</translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Taille</translation>
+        <translation>Taille d’image</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
@@ -392,7 +392,7 @@ et %n autres.</numerusform>
     <name>tavoclip::frmMain</name>
     <message>
         <source>Output Format</source>
-        <translation>Format</translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
@@ -400,7 +400,7 @@ et %n autres.</numerusform>
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Taille</translation>
+        <translation>Taille d’image</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>

@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Convert</source>
-        <translation>Converti</translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Converts every file in the list (Ctrl+Return)</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Output Format</source>
-        <translation>Formato</translation>
+        <translation>Formato di uscita</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Dimensione</translation>
+        <translation>Dimensione immagine</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
@@ -392,7 +392,7 @@ e altri %n.</numerusform>
     <name>tavoclip::frmMain</name>
     <message>
         <source>Output Format</source>
-        <translation>Formato</translation>
+        <translation>Formato di uscita</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
@@ -400,7 +400,7 @@ e altri %n.</numerusform>
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Dimensione</translation>
+        <translation>Dimensione immagine</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>

@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation>映像レート</translation>
+        <translation>映像ビットレート</translation>
     </message>
     <message>
         <source>Screen Size</source>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation>音声レート</translation>
+        <translation>音声ビットレート</translation>
     </message>
     <message>
         <source>Output Folder</source>
@@ -393,7 +393,7 @@ and %n more.</source>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation>映像レート</translation>
+        <translation>映像ビットレート</translation>
     </message>
     <message>
         <source>Screen Size</source>
@@ -401,7 +401,7 @@ and %n more.</source>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation>音声レート</translation>
+        <translation>音声ビットレート</translation>
     </message>
     <message>
         <source>Select a Folder to Output</source>

@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Convert</source>
-        <translation>Converter</translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Converts every file in the list (Ctrl+Return)</source>
@@ -246,19 +246,19 @@
     </message>
     <message>
         <source>Output Format</source>
-        <translation>Formato</translation>
+        <translation>Formato de saída</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation>Bitrate vídeo</translation>
+        <translation>Taxa de bits de vídeo</translation>
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Tamanho</translation>
+        <translation>Tamanho da imagem</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation>Bitrate áudio</translation>
+        <translation>Taxa de bits de áudio</translation>
     </message>
     <message>
         <source>Output Folder</source>
@@ -392,19 +392,19 @@ e mais %n.</numerusform>
     <name>tavoclip::frmMain</name>
     <message>
         <source>Output Format</source>
-        <translation>Formato</translation>
+        <translation>Formato de saída</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation>Bitrate vídeo</translation>
+        <translation>Taxa de bits de vídeo</translation>
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Tamanho</translation>
+        <translation>Tamanho da imagem</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation>Bitrate áudio</translation>
+        <translation>Taxa de bits de áudio</translation>
     </message>
     <message>
         <source>Select a Folder to Output</source>

@@ -246,19 +246,19 @@
     </message>
     <message>
         <source>Output Format</source>
-        <translation>Формат</translation>
+        <translation>Формат вывода</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation>Видео</translation>
+        <translation>Битрейт видео</translation>
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Размер</translation>
+        <translation>Размер кадра</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation>Звук</translation>
+        <translation>Битрейт звука</translation>
     </message>
     <message>
         <source>Output Folder</source>
@@ -395,19 +395,19 @@ and %n more.</source>
     <name>tavoclip::frmMain</name>
     <message>
         <source>Output Format</source>
-        <translation>Формат</translation>
+        <translation>Формат вывода</translation>
     </message>
     <message>
         <source>Video Bitrate</source>
-        <translation>Видео</translation>
+        <translation>Битрейт видео</translation>
     </message>
     <message>
         <source>Screen Size</source>
-        <translation>Размер</translation>
+        <translation>Размер кадра</translation>
     </message>
     <message>
         <source>Audio Bitrate</source>
-        <translation>Звук</translation>
+        <translation>Битрейт звука</translation>
     </message>
     <message>
         <source>Select a Folder to Output</source>
