@@ -122,7 +122,7 @@
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation>Archivo</translation>
+        <translation>Arch.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -464,7 +464,7 @@ y %n más.</numerusform>
     <name>tavoclip::frmMenu</name>
     <message>
         <source>File</source>
-        <translation>Archivo</translation>
+        <translation>Arch.</translation>
     </message>
     <message>
         <source>Add a File(&amp;A)</source>

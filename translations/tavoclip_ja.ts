@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Options</source>
-        <translation>オプション</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>About</source>
@@ -477,11 +477,11 @@ and %n more.</source>
     </message>
     <message>
         <source>Options</source>
-        <translation>オプション</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Options(&amp;O)</source>
-        <translation>オプション(&amp;O)</translation>
+        <translation>設定(&amp;O)</translation>
     </message>
     <message>
         <source>About</source>
@@ -556,7 +556,7 @@ and %n more.</source>
     </message>
     <message>
         <source>Options</source>
-        <translation>オプション</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>ON</source>

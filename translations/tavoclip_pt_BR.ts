@@ -122,7 +122,7 @@
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation>Arquivo</translation>
+        <translation>Arq.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -464,7 +464,7 @@ e mais %n.</numerusform>
     <name>tavoclip::frmMenu</name>
     <message>
         <source>File</source>
-        <translation>Arquivo</translation>
+        <translation>Arq.</translation>
     </message>
     <message>
         <source>Add a File(&amp;A)</source>

@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Справка</translation>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Add Files</source>
@@ -491,7 +491,7 @@ and %n more.</source>
     </message>
     <message>
         <source>About</source>
-        <translation>Справка</translation>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
