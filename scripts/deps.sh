@@ -3,6 +3,7 @@
 tavoclip_packages=(
   g++ cmake ninja-build pkg-config libgtest-dev
   qt6-base-dev libgl-dev libxcb1-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   ffmpeg libopencore-amrnb-dev libcanberra-dev
   xvfb xauth x11-utils xdotool openbox desktop-file-utils fonts-dejavu-core python3 python3-fusepy fuse3
   appstream dpkg-dev file parallel

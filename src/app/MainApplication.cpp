@@ -102,10 +102,8 @@ void MainApplication::NotifyBatchEnd(bool finished)
     if (window_.isActiveWindow())
         return;
     const std::string& folder = driver_.settings().outputFolder;
-    notifier_.Notify(finished ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion stopped"),
-                     QStringLiteral("%1 converted, %2 failed.")
-                         .arg(driver_.convertedCount())
-                         .arg(driver_.failures().size()),
+    notifier_.Notify(finished ? tr("Conversion finished") : tr("Conversion stopped"),
+                     tr("%1 converted, %2 failed.").arg(driver_.convertedCount()).arg(driver_.failures().size()),
                      folder.empty() ? window_.DefaultOutputFolder().toStdString() : folder);
 }
 
@@ -116,7 +114,7 @@ void MainApplication::Show(const QList<QByteArray>& launchPaths)
     driver_.SetSettings(window_.CurrentBatchSettings());
     window_.show();
     if (!handOver_.Listen())
-        std::fprintf(stderr, "tavoclip: later launches cannot hand files over: %s\n",
+        std::fprintf(stderr, "tavoclip: %s: %s\n", qPrintable(tr("later launches cannot hand files over")),
                      qPrintable(handOver_.errorText()));
     AppendLaunchPaths(launchPaths);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -38,6 +39,8 @@ namespace tavoclip {
 // forms and the batch through this object (ShellOperations); the window
 // calls them only from events, once everything here exists.
 class MainApplication final : private ShellOperations {
+    Q_DECLARE_TR_FUNCTIONS(MainApplication)
+
 public:
     explicit MainApplication(const QString& programFolder);
     MainApplication(const MainApplication&) = delete;

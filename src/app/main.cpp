@@ -7,6 +7,7 @@
 #include "LaunchArguments.h"
 #include "MainApplication.h"
 #include "SingleInstanceLock.h"
+#include "TranslationLoader.h"
 
 using namespace tavoclip;
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavoclip"));
     QApplication::setApplicationVersion(QStringLiteral(TAVOCLIP_VERSION));
+    TranslationLoader::Install(app, TranslationLoader::DefaultFolder());
 
     // Qt has taken its own options out of argv; the rest are files and
     // folders, made absolute here, against this copy's working folder.
@@ -28,7 +30,7 @@ int main(int argc, char** argv)
         if (!LaunchArgumentClient::HandOver(LaunchArgumentServer::DefaultPath(), launchPaths,
                                             LaunchArgumentClient::kDefaultTimeoutMilliseconds) &&
             !launchPaths.isEmpty()) {
-            std::fputs("tavoclip: the running copy did not take the files\n", stderr);
+            std::fprintf(stderr, "tavoclip: %s\n", qPrintable(QCoreApplication::translate("main", "the running copy did not take the files")));
             return 1;
         }
         return 0;

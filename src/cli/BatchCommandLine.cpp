@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QThread>
 
 #include <algorithm>
@@ -42,32 +43,35 @@ std::optional<int> IndexIn(std::span<const std::string_view> values, const std::
 
 void AddOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription("Converts video files with the Tavoclip converter, one after another.");
+    parser.setApplicationDescription(
+        QCoreApplication::translate("BatchCommandLine", "Converts video files with the Tavoclip converter, one after another."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument("PATH", "Files to convert; folders are searched with all their subfolders.",
+    parser.addPositionalArgument("PATH", QCoreApplication::translate("BatchCommandLine", "Files to convert; folders are searched with all their subfolders."),
                                  "PATH...");
     parser.addOptions({
-        {{"f", "format"}, "Output format: its list text, short name (MP4) or index.", "FORMAT"},
-        {{"b", "video-bitrate"}, "Video bitrate, such as 256k.", "RATE"},
-        {{"s", "size"}, "Screen size, such as 320x240.", "SIZE"},
-        {{"a", "audio-bitrate"}, "Audio bitrate, such as 128k.", "RATE"},
-        {{"o", "output"}, "Output folder (default: the current folder).", "DIR"},
-        {"cut", "Convert only LENGTH from START of every source (seconds or h:m:s).", "START LENGTH"},
-        {"sound", "Play the completion sound at the end."},
-        {"no-sound", "Play no completion sound (the default)."},
-        {"converter", "The converter to run, and how --print-jobs names it (default: data/conv beside this program).",
+        {{"f", "format"}, QCoreApplication::translate("BatchCommandLine", "Output format: its list text, short name (MP4) or index."), "FORMAT"},
+        {{"b", "video-bitrate"}, QCoreApplication::translate("BatchCommandLine", "Video bitrate, such as 256k."), "RATE"},
+        {{"s", "size"}, QCoreApplication::translate("BatchCommandLine", "Screen size, such as 320x240."), "SIZE"},
+        {{"a", "audio-bitrate"}, QCoreApplication::translate("BatchCommandLine", "Audio bitrate, such as 128k."), "RATE"},
+        {{"o", "output"}, QCoreApplication::translate("BatchCommandLine", "Output folder (default: the current folder)."), "DIR"},
+        {"cut", QCoreApplication::translate("BatchCommandLine", "Convert only LENGTH from START of every source (seconds or h:m:s)."), "START LENGTH"},
+        {"sound", QCoreApplication::translate("BatchCommandLine", "Play the completion sound at the end.")},
+        {"no-sound", QCoreApplication::translate("BatchCommandLine", "Play no completion sound (the default).")},
+        {"converter", QCoreApplication::translate("BatchCommandLine", "The converter to run, and how --print-jobs names it (default: data/conv beside this program)."),
          "PATH"},
-        {{"n", "dry-run"}, "Print each converter command line; run nothing."},
-        {{"j", "jobs"}, "Convert up to N files at once; 0 means one per core (default 1).", "N"},
-        {"print-jobs", "Print one POSIX shell command per file, for running elsewhere; run nothing."},
+        {{"n", "dry-run"}, QCoreApplication::translate("BatchCommandLine", "Print each converter command line; run nothing.")},
+        {{"j", "jobs"}, QCoreApplication::translate("BatchCommandLine", "Convert up to N files at once; 0 means one per core (default 1)."), "N"},
+        {"print-jobs", QCoreApplication::translate("BatchCommandLine", "Print one POSIX shell command per file, for running elsewhere; run nothing.")},
         {"overwrite",
-         "Replace a file already in the output folder instead of writing NAME (2).EXT beside it "
-         "(never a source, never another output of the same run)."},
+         QCoreApplication::translate("BatchCommandLine",
+                                     "Replace a file already in the output folder instead of writing NAME (2).EXT beside it "
+                                     "(never a source, never another output of the same run).")},
         {"keep-folders",
-         "Put the files found in a folder below the output folder at the same path they have "
-         "below that folder."},
-        {"list", "List the formats and the values each option takes."},
+         QCoreApplication::translate("BatchCommandLine",
+                                     "Put the files found in a folder below the output folder at the same path they have "
+                                     "below that folder.")},
+        {"list", QCoreApplication::translate("BatchCommandLine", "List the formats and the values each option takes.")},
     });
 }
 
@@ -106,7 +110,7 @@ BatchAction BatchCommandLine::Parse(const QStringList& arguments)
     if (!ApplyValues(parser)) return BatchAction::Refused;
     for (const QString& path : parser.positionalArguments()) request_.paths.push_back(EncodeRawText(path));
     if (request_.paths.empty()) {
-        Refuse("No PATH given: name the files or folders to convert (see --help).");
+        Refuse(QCoreApplication::translate("BatchCommandLine", "No PATH given: name the files or folders to convert (see --help).").toStdString());
         return BatchAction::Refused;
     }
     return BatchAction::Convert;
@@ -128,7 +132,7 @@ bool BatchCommandLine::TakeCut(QStringList& arguments)
             ++at;
             continue;
         }
-        if (values.size() < 2) return Refuse("--cut needs START and LENGTH.");
+        if (values.size() < 2) return Refuse(QCoreApplication::translate("BatchCommandLine", "--cut needs START and LENGTH.").toStdString());
         if (!SetCut(values[0].toStdString(), values[1].toStdString())) return false;
         arguments.remove(at, arguments[at] == "--cut" ? 3 : 2);
     }
@@ -140,7 +144,7 @@ bool BatchCommandLine::SetCut(const std::string& startText, const std::string& l
     const std::optional<double> start = ParseCutSeconds(startText);
     const std::optional<double> length = ParseCutSeconds(lengthText);
     if (!start || !length || *length <= 0) {
-        return Refuse("--cut takes a START of 0 or more and a LENGTH above 0, in seconds or h:m:s.");
+        return Refuse(QCoreApplication::translate("BatchCommandLine", "--cut takes a START of 0 or more and a LENGTH above 0, in seconds or h:m:s.").toStdString());
     }
     // A fraction of a second goes to the converter as it was given. Progress
     // counts whole seconds: the length is rounded up, so that a cut under a
@@ -159,7 +163,7 @@ bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser)
     int formatIndex = 0;
     if (parser.isSet("format")) {
         const std::optional<int> found = FindFormatIndex(parser.value("format").toStdString());
-        if (!found) return Refuse("Unknown format \"" + parser.value("format").toStdString() + "\". Allowed: " + ShortNames() + ", their list texts, or 0 to 9.");
+        if (!found) return Refuse(QCoreApplication::translate("BatchCommandLine", "Unknown format \"%1\". Allowed: %2, their list texts, or 0 to 9.").arg(parser.value("format"), QString::fromStdString(ShortNames())).toStdString());
         formatIndex = *found;
     }
     const FormatChangeResult rule = ApplyFormatChange(formatIndex);
@@ -173,14 +177,14 @@ bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser)
         const char* what;
         std::span<const std::string_view> values;
         std::string& target;
-    } checks[] = {{"video-bitrate", "Video bitrate", kVideoBitrates, selections.videoBitrate},
-                  {"size", "Screen size", kScreenSizes, selections.screenSize},
-                  {"audio-bitrate", "Audio bitrate", audioList, selections.audioBitrate}};
+    } checks[] = {{"video-bitrate", QT_TRANSLATE_NOOP("BatchCommandLine", "Video bitrate"), kVideoBitrates, selections.videoBitrate},
+                  {"size", QT_TRANSLATE_NOOP("BatchCommandLine", "Screen size"), kScreenSizes, selections.screenSize},
+                  {"audio-bitrate", QT_TRANSLATE_NOOP("BatchCommandLine", "Audio bitrate"), audioList, selections.audioBitrate}};
     for (const auto& check : checks) {
         if (!parser.isSet(check.option)) continue;
         const std::string value = parser.value(check.option).toStdString();
         if (!IndexIn(check.values, value)) {
-            return Refuse(std::string(check.what) + " \"" + value + "\" is not allowed here. Allowed: " + Join(check.values) + ".");
+            return Refuse(QCoreApplication::translate("BatchCommandLine", "%1 \"%2\" is not allowed here. Allowed: %3.").arg(QCoreApplication::translate("BatchCommandLine", check.what), QString::fromStdString(value), QString::fromStdString(Join(check.values))).toStdString());
         }
         check.target = value;
     }
@@ -197,7 +201,7 @@ bool BatchCommandLine::ApplyValues(const QCommandLineParser& parser)
 bool BatchCommandLine::TakeJobs(const std::string& text)
 {
     const bool digits = !text.empty() && text.size() <= 6 && text.find_first_not_of("0123456789") == std::string::npos;
-    if (!digits) return Refuse("--jobs takes a whole number: 1 or more, or 0 for one per core.");
+    if (!digits) return Refuse(QCoreApplication::translate("BatchCommandLine", "--jobs takes a whole number: 1 or more, or 0 for one per core.").toStdString());
     request_.jobs = std::stoi(text);
     if (request_.jobs == 0) request_.jobs = std::max(1, QThread::idealThreadCount());
     return true;
@@ -209,20 +213,25 @@ bool BatchCommandLine::Refuse(std::string message)
     return false;
 }
 
+// The words are translated; the format names and values are what the
+// options take, and stay as they are.
 std::string BatchCommandLine::FormatList()
 {
-    std::string text = "Formats (index, short name, list text, what it uses):\n";
+    std::string text = QCoreApplication::translate("BatchCommandLine", "Formats (index, short name, list text, what it uses):").toStdString() + "\n";
+    const std::string amr = QCoreApplication::translate("BatchCommandLine", "AMR audio bitrate").toStdString();
+    const std::string audio = QCoreApplication::translate("BatchCommandLine", "audio bitrate").toStdString();
+    const std::string video = QCoreApplication::translate("BatchCommandLine", "video bitrate, size").toStdString();
     for (std::size_t i = 0; i < kOutputFormats.size(); ++i) {
         const OutputFormat& format = kOutputFormats[i];
-        std::string uses = format.usesVideoBitrate ? "video bitrate, size, " : "";
-        uses += format.audioList == AudioList::Amr ? "AMR audio bitrate" : "audio bitrate";
+        std::string uses = format.usesVideoBitrate ? video + ", " : "";
+        uses += format.audioList == AudioList::Amr ? amr : audio;
         text += "  " + std::to_string(i) + "  " + std::string(format.shortName) + "  " + std::string(format.listText) +
                 "  (" + uses + ")\n";
     }
-    text += "Video bitrates: " + Join(kVideoBitrates) + "\n";
-    text += "Screen sizes: " + Join(kScreenSizes) + "\n";
-    text += "Audio bitrates: " + Join(kGeneralAudioBitrates) + "\n";
-    text += "AMR audio bitrates: " + Join(kAmrAudioBitrates) + "\n";
+    text += QCoreApplication::translate("BatchCommandLine", "Video bitrates:").toStdString() + " " + Join(kVideoBitrates) + "\n";
+    text += QCoreApplication::translate("BatchCommandLine", "Screen sizes:").toStdString() + " " + Join(kScreenSizes) + "\n";
+    text += QCoreApplication::translate("BatchCommandLine", "Audio bitrates:").toStdString() + " " + Join(kGeneralAudioBitrates) + "\n";
+    text += QCoreApplication::translate("BatchCommandLine", "AMR audio bitrates:").toStdString() + " " + Join(kAmrAudioBitrates) + "\n";
     return text;
 }
 

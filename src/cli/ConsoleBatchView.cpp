@@ -1,10 +1,13 @@
 #include "ConsoleBatchView.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 
 #include "BatchDriver.h"
 #include "LineEscape.h"
+#include "MessageTexts.h"
 
 namespace tavoclip {
 namespace {
@@ -38,7 +41,7 @@ void ConsoleBatchView::Follow(const BatchDriver& driver)
 void ConsoleBatchView::ShowMessage(const std::string& text, const std::string& title, MessageIcon)
 {
     EndRedrawnLine();
-    std::fprintf(err_, "%s: %s\n", Shown(title).c_str(), Shown(text).c_str());
+    std::fprintf(err_, "%s: %s\n", Shown(MessageTexts::TranslateBytes(title)).c_str(), Shown(MessageTexts::TranslateBytes(text)).c_str());
     std::fflush(err_);
 }
 
@@ -132,7 +135,8 @@ void ConsoleBatchView::Redraw()
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
     // The files before this one are ended; this one counts by its share.
     const double whole = total_ == 0 ? 0.0 : (static_cast<double>(position_ > 0 ? position_ - 1 : 0) + share_) / static_cast<double>(total_);
-    std::fprintf(out_, "\r\x1b[K[%s] %-6s file %zu of %zu: %s%s", bar.c_str(), caption_.c_str(), position_, total_,
+    std::fprintf(out_, "\r\x1b[K[%s] %-6s %s: %s%s", bar.c_str(), qPrintable(MessageTexts::Translate(caption_)),
+                 qPrintable(QCoreApplication::translate("ConsoleBatchView", "file %1 of %2").arg(position_).arg(total_)),
                  fileName_.c_str(), TimeLeft(whole).c_str());
     std::fflush(out_);
     lineOpen_ = true;
@@ -151,8 +155,9 @@ void ConsoleBatchView::RedrawSeveral()
     const float share = total_ == 0 ? 0.0f : std::clamp(done / static_cast<float>(total_), 0.0f, 1.0f);
     const int filled = static_cast<int>(share * kBarCharacters + 0.5f);
     const std::string bar = std::string(filled, '#') + std::string(kBarCharacters - filled, '-');
-    std::fprintf(out_, "\r\x1b[K[%s] %3d%% %zu of %zu done:%s%s", bar.c_str(), static_cast<int>(share * 100 + 0.5f),
-                 converted_ + failed_, total_, files.c_str(), TimeLeft(share).c_str());
+    std::fprintf(out_, "\r\x1b[K[%s] %3d%% %s:%s%s", bar.c_str(), static_cast<int>(share * 100 + 0.5f),
+                 qPrintable(QCoreApplication::translate("ConsoleBatchView", "%1 of %2 done").arg(converted_ + failed_).arg(total_)),
+                 files.c_str(), TimeLeft(share).c_str());
     std::fflush(out_);
     lineOpen_ = true;
 }
@@ -163,8 +168,8 @@ std::string ConsoleBatchView::TimeLeft(double share)
 {
     if (total_ == 0 || position_ == 0 || (share <= 0 && caption_ == "Done.")) return {};
     estimate_.Update(secondsNow_() - startSeconds_, share);
-    const std::string text = estimate_.Text();
-    return text.empty() ? text : "  " + text;
+    const QString text = MessageTexts::TimeLeft(estimate_.MinutesLeft());
+    return text.isEmpty() ? std::string() : "  " + text.toStdString();
 }
 
 // Scripts get a name's bytes that are not UTF-8 as they are; a terminal

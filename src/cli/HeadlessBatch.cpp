@@ -191,7 +191,7 @@ int HeadlessBatch::PrintJobs(const std::vector<ConverterCommand>& commands) cons
             std::fprintf(out_, "%s\n", line.c_str());
             continue;
         }
-        std::fprintf(err_, "tavoclip-batch: left out, a name holds a line break: %s\n", EscapeForLine(line).c_str());
+        std::fprintf(err_, "tavoclip-batch: %s: %s\n", qPrintable(QCoreApplication::translate("HeadlessBatch", "left out, a name holds a line break")), EscapeForLine(line).c_str());
         status = 1;
     }
     std::fflush(out_);

@@ -4,6 +4,7 @@
 
 #include "HeadlessBatch.h"
 #include "RawText.h"
+#include "TranslationLoader.h"
 
 #include <unistd.h>
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("tavoclip-batch");
     QCoreApplication::setApplicationVersion(TAVOCLIP_VERSION);
+    tavoclip::TranslationLoader::Install(app, tavoclip::TranslationLoader::DefaultFolder());
     tavoclip::HeadlessBatch batch(stdout, stderr, isatty(fileno(stdout)) != 0);
     // From argv itself: QCoreApplication::arguments() would already have
     // replaced the bytes of a name that is not valid UTF-8.

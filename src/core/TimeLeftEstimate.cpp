@@ -17,13 +17,12 @@ double TimeLeftEstimate::SecondsLeft() const
     return elapsed_ * (1.0 - share_) / share_;
 }
 
-std::string TimeLeftEstimate::Text() const
+long TimeLeftEstimate::MinutesLeft() const
 {
     const double left = SecondsLeft();
-    if (left < 0) return {};
-    if (left < 60) return "less than a minute left";
-    const long minutes = std::lround(left / 60.0);
-    return "about " + std::to_string(minutes) + " min left";
+    if (left < 0) return -1;
+    if (left < 60) return 0;
+    return std::lround(left / 60.0);
 }
 
 }  // namespace tavoclip

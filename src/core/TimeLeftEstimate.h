@@ -19,9 +19,10 @@ public:
     void Update(double elapsedSeconds, double shareDone);
     // Seconds left, or a negative number while there is no estimate yet.
     double SecondsLeft() const;
-    // "about N min left", "less than a minute left", or empty while there
-    // is no estimate.
-    std::string Text() const;
+    // Whole minutes left, rounded; 0 under a minute, -1 while there is no
+    // estimate. The words are the window's and the terminal's to choose,
+    // in the user's language.
+    long MinutesLeft() const;
 
 private:
     double elapsed_ = 0;

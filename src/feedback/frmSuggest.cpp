@@ -26,7 +26,7 @@ QLineEdit* NewField(QWidget* parent, const QString& name, const QRect& twips, in
 }  // namespace
 
 frmSuggest::frmSuggest(FeedbackEndpoint endpoint, QWidget* parent)
-    : SkinnedDialog(QStringLiteral("FeedBack"), 4920, 2670, parent), request_(network_, std::move(endpoint))
+    : SkinnedDialog(tr("FeedBack"), 4920, 2670, parent), request_(network_, std::move(endpoint))
 {
     setObjectName(QStringLiteral("frmSuggest"));
     BuildSkin();
@@ -58,9 +58,9 @@ void frmSuggest::BuildFields()
 {
     // Created in tab order: name, e-mail, comment.
     txtName_ = NewField(this, QStringLiteral("txtName"), FromTwips(1650, 750, 2115, 315), kNameLength,
-                        QStringLiteral("Your Name"), tr("Your Name"));
+                        tr("Your Name"), tr("Your Name"));
     txtEMail_ = NewField(this, QStringLiteral("txtEMail"), FromTwips(1650, 1140, 2115, 315), kEMailLength,
-                         QStringLiteral("Email"), tr("E-mail"));
+                         tr("Email"), tr("E-mail"));
     txtComment_ = NewField(this, QStringLiteral("txtComment"), FromTwips(1650, 1530, 2835, 315), kCommentLength,
                            QString(), tr("Comment"));
     setTabOrder(txtName_, txtEMail_);
@@ -81,10 +81,10 @@ void frmSuggest::BuildFields()
 void frmSuggest::BuildButtons()
 {
     imgSend_ = AddHotSpot(QStringLiteral("imgSend"), FromTwips(2490, 2040, 870, 270),
-                          QStringLiteral("Send your feedback now"), QStringLiteral("imgSendLight"), tr("Send"));
-    imgBack_ = AddHotSpot(QStringLiteral("imgBack"), FromTwips(3690, 2040, 870, 270), QStringLiteral("back to main"),
+                          tr("Send your feedback now"), QStringLiteral("imgSendLight"), tr("Send"));
+    imgBack_ = AddHotSpot(QStringLiteral("imgBack"), FromTwips(3690, 2040, 870, 270), tr("back to main"),
                           QStringLiteral("imgBackLight"), tr("Back"));
-    imgExit_ = AddHotSpot(QStringLiteral("imgExit"), FromTwips(4495, 165, 225, 225), QStringLiteral("Exit"),
+    imgExit_ = AddHotSpot(QStringLiteral("imgExit"), FromTwips(4495, 165, 225, 225), tr("Exit"),
                           QStringLiteral("imgExitLight"), tr("Exit"));
     connect(imgSend_, &HotSpot::clicked, this, &frmSuggest::imgSend_Click);
     connect(imgBack_, &HotSpot::clicked, this, &frmSuggest::imgBack_Click);
@@ -98,12 +98,12 @@ void frmSuggest::Command1_Click()
         return;
     // Only a field with no characters at all is empty; one space is an answer.
     if (txtName_->text().isEmpty())
-        return Prompt(QStringLiteral("Your Name?"), *txtName_);
+        return Prompt(tr("Your Name?"), *txtName_);
     if (txtEMail_->text().isEmpty())
-        return Prompt(QStringLiteral("Your Email?"), *txtEMail_);
+        return Prompt(tr("Your Email?"), *txtEMail_);
     if (txtComment_->text().isEmpty())
-        return Prompt(QStringLiteral("Comment?"), *txtComment_);
-    ShowStatus(QStringLiteral("Sending..."));
+        return Prompt(tr("Comment?"), *txtComment_);
+    ShowStatus(tr("Sending..."));
     // One message per showing: a new one needs the form opened again.
     sendEnabled_ = false;
     imgSend_->setEnabled(false);
@@ -126,7 +126,7 @@ void frmSuggest::wb_DocumentComplete(bool sent)
 {
     // The request is over either way and Send stays disabled; a message the
     // server did not take is not reported as finished.
-    ShowStatus(sent ? QStringLiteral("Finished.") : QStringLiteral("Not sent."));
+    ShowStatus(sent ? tr("Finished.") : tr("Not sent."));
 }
 
 void frmSuggest::ResetHoverPictures()

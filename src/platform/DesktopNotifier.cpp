@@ -63,7 +63,7 @@ bool DesktopNotifier::Notify(const QString& summary, const QString& body, const 
         return false;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     call << QStringLiteral("Tavoclip") << 0u << QStringLiteral("tavoclip") << summary << body
-         << QStringList{kDefaultAction, QStringLiteral("Open Folder")} << QVariantMap() << -1;
+         << QStringList{kDefaultAction, tr("Open Folder")} << QVariantMap() << -1;
     // The reply carries the id the service's signals name; the window goes
     // on meanwhile.
     auto* watcher = new QDBusPendingCallWatcher(QDBusConnection(connectionName_).asyncCall(call), this);

@@ -1,5 +1,7 @@
 #include "ProgressCaptionAccessible.h"
 
+#include <QCoreApplication>
+
 #include "ProgressCaption.h"
 
 namespace tavoclip {
@@ -20,7 +22,7 @@ QString ProgressCaptionAccessible::text(QAccessible::Text t) const
 {
     const auto& caption = static_cast<const ProgressCaption&>(*widget());
     if (t == QAccessible::Name && caption.accessibleName().isEmpty())
-        return QStringLiteral("Progress");
+        return QCoreApplication::translate("ProgressCaptionAccessible", "Progress");
     if (t == QAccessible::Value)
         return caption.text();
     return QAccessibleWidget::text(t);

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
-const QString kSoundTip = QStringLiteral("MP3 Audio Bitrate");
+const char* const kSoundTip = QT_TRANSLATE_NOOP("tavoclip::frmOptions", "MP3 Audio Bitrate");
 
 struct FieldPlace {
     const char* name;
@@ -33,19 +33,19 @@ struct FieldPlace {
 
 // txtFromH, txtFromM, txtFromS, txtToH, txtToM, txtToS in twips; all 270 high.
 constexpr FieldPlace kTimeFields[6] = {
-    {"txtFromH", 1410, 1270, 285, "Start hours"},
-    {"txtFromM", 2400, 1270, 465, "Start minutes"},
-    {"txtFromS", 3450, 1270, 645, "Start seconds"},
-    {"txtToH", 1410, 1630, 285, "Length hours"},
-    {"txtToM", 2400, 1630, 465, "Length minutes"},
-    {"txtToS", 3450, 1630, 645, "Length seconds"},
+    {"txtFromH", 1410, 1270, 285, QT_TRANSLATE_NOOP("tavoclip::frmOptions", "Start hours")},
+    {"txtFromM", 2400, 1270, 465, QT_TRANSLATE_NOOP("tavoclip::frmOptions", "Start minutes")},
+    {"txtFromS", 3450, 1270, 645, QT_TRANSLATE_NOOP("tavoclip::frmOptions", "Start seconds")},
+    {"txtToH", 1410, 1630, 285, QT_TRANSLATE_NOOP("tavoclip::frmOptions", "Length hours")},
+    {"txtToM", 2400, 1630, 465, QT_TRANSLATE_NOOP("tavoclip::frmOptions", "Length minutes")},
+    {"txtToS", 3450, 1630, 645, QT_TRANSLATE_NOOP("tavoclip::frmOptions", "Length seconds")},
 };
 
 }  // namespace
 
 frmOptions::frmOptions(ConversionOptions& options, const SettingsStore& settings, MessageSink& messages,
                        QWidget* parent)
-    : SkinnedDialog(QStringLiteral("Options"), 4920, 2625, parent),
+    : SkinnedDialog(tr("Options"), 4920, 2625, parent),
       options_(options),
       settings_(settings),
       messages_(messages)
@@ -92,8 +92,8 @@ void frmOptions::BuildControls()
     cmbSR_ = new NamedComboBox(tr("Completion Sound"), this);
     cmbSR_->setObjectName(QStringLiteral("cmbSR"));
     cmbSR_->setGeometry(FromTwips(2190, 510, 2445, 300));
-    cmbSR_->addItems({QStringLiteral("ON"), QStringLiteral("OFF")});
-    cmbSR_->setToolTip(kSoundTip);
+    cmbSR_->addItems({tr("ON"), tr("OFF")});
+    cmbSR_->setToolTip(tr(kSoundTip));
     cmbSR_->setAccessibleDescription(tr("Plays a sound when a batch ends"));
 
     chkMC_ = new QCheckBox(this);
@@ -119,20 +119,20 @@ void frmOptions::BuildButtons()
     picButtonBR_ = new HotSpot(this);
     picButtonBR_->setObjectName(QStringLiteral("picButtonBR"));
     picButtonBR_->setGeometry(FromTwips(4345, 530, 285, 285));
-    picButtonBR_->setToolTip(kSoundTip);
+    picButtonBR_->setToolTip(tr(kSoundTip));
     picButtonBR_->SetRestPicture(pictures().Picture(QStringLiteral("imgButton")));
     connect(picButtonBR_, &HotSpot::hovered, this,
             [this] { picButtonBR_->SetPicture(pictures().Picture(QStringLiteral("imgButtonLight"))); });
-    picButtonBR_->setAccessibleName(QStringLiteral("Open the sound list"));
+    picButtonBR_->setAccessibleName(tr("Open the sound list"));
     picButtonBR_->setAccessibleDescription(picButtonBR_->toolTip().isEmpty() ? picButtonBR_->accessibleName()
                                                                              : picButtonBR_->toolTip());
     connect(picButtonBR_, &HotSpot::clicked, this, &frmOptions::picButtonBR_Click);
 
     imgOK_ = AddHotSpot(QStringLiteral("imgOK"), FromTwips(2490, 2040, 870, 270), QString(),
                         QStringLiteral("imgOKLight"), tr("OK"));
-    imgBack_ = AddHotSpot(QStringLiteral("imgBack"), FromTwips(3690, 2040, 870, 270), QStringLiteral("Back"),
+    imgBack_ = AddHotSpot(QStringLiteral("imgBack"), FromTwips(3690, 2040, 870, 270), tr("Back"),
                           QStringLiteral("imgBackLight"), tr("Back"));
-    imgExit_ = AddHotSpot(QStringLiteral("imgExit"), FromTwips(4480, 160, 225, 225), QStringLiteral("Exit"),
+    imgExit_ = AddHotSpot(QStringLiteral("imgExit"), FromTwips(4480, 160, 225, 225), tr("Exit"),
                           QStringLiteral("imgExitLight"), tr("Exit"));
     connect(imgOK_, &HotSpot::clicked, this, &frmOptions::imgOK_Click);
     connect(imgBack_, &HotSpot::clicked, this, &frmOptions::imgBack_Click);
@@ -193,10 +193,10 @@ void frmOptions::picButtonBR_Click()
 
 void frmOptions::imgOK_Click()
 {
-    if (!CheckBelowSixty(txtFromM(), "Minutes must less than 60") ||
-        !CheckBelowSixty(txtToM(), "Minutes must less than 60") ||
-        !CheckBelowSixty(txtFromS(), "Seconds must less than 60") ||
-        !CheckBelowSixty(txtToS(), "Seconds must less than 60"))
+    if (!CheckBelowSixty(txtFromM(), QT_TR_NOOP("Minutes must less than 60")) ||
+        !CheckBelowSixty(txtToM(), QT_TR_NOOP("Minutes must less than 60")) ||
+        !CheckBelowSixty(txtFromS(), QT_TR_NOOP("Seconds must less than 60")) ||
+        !CheckBelowSixty(txtToS(), QT_TR_NOOP("Seconds must less than 60")))
         return;
 
     const bool allZero = std::all_of(std::begin(timeFields_), std::end(timeFields_),
@@ -214,8 +214,9 @@ void frmOptions::imgOK_Click()
     // The new options apply either way; the user learns that they will not
     // survive a restart when the program folder cannot be written.
     if (!settings_.SaveOptions(options_))
-        messages_.ShowMessage("The options could not be saved to " + settings_.optionsPath().toStdString() +
-                                  ". They apply until Tavoclip ends.",
+        messages_.ShowMessage(tr("The options could not be saved to %1. They apply until Tavoclip ends.")
+                                  .arg(settings_.optionsPath())
+                                  .toStdString(),
                               "Tavoclip", MessageIcon::Exclamation);
     accept();
 }
@@ -224,7 +225,7 @@ bool frmOptions::CheckBelowSixty(QLineEdit& field, const char* message)
 {
     if (FieldNumber(field) <= 59)
         return true;
-    messages_.ShowMessage(message, "Min", MessageIcon::Exclamation);
+    messages_.ShowMessage(tr(message).toStdString(), tr("Min").toStdString(), MessageIcon::Exclamation);
     // A disabled field (cutter off) cannot take the focus; the dialog stays
     // open all the same.
     field.setFocus();

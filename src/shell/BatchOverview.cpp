@@ -12,6 +12,7 @@
 #include "BatchDriver.h"
 #include "HotSpot.h"
 #include "MainLayout.h"
+#include "MessageTexts.h"
 #include "SkinPalette.h"
 #include "SourceListModel.h"
 #include "SourceQueue.h"
@@ -71,8 +72,8 @@ void BatchOverview::BuildStopButton()
 {
     stop_ = new HotSpot(&window_);
     stop_->setObjectName(QStringLiteral("imgStop"));
-    stop_->setToolTip(QStringLiteral("Stop"));
-    stop_->setAccessibleName(QStringLiteral("Stop"));
+    stop_->setToolTip(tr("Stop"));
+    stop_->setAccessibleName(tr("Stop"));
     stop_->setCursor(Qt::PointingHandCursor);
     stop_->hide();
     connect(stop_, &HotSpot::clicked, this, [this] { Stop(); });
@@ -142,8 +143,8 @@ void BatchOverview::BatchEnded(bool stopped, std::size_t notConverted)
     toolTip_.clear();
     window_.setWindowTitle(frmMain::kTitle);
     if (stopped && stopAsked_)
-        window_.SetProgressCaption("Stopped: " + std::to_string(driver_->convertedCount()) + " converted, " +
-                                   std::to_string(notConverted) + " left.");
+        window_.SetProgressCaption(
+            tr("Stopped: %1 converted, %2 left.").arg(driver_->convertedCount()).arg(notConverted).toStdString());
     stopAsked_ = false;
 }
 
@@ -158,7 +159,7 @@ void BatchOverview::Refresh()
         return;
     const double share = share_.Share(queue_.count());
     estimate_.Update(static_cast<double>(clock_.elapsed()) / 1000.0, share);
-    const std::string left = estimate_.Text();
+    const QString left = MessageTexts::TimeLeft(estimate_.MinutesLeft());
     const QString title = TitleText(share, left);
     if (window_.windowTitle() != title)
         window_.setWindowTitle(title);
@@ -170,20 +171,20 @@ void BatchOverview::Refresh()
     window_.SetProgressCaption(std::to_string(static_cast<int>(std::floor(share * 100))) + "%");
 }
 
-QString BatchOverview::TitleText(double share, const std::string& timeLeft)
+QString BatchOverview::TitleText(double share, const QString& timeLeft)
 {
     QString title = QString::number(static_cast<int>(std::floor(share * 100))) + QStringLiteral("%");
-    if (!timeLeft.empty())
-        title += QStringLiteral(" · ") + QString::fromStdString(timeLeft);
+    if (!timeLeft.isEmpty())
+        title += QStringLiteral(" · ") + timeLeft;
     return title + QStringLiteral(" – ") + frmMain::kTitle;
 }
 
-QString BatchOverview::ToolTipText(std::size_t converted, std::size_t total, const std::string& timeLeft)
+QString BatchOverview::ToolTipText(std::size_t converted, std::size_t total, const QString& timeLeft)
 {
-    QString text = QStringLiteral("%1 of %2 files converted").arg(converted).arg(total);
-    if (!timeLeft.empty())
-        text += QStringLiteral(", ") + QString::fromStdString(timeLeft);
-    return text;
+    const int files = static_cast<int>(total);
+    if (timeLeft.isEmpty())
+        return tr("%1 of %n files converted", nullptr, files).arg(converted);
+    return tr("%1 of %n files converted, %2", nullptr, files).arg(converted).arg(timeLeft);
 }
 
 // The bar's trough: from the bar's left end to its mirror about the caption.

@@ -40,8 +40,8 @@ public:
 
     // The title and tool tip texts for a share 0..1 of the whole and the
     // time-left text (empty while unknown).
-    static QString TitleText(double share, const std::string& timeLeft);
-    static QString ToolTipText(std::size_t converted, std::size_t total, const std::string& timeLeft);
+    static QString TitleText(double share, const QString& timeLeft);
+    static QString ToolTipText(std::size_t converted, std::size_t total, const QString& timeLeft);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,6 +7,7 @@
 #include "BatchDriver.h"
 #include "HotSpot.h"
 #include "LinkLabel.h"
+#include "MessageTexts.h"
 #include "ProgressCaption.h"
 #include "ScaleFormLayout.h"
 
@@ -77,7 +78,23 @@ void MainBatchDisplay::SetBarWidth(float twips)
 
 void MainBatchDisplay::SetCaption(const std::string& caption)
 {
-    lblPB_.setText(QString::fromStdString(caption));
+    lblPB_.setText(MessageTexts::Translate(caption));
+    FitCaption();
+}
+
+void MainBatchDisplay::FitCaption()
+{
+    if (!captionPlace_.isValid())
+        captionPlace_ = lblPB_.geometry();
+    QRect place = captionPlace_;
+    const int needed = lblPB_.fontMetrics().horizontalAdvance(lblPB_.text()) + 2 * lblPB_.margin() + 2;
+    if (needed > place.width()) {
+        const int centre = place.center().x();
+        const int half = std::min((needed + 1) / 2, centre - imgPB_.x());
+        place = QRect(centre - half, place.y(), 2 * half, place.height());
+    }
+    if (lblPB_.geometry() != place)
+        lblPB_.setGeometry(place);
 }
 
 }  // namespace tavoclip

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <string>
 #include <vector>
 
@@ -35,10 +37,15 @@ public:
     // imgPB's width in twips: the full 5415 is the trough's width as laid
     // out, so the bar never runs past the trough whatever the scaling did.
     void SetBarWidth(float twips);
+    // The caption's place holds a percentage; a longer text (the stopped
+    // batch's counts, in any language) spreads over the trough about the
+    // same centre rather than being clipped, and the place comes back for
+    // a text that fits it.
     void SetCaption(const std::string& caption);
 
 private:
     void SetBatchControlsEnabled(bool enabled);
+    void FitCaption();
 
     QWidget& window_;
     double twipsPerPixel_;
@@ -47,6 +54,7 @@ private:
     QLabel& imgPB_;
     ProgressCaption& lblPB_;
     bool running_ = false;
+    QRect captionPlace_;  // lblPB's laid-out place, taken at the first caption
 };
 
 }  // namespace tavoclip

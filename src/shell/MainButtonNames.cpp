@@ -1,5 +1,7 @@
 #include "MainButtonNames.h"
 
+#include <QCoreApplication>
+
 #include "HotSpot.h"
 #include "MainLayout.h"
 
@@ -20,8 +22,20 @@ void Name(HotSpot* button, const QString& name, const QString& description)
 
 QString Text(std::string_view text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate("MainWindow", QByteArray(text.data(), static_cast<qsizetype>(text.size())).constData());
 }
+
+// The menu words and toolbar captions of the layout table, for lupdate.
+[[maybe_unused]] const char* const kLayoutTexts[] = {
+    QT_TRANSLATE_NOOP("MainWindow", "File"),
+    QT_TRANSLATE_NOOP("MainWindow", "Options"),
+    QT_TRANSLATE_NOOP("MainWindow", "About"),
+    QT_TRANSLATE_NOOP("MainWindow", "Add Files"),
+    QT_TRANSLATE_NOOP("MainWindow", "Remove"),
+    QT_TRANSLATE_NOOP("MainWindow", "Help"),
+    QT_TRANSLATE_NOOP("MainWindow", "Exit"),
+    QT_TRANSLATE_NOOP("MainWindow", "Add Folder"),
+};
 
 }  // namespace
 
@@ -30,32 +44,32 @@ void NameMainButtons(const MainHotSpots& spots, const HiddenMainButtons& hidden)
     const QString menuKeys[] = {QStringLiteral("Alt+F"), QStringLiteral("Alt+O"), QStringLiteral("Alt+A")};
     for (std::size_t i = 0; i < spots.imgMenu.size(); ++i) {
         const QString word = Text(ml::kMenuWordTexts[i]);
-        Name(spots.imgMenu[i], word, QStringLiteral("Opens the %1 menu (%2)").arg(word, menuKeys[i]));
+        Name(spots.imgMenu[i], word, QCoreApplication::translate("MainWindow", "Opens the %1 menu (%2)").arg(word, menuKeys[i]));
     }
-    const QString toolbarHints[] = {QStringLiteral("Adds video files to the list (Ctrl+O)"),
-                                    QStringLiteral("Opens the Remove menu"),
-                                    QStringLiteral("Opens the options"),
-                                    QStringLiteral("Opens the help (F1)"),
-                                    QStringLiteral("Exits the program (Ctrl+Q)"),
+    const QString toolbarHints[] = {QCoreApplication::translate("MainWindow", "Adds video files to the list (Ctrl+O)"),
+                                    QCoreApplication::translate("MainWindow", "Opens the Remove menu"),
+                                    QCoreApplication::translate("MainWindow", "Opens the options"),
+                                    QCoreApplication::translate("MainWindow", "Opens the help (F1)"),
+                                    QCoreApplication::translate("MainWindow", "Exits the program (Ctrl+Q)"),
                                     QString(),
-                                    QStringLiteral("Adds every video file of a folder and its subfolders (Ctrl+Shift+O)")};
+                                    QCoreApplication::translate("MainWindow", "Adds every video file of a folder and its subfolders (Ctrl+Shift+O)")};
     for (int index : ml::kToolbarOrder) {
         const auto slot = static_cast<std::size_t>(index);
         Name(spots.imgToolbar[slot], Text(ml::kToolbarCaptions[slot]), toolbarHints[slot]);
     }
-    Name(spots.imgHelp, QStringLiteral("Help"), QStringLiteral("Opens the help (F1)"));
-    Name(spots.imgMin, QStringLiteral("Minimize"), QString());
-    Name(spots.imgExit, QStringLiteral("Exit"), QStringLiteral("Exits the program (Ctrl+Q)"));
-    Name(spots.imgBrowse, QStringLiteral("Browse for the output folder"), QString());
-    Name(spots.imgConvert, QStringLiteral("Convert"), QStringLiteral("Converts every file in the list (Ctrl+Return)"));
+    Name(spots.imgHelp, QCoreApplication::translate("MainWindow", "Help"), QCoreApplication::translate("MainWindow", "Opens the help (F1)"));
+    Name(spots.imgMin, QCoreApplication::translate("MainWindow", "Minimize"), QString());
+    Name(spots.imgExit, QCoreApplication::translate("MainWindow", "Exit"), QCoreApplication::translate("MainWindow", "Exits the program (Ctrl+Q)"));
+    Name(spots.imgBrowse, QCoreApplication::translate("MainWindow", "Browse for the output folder"), QString());
+    Name(spots.imgConvert, QCoreApplication::translate("MainWindow", "Convert"), QCoreApplication::translate("MainWindow", "Converts every file in the list (Ctrl+Return)"));
     // The drop-down buttons' tool tips do not name their lists; the names do.
-    Name(spots.picButtonOF, QStringLiteral("Open the output format list"), QString());
-    Name(spots.picButtonBR, QStringLiteral("Open the video bitrate list"), QString());
-    Name(spots.picButtonR, QStringLiteral("Open the screen size list"), QString());
-    Name(spots.picButtonChannel, QStringLiteral("Open the audio bitrate list"), QString());
-    Name(hidden.imgAdd, QStringLiteral("Add Files"), QStringLiteral("Adds video files to the list"));
-    Name(hidden.imgRemove, QStringLiteral("Remove Selected"), QStringLiteral("Removes the selected file (Delete)"));
-    Name(hidden.imgStart, QStringLiteral("Start"), QStringLiteral("Converts every file in the list"));
+    Name(spots.picButtonOF, QCoreApplication::translate("MainWindow", "Open the output format list"), QString());
+    Name(spots.picButtonBR, QCoreApplication::translate("MainWindow", "Open the video bitrate list"), QString());
+    Name(spots.picButtonR, QCoreApplication::translate("MainWindow", "Open the screen size list"), QString());
+    Name(spots.picButtonChannel, QCoreApplication::translate("MainWindow", "Open the audio bitrate list"), QString());
+    Name(hidden.imgAdd, QCoreApplication::translate("MainWindow", "Add Files"), QCoreApplication::translate("MainWindow", "Adds video files to the list"));
+    Name(hidden.imgRemove, QCoreApplication::translate("MainWindow", "Remove Selected"), QCoreApplication::translate("MainWindow", "Removes the selected file (Delete)"));
+    Name(hidden.imgStart, QCoreApplication::translate("MainWindow", "Start"), QCoreApplication::translate("MainWindow", "Converts every file in the list"));
 }
 
 }  // namespace tavoclip

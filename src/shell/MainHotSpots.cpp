@@ -1,5 +1,6 @@
 #include "MainHotSpots.h"
 
+#include <QCoreApplication>
 #include <QColor>
 
 #include "HotSpot.h"
@@ -31,15 +32,15 @@ MainHotSpots BuildMainHotSpots(QWidget& window, const PlaceControl& place, const
         spots.imgToolbar[slot] = newSpot(QStringLiteral("imgToolbar%1").arg(index), ml::kToolbar[slot]);
     }
     spots.imgHelp = newSpot(QStringLiteral("imgHelp"), ml::kHelp);
-    spots.imgHelp->setToolTip(QStringLiteral("Help & Tutorial"));
+    spots.imgHelp->setToolTip(QCoreApplication::translate("MainWindow", "Help & Tutorial"));
     spots.imgMin = newSpot(QStringLiteral("imgMin"), ml::kMin);
-    spots.imgMin->setToolTip(QStringLiteral("Minimize Window"));
+    spots.imgMin->setToolTip(QCoreApplication::translate("MainWindow", "Minimize Window"));
     spots.imgExit = newSpot(QStringLiteral("imgExit"), ml::kExit);
-    spots.imgExit->setToolTip(QStringLiteral("Exit"));
+    spots.imgExit->setToolTip(QCoreApplication::translate("MainWindow", "Exit"));
     for (HotSpot* hand : {spots.imgHelp, spots.imgMin, spots.imgExit})
         hand->setCursor(Qt::PointingHandCursor);
     spots.imgBrowse = newSpot(QStringLiteral("imgBrowse"), ml::kBrowse);
-    spots.imgBrowse->setToolTip(QStringLiteral("Select an Output Folder"));
+    spots.imgBrowse->setToolTip(QCoreApplication::translate("MainWindow", "Select an Output Folder"));
     spots.imgConvert = newSpot(QStringLiteral("imgConvert"), ml::kConvert);
     // While a batch runs these are disabled; the veil greys them out.
     spots.imgConvert->SetDisabledVeil(QColor(246, 249, 250, 120));
@@ -56,11 +57,11 @@ MainHotSpots BuildMainHotSpots(QWidget& window, const PlaceControl& place, const
         button->SetRestPicture(pictures.Picture(QStringLiteral("imgButton")));
         return button;
     };
-    spots.picButtonOF = dropDown(QStringLiteral("picButtonOF"), ml::kDropDownOF, QStringLiteral("MP3 Audio Bitrate"));
-    spots.picButtonBR = dropDown(QStringLiteral("picButtonBR"), ml::kDropDownBR, QStringLiteral("MP3 Audio Bitrate"));
-    spots.picButtonR = dropDown(QStringLiteral("picButtonR"), ml::kDropDownR, QStringLiteral("MP3 Audio Rate"));
+    spots.picButtonOF = dropDown(QStringLiteral("picButtonOF"), ml::kDropDownOF, QCoreApplication::translate("MainWindow", "MP3 Audio Bitrate"));
+    spots.picButtonBR = dropDown(QStringLiteral("picButtonBR"), ml::kDropDownBR, QCoreApplication::translate("MainWindow", "MP3 Audio Bitrate"));
+    spots.picButtonR = dropDown(QStringLiteral("picButtonR"), ml::kDropDownR, QCoreApplication::translate("MainWindow", "MP3 Audio Rate"));
     spots.picButtonChannel = dropDown(QStringLiteral("picButtonChannel"), ml::kDropDownChannel,
-                                      QStringLiteral("MP3 Audio Channel(Stereo or Mono)"));
+                                      QCoreApplication::translate("MainWindow", "MP3 Audio Channel(Stereo or Mono)"));
     return spots;
 }
 

@@ -1,5 +1,6 @@
 #include "MainLabels.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -38,7 +39,7 @@ void BuildProgress(QWidget& window, const PlaceControl& place, MainLabels& label
     labels.lblPB->setFont(TahomaFont(7.5, true));
     labels.lblPB->setStyleSheet(QStringLiteral("color: rgb(24, 44, 52); background: transparent;"));
     labels.lblPB->setAttribute(Qt::WA_TransparentForMouseEvents);
-    labels.lblPB->setAccessibleName(QStringLiteral("Conversion progress"));
+    labels.lblPB->setAccessibleName(QCoreApplication::translate("MainWindow", "Conversion progress"));
 }
 
 // The link turns bold under the pointer; a label as narrow as its design
@@ -74,14 +75,15 @@ MainLabels BuildMainLabels(QWidget& window, const PlaceControl& place)
     webFont.setUnderline(true);
     labels.lblWeb->setFont(webFont);
 
-    labels.lblFeed = new LinkLabel(QStringLiteral("Feedback"), &window);
+    labels.lblFeed = new LinkLabel(QCoreApplication::translate("MainWindow", "Feedback"), &window);
     labels.lblFeed->setObjectName(QStringLiteral("lblFeed"));
     place(*labels.lblFeed, ml::kFeedback);
     QFont feedFont = TahomaFont(8.25);
     feedFont.setUnderline(true);
     labels.lblFeed->setFont(feedFont);
-    labels.lblFeed->setToolTip(QStringLiteral("Send us your suggestion or question"));
-    labels.lblFeed->setAccessibleDescription(QStringLiteral("Send us your suggestion or question (Ctrl+Shift+F)"));
+    labels.lblFeed->setToolTip(QCoreApplication::translate("MainWindow", "Send us your suggestion or question"));
+    labels.lblFeed->setAccessibleDescription(
+        QCoreApplication::translate("MainWindow", "Send us your suggestion or question (Ctrl+Shift+F)"));
     // Greyed while a batch runs, when it ignores the pointer.
     labels.lblFeed->setStyleSheet(QStringLiteral("QLabel { color: rgb(24, 72, 120); } QLabel:disabled { color: %1; }")
                                       .arg(skin_palette::kDisabledInk.name()));

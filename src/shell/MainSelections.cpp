@@ -1,5 +1,6 @@
 #include "MainSelections.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -51,14 +52,14 @@ MainSelections::MainSelections(QWidget& window, const PlaceControl& place) : QOb
         list->setAttribute(Qt::WA_NoMousePropagation);
         return list;
     };
-    cmbOF_ = newList(QStringLiteral("cmbOF"), QStringLiteral("Output Format"), ml::kFormatList);
+    cmbOF_ = newList(QStringLiteral("cmbOF"), QCoreApplication::translate("MainWindow", "Output Format"), ml::kFormatList);
     for (const OutputFormat& format : kOutputFormats)
         cmbOF_->addItem(QString::fromUtf8(format.listText.data(), static_cast<qsizetype>(format.listText.size())));
-    cmbBR_ = newList(QStringLiteral("cmbBR"), QStringLiteral("Video Bitrate"), ml::kVideoBitrateList);
+    cmbBR_ = newList(QStringLiteral("cmbBR"), QCoreApplication::translate("MainWindow", "Video Bitrate"), ml::kVideoBitrateList);
     FillList(*cmbBR_, kVideoBitrates);
-    cmbR_ = newList(QStringLiteral("cmbR"), QStringLiteral("Screen Size"), ml::kScreenSizeList);
+    cmbR_ = newList(QStringLiteral("cmbR"), QCoreApplication::translate("MainWindow", "Screen Size"), ml::kScreenSizeList);
     FillList(*cmbR_, kScreenSizes);
-    cmbChannel_ = newList(QStringLiteral("cmbChannel"), QStringLiteral("Audio Bitrate"), ml::kAudioBitrateList);
+    cmbChannel_ = newList(QStringLiteral("cmbChannel"), QCoreApplication::translate("MainWindow", "Audio Bitrate"), ml::kAudioBitrateList);
     RefillAudioList(AudioList::General);
     for (QComboBox* list : {cmbOF_, cmbBR_, cmbR_, cmbChannel_})
         list->setCurrentIndex(-1);
@@ -70,8 +71,8 @@ MainSelections::MainSelections(QWidget& window, const PlaceControl& place) : QOb
     txtPath_->setObjectName(QStringLiteral("txtPath"));
     place(*txtPath_, ml::kOutputFolder);
     txtPath_->setFont(TahomaFont(8.25));
-    txtPath_->setToolTip(QStringLiteral("Select a Folder to Output"));
-    txtPath_->setAccessibleName(QStringLiteral("Output Folder"));
+    txtPath_->setToolTip(QCoreApplication::translate("MainWindow", "Select a Folder to Output"));
+    txtPath_->setAccessibleName(QCoreApplication::translate("MainWindow", "Output Folder"));
     txtPath_->setAttribute(Qt::WA_NoMousePropagation);
     connect(txtPath_, &QLineEdit::textChanged, this, &MainSelections::changed);
 }

@@ -1,5 +1,7 @@
 #include "MainSkin.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -34,6 +36,27 @@ QFont UiFont(double pixelSize, bool bold = false)
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
+}
+
+// While TextsTooWide() paints, the words wider than their places; otherwise
+// null. Painting happens on the GUI thread only.
+QStringList* tooWide = nullptr;
+
+// A translated word in its fixed place on the skin. A word a little too
+// long for it is set up to a fifth smaller, in steps, so that it is never
+// clipped; past that, the translation has to be shorter.
+void DrawWord(QPainter& p, const QRectF& place, int flags, const QString& text)
+{
+    const QFont font = p.font();
+    QFont fitted = font;
+    for (int step = 1; step <= 4 && QFontMetricsF(fitted).horizontalAdvance(text) > place.width(); ++step)
+        fitted.setPixelSize(qRound(font.pixelSize() * (1.0 - 0.05 * step)));
+    p.setFont(fitted);
+    p.drawText(place, flags, text);
+    const qreal needed = QFontMetricsF(fitted).horizontalAdvance(text);
+    if (tooWide != nullptr && needed > place.width())
+        tooWide->append(QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(place.width()));
+    p.setFont(font);
 }
 
 // Drawn without antialiasing: a blended edge would leave pixels near the key
@@ -112,7 +135,8 @@ void DrawMenuWords(QPainter& p)
     p.setFont(UiFont(11.5));
     p.setPen(QColor(226, 240, 235));
     for (std::size_t i = 0; i < ml::kMenuWords.size(); ++i)
-        p.drawText(Px(ml::kMenuWords[i]), Qt::AlignCenter, QString::fromLatin1(ml::kMenuWordTexts[i]));
+        DrawWord(p, Px(ml::kMenuWords[i]), Qt::AlignCenter,
+                 QCoreApplication::translate("MainWindow", ml::kMenuWordTexts[i].data()));
 }
 
 void DrawDocument(QPainter& p, const QRectF& box)
@@ -222,7 +246,7 @@ void DrawToolbarIcon(QPainter& p, int index, const QRectF& box)
 QString ToolbarCaption(int index)
 {
     const std::string_view caption = ml::kToolbarCaptions.at(static_cast<std::size_t>(index));
-    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+    return QCoreApplication::translate("MainWindow", QByteArray(caption.data(), static_cast<qsizetype>(caption.size())).constData());
 }
 
 void DrawToolbar(QPainter& p)
@@ -235,8 +259,8 @@ void DrawToolbar(QPainter& p)
         DrawToolbarIcon(p, index, icon);
         p.setPen(kInk);
         p.setFont(UiFont(11));
-        p.drawText(QRectF(button.left(), button.top() + 32, button.width(), 16), Qt::AlignCenter,
-                   ToolbarCaption(index));
+        DrawWord(p, QRectF(button.left(), button.top() + 32, button.width(), 16), Qt::AlignCenter,
+                 ToolbarCaption(index));
     }
 }
 
@@ -251,8 +275,8 @@ void DrawCard(QPainter& p, const QRectF& card, const QString& title)
     p.drawPath(shape);
     p.setPen(kInk);
     p.setFont(UiFont(12, true));
-    p.drawText(QRectF(card.left() + 10, card.top() + 6, card.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               title);
+    DrawWord(p, QRectF(card.left() + 10, card.top() + 6, card.width() - 20, 18), Qt::AlignLeft | Qt::AlignVCenter,
+             title);
 }
 
 void DrawFieldLabel(QPainter& p, const ml::TwipsRect& field, const QString& text)
@@ -260,19 +284,19 @@ void DrawFieldLabel(QPainter& p, const ml::TwipsRect& field, const QString& text
     const QRectF below = Px(field);
     p.setPen(kSoftInk);
     p.setFont(UiFont(11, true));
-    p.drawText(QRectF(below.left() + 1, below.top() - 16, below.width(), 14), Qt::AlignLeft | Qt::AlignVCenter, text);
+    DrawWord(p, QRectF(below.left() + 1, below.top() - 16, below.width(), 14), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 void DrawPanels(QPainter& p)
 {
-    DrawCard(p, QRectF(10, 126, 470, 312), QStringLiteral("Files to convert"));
+    DrawCard(p, QRectF(10, 126, 470, 312), QCoreApplication::translate("MainWindow", "Files to convert"));
     // Tall enough to hold the Convert button and its shadow.
     DrawCard(p, QRectF(482, 126, 206, 338), QString());
-    DrawFieldLabel(p, ml::kFormatList, QStringLiteral("Output Format"));
-    DrawFieldLabel(p, ml::kVideoBitrateList, QStringLiteral("Video Bitrate"));
-    DrawFieldLabel(p, ml::kScreenSizeList, QStringLiteral("Screen Size"));
-    DrawFieldLabel(p, ml::kAudioBitrateList, QStringLiteral("Audio Bitrate"));
-    DrawFieldLabel(p, ml::kOutputFolder, QStringLiteral("Output Folder"));
+    DrawFieldLabel(p, ml::kFormatList, QCoreApplication::translate("MainWindow", "Output Format"));
+    DrawFieldLabel(p, ml::kVideoBitrateList, QCoreApplication::translate("MainWindow", "Video Bitrate"));
+    DrawFieldLabel(p, ml::kScreenSizeList, QCoreApplication::translate("MainWindow", "Screen Size"));
+    DrawFieldLabel(p, ml::kAudioBitrateList, QCoreApplication::translate("MainWindow", "Audio Bitrate"));
+    DrawFieldLabel(p, ml::kOutputFolder, QCoreApplication::translate("MainWindow", "Output Folder"));
 }
 
 void DrawBrowseButton(QPainter& p)
@@ -313,7 +337,8 @@ void DrawConvertButton(QPainter& p)
     p.fillPath(play, Qt::white);
     p.setPen(Qt::white);
     p.setFont(UiFont(22, true));
-    p.drawText(button.adjusted(70, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Convert"));
+    DrawWord(p, button.adjusted(70, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter,
+             QCoreApplication::translate("MainWindow", "Convert"));
 }
 
 void DrawProgressTrough(QPainter& p)
@@ -321,8 +346,8 @@ void DrawProgressTrough(QPainter& p)
     const QRectF bar = Px(ml::kProgressBar);
     p.setPen(kSoftInk);
     p.setFont(UiFont(11, true));
-    p.drawText(QRectF(18, bar.top() - 2, 90, bar.height() + 4), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Progress"));
+    DrawWord(p, QRectF(18, bar.top() - 2, 90, bar.height() + 4), Qt::AlignLeft | Qt::AlignVCenter,
+             QCoreApplication::translate("MainWindow", "Progress"));
     p.setPen(QPen(QColor(176, 192, 200), 1));
     p.setBrush(QColor(214, 223, 228));
     p.drawRoundedRect(bar.adjusted(-1.5, -1.5, 1.5, 1.5), 4, 4);
@@ -375,8 +400,8 @@ QPixmap MenuWordLight(std::size_t index, qreal ratio)
     p.fillRect(QRectF(4, size.height() - 2, size.width() - 8, 2), kMint);
     p.setPen(Qt::white);
     p.setFont(UiFont(11.5));
-    p.drawText(QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter,
-               QString::fromLatin1(ml::kMenuWordTexts[index]));
+    DrawWord(p, QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter,
+             QCoreApplication::translate("MainWindow", ml::kMenuWordTexts[index].data()));
     return picture;
 }
 
@@ -398,6 +423,15 @@ QImage MainSkin::Background(qreal devicePixelRatio)
     DrawProgressTrough(p);
     p.end();
     return skin;
+}
+
+QStringList MainSkin::TextsTooWide()
+{
+    QStringList found;
+    tooWide = &found;
+    Background(1.0);
+    tooWide = nullptr;
+    return found;
 }
 
 void MainSkin::AddPictures(PictureStore& store, qreal ratio)

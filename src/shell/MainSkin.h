@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QLinearGradient>
+#include <QStringList>
 
 namespace tavoclip {
 
@@ -22,6 +23,10 @@ public:
     // opacity: a veil of it over a button fades the button into the band
     // without drawing a tile of another colour around it.
     static QLinearGradient ToolbarBand(int alpha = 255);
+    // The painted words (menu, toolbar, panel titles, list labels, Convert)
+    // that are wider than their places in the current language, each with
+    // its width and its place's; empty when every word fits.
+    static QStringList TextsTooWide();
 };
 
 }  // namespace tavoclip

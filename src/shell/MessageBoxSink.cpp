@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "MessageTexts.h"
+
 namespace tavoclip {
 
 void MessageBoxSink::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon)
@@ -11,8 +13,8 @@ void MessageBoxSink::ShowMessage(const std::string& text, const std::string& tit
         shown = QMessageBox::Critical;
     else if (icon == MessageIcon::Exclamation)
         shown = QMessageBox::Warning;
-    const QString caption = title.empty() ? QStringLiteral("Tavoclip") : QString::fromStdString(title);
-    QMessageBox box(shown, caption, QString::fromStdString(text), QMessageBox::Ok, parent_);
+    const QString caption = title.empty() ? QStringLiteral("Tavoclip") : MessageTexts::Translate(title);
+    QMessageBox box(shown, caption, MessageTexts::Translate(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

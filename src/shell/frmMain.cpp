@@ -16,6 +16,7 @@
 #include <QScreen>
 
 #include "ApplyColorKey.h"
+#include "MessageTexts.h"
 #include "HotSpot.h"
 #include "KeepOnScreen.h"
 #include "LinkLabel.h"
@@ -110,7 +111,7 @@ void frmMain::BuildLists()
     LV_ = new SourceListView(this);
     Place(*LV_, ml::kList);
     LV_->setModel(model_.get());
-    LV_->setAccessibleName(QStringLiteral("Files to convert"));
+    LV_->setAccessibleName(QCoreApplication::translate("MainWindow", "Files to convert"));
     KeepPointer(*LV_);
 
     picText_ = new QWidget(this);
@@ -120,7 +121,7 @@ void frmMain::BuildLists()
     picText_->setBackgroundRole(QPalette::Base);
     // The prompt lies over the list; pointer and drops go to the list.
     picText_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblText_ = new QLabel(SourceListActions::kDropPrompt, picText_);
+    lblText_ = new QLabel(SourceListActions::tr(qPrintable(SourceListActions::kDropPrompt)), picText_);
     lblText_->setObjectName(QStringLiteral("lblText"));
     Place(*lblText_, ml::kEmptyPromptLabel);
     lblText_->setAlignment(Qt::AlignCenter);
@@ -174,7 +175,7 @@ void frmMain::Form_Load()
 
     selections_->LoadStartChoices(parts_.settings.LoadMainSettings(), DefaultOutputFolder());
 
-    lblVersion_->setText(QStringLiteral("Ver ") + parts_.version);
+    lblVersion_->setText(tr("Ver ") + parts_.version);
     lblWeb_->setText(kTitle);
     parts_.options = parts_.settings.LoadOptions();
     ScaleWindowToScreen(*this, QStringLiteral("txtPath"));
@@ -271,17 +272,18 @@ void frmMain::txtAction_Change()
 
 QString frmMain::AboutText() const
 {
-    return kTitle + QStringLiteral(" ") + parts_.version + QStringLiteral(", published by the Tavoclip project.\n") +
-           QStringLiteral("All rights reserved.\n") + kWebAddress;
+    return kTitle + QStringLiteral(" ") + parts_.version + tr(", published by the Tavoclip project.\n") +
+           tr("All rights reserved.\n") + kWebAddress;
 }
 
 void frmMain::imgHelp_Click()
 {
-    const QString help = parts_.programFolder + QStringLiteral("/help.html");
+    const QString help =
+        parts_.programFolder + tr("/help.html", "the help page's file name; a translated page help_<language>.html");
     // A missing help file shows nothing, rather than a viewer's error; a
     // desktop with no program to show it says so instead of nothing.
     if (QFileInfo(help).isFile() && !parts_.desktop.OpenUrl(QUrl::fromLocalFile(help)))
-        ShowMessage("No program to show web pages was found. The help page is " + help.toStdString() + ".",
+        ShowMessage(tr("No program to show web pages was found. The help page is %1.").arg(help).toStdString(),
                     "Tavoclip", MessageIcon::Exclamation);
     spots_.imgHelp->ClearPicture();
 }
@@ -296,7 +298,7 @@ void frmMain::imgMin_Click()
 void frmMain::lblWeb_Click()
 {
     if (!parts_.desktop.OpenUrl(QUrl(kWebAddress)))
-        ShowMessage("No program to show web pages was found. The address is " + kWebAddress.toStdString() + ".",
+        ShowMessage(tr("No program to show web pages was found. The address is %1.").arg(kWebAddress).toStdString(),
                     "Tavoclip", MessageIcon::Exclamation);
 }
 

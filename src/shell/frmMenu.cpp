@@ -15,37 +15,37 @@ frmMenu::frmMenu(QLineEdit& txtAction, std::function<void()> removeAll, QWidget*
     setObjectName(QStringLiteral("frmMenu"));
     setAttribute(Qt::WA_DontShowOnScreen);
 
-    menuFile_ = NewMenu(QStringLiteral("menuFile"), QStringLiteral("File"));
-    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFile"), QStringLiteral("Add a File(&A)"),
+    menuFile_ = NewMenu(QStringLiteral("menuFile"), tr("File"));
+    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFile"), tr("Add a File(&A)"),
                    QStringLiteral("AddaFile"));
-    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFolder"), QStringLiteral("Add a Folder(&F)"),
+    AddCommandItem(*menuFile_, QStringLiteral("menuAddaFolder"), tr("Add a Folder(&F)"),
                    QStringLiteral("menuAddaFolder"));
     menuFile_->addSeparator()->setObjectName(QStringLiteral("menuS"));
-    AddCommandItem(*menuFile_, QStringLiteral("menuExit"), QStringLiteral("Exit(&E)"), QStringLiteral("menuExit"));
+    AddCommandItem(*menuFile_, QStringLiteral("menuExit"), tr("Exit(&E)"), QStringLiteral("menuExit"));
 
-    menuOptions_ = NewMenu(QStringLiteral("menuOptions"), QStringLiteral("Options"));
-    AddCommandItem(*menuOptions_, QStringLiteral("menuOption"), QStringLiteral("Options(&O)"),
+    menuOptions_ = NewMenu(QStringLiteral("menuOptions"), tr("Options"));
+    AddCommandItem(*menuOptions_, QStringLiteral("menuOption"), tr("Options(&O)"),
                    QStringLiteral("menuOption"));
     // Checked before its word is written, so the dispatch reads the new state.
     menuKeepFolders_ = AddCommandItem(*menuOptions_, QStringLiteral("menuKeepFolders"),
-                                      QStringLiteral("Keep Folder Structure"), QStringLiteral("menuKeepFolders"));
+                                      tr("Keep Folder Structure"), QStringLiteral("menuKeepFolders"));
     menuKeepFolders_->setCheckable(true);
 
-    menuAbout_ = NewMenu(QStringLiteral("menuAbout"), QStringLiteral("About"));
-    AddCommandItem(*menuAbout_, QStringLiteral("menuHelp"), QStringLiteral("Help(&H)"), QStringLiteral("menuHelp"));
-    AddCommandItem(*menuAbout_, QStringLiteral("menuA"), QStringLiteral("About(&A)"), QStringLiteral("A"));
+    menuAbout_ = NewMenu(QStringLiteral("menuAbout"), tr("About"));
+    AddCommandItem(*menuAbout_, QStringLiteral("menuHelp"), tr("Help(&H)"), QStringLiteral("menuHelp"));
+    AddCommandItem(*menuAbout_, QStringLiteral("menuA"), tr("About(&A)"), QStringLiteral("A"));
 
-    menuRemove_ = NewMenu(QStringLiteral("menuRemove"), QStringLiteral("Remove"));
-    AddCommandItem(*menuRemove_, QStringLiteral("menuRemoveSelected"), QStringLiteral("Remove Selected"),
+    menuRemove_ = NewMenu(QStringLiteral("menuRemove"), tr("Remove"));
+    AddCommandItem(*menuRemove_, QStringLiteral("menuRemoveSelected"), tr("Remove Selected"),
                    QStringLiteral("RemoveSelected"));
-    QAction* removeAllItem = menuRemove_->addAction(QStringLiteral("Remove All"));
+    QAction* removeAllItem = menuRemove_->addAction(tr("Remove All"));
     removeAllItem->setObjectName(QStringLiteral("menuRemoveAll"));
     connect(removeAllItem, &QAction::triggered, this, [removeAll = std::move(removeAll)] { removeAll(); });
 }
 
 void frmMenu::AddFilesAtOnce(int current, const std::function<void(int)>& choose)
 {
-    QMenu* atOnce = menuOptions_->addMenu(QStringLiteral("Convert at Once"));
+    QMenu* atOnce = menuOptions_->addMenu(tr("Convert at Once"));
     atOnce->setObjectName(QStringLiteral("menuFilesAtOnce"));
     auto* group = new QActionGroup(atOnce);
     const int cores = std::max(1, QThread::idealThreadCount());
@@ -54,10 +54,10 @@ void frmMenu::AddFilesAtOnce(int current, const std::function<void(int)>& choose
         QString caption;
         QString name;
     };
-    const Choice choices[] = {{1, QStringLiteral("1 File"), QStringLiteral("menuFilesAtOnce1")},
-                              {2, QStringLiteral("2 Files"), QStringLiteral("menuFilesAtOnce2")},
-                              {4, QStringLiteral("4 Files"), QStringLiteral("menuFilesAtOnce4")},
-                              {cores, QStringLiteral("One per Core (%1)").arg(cores),
+    const Choice choices[] = {{1, tr("1 File"), QStringLiteral("menuFilesAtOnce1")},
+                              {2, tr("2 Files"), QStringLiteral("menuFilesAtOnce2")},
+                              {4, tr("4 Files"), QStringLiteral("menuFilesAtOnce4")},
+                              {cores, tr("One per Core (%1)").arg(cores),
                                QStringLiteral("menuFilesAtOnceCores")}};
     bool checked = false;
     for (const auto& [files, caption, name] : choices) {

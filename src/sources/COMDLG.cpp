@@ -1,5 +1,6 @@
 #include "COMDLG.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -75,7 +76,10 @@ QString COMDLG::ShowOpenFile(QWidget* owner, const QString& title, QString& init
 
 QString COMDLG::BrowseForFolder(QWidget* owner, const QString& startFolder)
 {
-    return dialogs_.ExistingFolder(owner, kBrowseTitle, QFileInfo(startFolder).isDir() ? startFolder : QString());
+    // kBrowseTitle's text, marked for lupdate and shown translated.
+    static const char* const title = QT_TRANSLATE_NOOP("tavoclip::COMDLG", "Please select a folder:");
+    return dialogs_.ExistingFolder(owner, QCoreApplication::translate("tavoclip::COMDLG", title),
+                                   QFileInfo(startFolder).isDir() ? startFolder : QString());
 }
 
 }  // namespace tavoclip

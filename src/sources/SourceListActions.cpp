@@ -50,6 +50,18 @@ QString Printable(const QByteArray& bytes)
     return text;
 }
 
+// The texts of the header's constants, for lupdate; they are translated
+// where they are shown, so the constants stay the English originals.
+[[maybe_unused]] const char* const kShownTexts[] = {
+    QT_TRANSLATE_NOOP("tavoclip::SourceListActions", "Drag & Drop Files Here"),
+    QT_TRANSLATE_NOOP("tavoclip::SourceListActions", "Searching Files..."),
+    QT_TRANSLATE_NOOP("tavoclip::SourceListActions", "Open Files"),
+    QT_TRANSLATE_NOOP("tavoclip::SourceListActions",
+                      "Flash Video(*.FLV)|*.flv|MPEG Video(*.MPG)|*.mpg|Windows AVI Files(*.AVI)|*.avi|"
+                      "Windows Media Video(*.WMV)|*.wmv|MPEG-4 Video(*.MP4)|*.mp4|Quick Time Files(*.MOV)|*.mov|"
+                      "Cellphone Video(*.3GP)|*.3gp|All Files(*.*)|*.*"),
+};
+
 }  // namespace
 
 SourceListActions::SourceListActions(SourceQueue& queue, EventPump& pump, COMDLG& dialogs,
@@ -82,7 +94,7 @@ void SourceListActions::imgAdd_Click()
     // itself, so its normalisation is kept.
     QString scratch;
     QString& folder = lastOpenFolder_.isEmpty() ? scratch : lastOpenFolder_;
-    const QString picked = dialogs_.ShowOpenFile(controls_.owner, kOpenFilesTitle, folder, kOpenFilesFilter);
+    const QString picked = dialogs_.ShowOpenFile(controls_.owner, tr(qPrintable(kOpenFilesTitle)), folder, tr(qPrintable(kOpenFilesFilter)));
     if (!picked.isEmpty()) {
         lastOpenFolder_ = ParsePath(picked);
         queue_.AppendSource(picked.toStdString());
@@ -100,7 +112,7 @@ void SourceListActions::AddFolder()
 void SourceListActions::ImportFolder(const QString& folder)
 {
     controls_.picText->setVisible(true);
-    controls_.lblText->setText(kSearching);
+    controls_.lblText->setText(tr(qPrintable(kSearching)));
     if (!folder.isEmpty()) {
         // Every path is collected before any is queued, so the queue grows
         // in one pass; the window's events run after each listing entry.
@@ -112,7 +124,7 @@ void SourceListActions::ImportFolder(const QString& folder)
         for (std::string& path : found)
             queue_.AppendSource(std::move(path), root);
     }
-    controls_.lblText->setText(kDropPrompt);
+    controls_.lblText->setText(tr(qPrintable(kDropPrompt)));
     queue_.UpdateEmptyPrompt();
 }
 
@@ -153,19 +165,19 @@ QStringList SourceListActions::AppendLaunchPaths(const QList<QByteArray>& paths)
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString path = decoder(bytes);
         if (decoder.hasError()) {
-            refused += Printable(bytes) + QStringLiteral(": the name is not valid UTF-8 text");
+            refused += Printable(bytes) + tr(": the name is not valid UTF-8 text");
             continue;
         }
         // A relative path would be looked up in this copy's working folder,
         // not in the sender's, and might name another file.
         if (!bytes.startsWith('/')) {
-            refused += path + QStringLiteral(": not a full path, so which file it names is not known here");
+            refused += path + tr(": not a full path, so which file it names is not known here");
             continue;
         }
         std::error_code error;
         const std::filesystem::file_status status = std::filesystem::status(bytes.toStdString(), error);
         if (!std::filesystem::exists(status)) {
-            refused += path + QStringLiteral(": no such file or folder");
+            refused += path + tr(": no such file or folder");
         } else if (std::filesystem::is_directory(status)) {
             ImportFolder(path);
         } else {
@@ -198,9 +210,9 @@ QString SourceListActions::RefusedLaunchPathsMessage(const QStringList& refused)
             --tail;
         line = line.left(head) + QStringLiteral("…") + line.right(tail);
     }
-    QString text = QStringLiteral("These were not added:\n\n") + shown.join(QLatin1Char('\n'));
+    QString text = tr("These were not added:\n\n") + shown.join(QLatin1Char('\n'));
     if (refused.size() > shown.size())
-        text += QStringLiteral("\n\nand %1 more.").arg(refused.size() - shown.size());
+        text += tr("\n\nand %n more.", nullptr, static_cast<int>(refused.size() - shown.size()));
     return text;
 }
 

@@ -59,7 +59,7 @@ QVariant SourceListModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == FileNameColumn ? QStringLiteral("FileName") : QStringLiteral("Format");
+    return section == FileNameColumn ? tr("FileName") : tr("Format");
 }
 
 void SourceListModel::SetConvertingHead(std::size_t count)

@@ -27,7 +27,7 @@ void AcceptAsCopy(QDropEvent& event)
 SourceListView::SourceListView(QWidget* parent) : QTreeView(parent)
 {
     setObjectName(QStringLiteral("LV"));
-    setToolTip(QStringLiteral("File List"));
+    setToolTip(tr("File List"));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

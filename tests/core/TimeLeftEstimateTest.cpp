@@ -10,29 +10,29 @@ namespace {
 struct EstimateRow {
     double elapsed;
     double share;
-    const char* text;
+    long minutes;
 };
 
-class TimeLeftText : public testing::TestWithParam<EstimateRow> {};
+class TimeLeftMinutes : public testing::TestWithParam<EstimateRow> {};
 
-TEST_P(TimeLeftText, CarriesThePaceSoFarOnToTheEnd)
+TEST_P(TimeLeftMinutes, CarriesThePaceSoFarOnToTheEnd)
 {
     TimeLeftEstimate estimate;
     estimate.Update(GetParam().elapsed, GetParam().share);
-    EXPECT_EQ(estimate.Text(), GetParam().text);
+    EXPECT_EQ(estimate.MinutesLeft(), GetParam().minutes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, TimeLeftText,
-                         testing::Values(EstimateRow{0, 0, ""},      // nothing known
-                                         EstimateRow{4.9, 0.5, ""},  // still warming up
-                                         EstimateRow{30, 0, ""},     // nothing done yet
-                                         EstimateRow{10, 0.5, "less than a minute left"},
-                                         EstimateRow{60, 0.5, "about 1 min left"},
-                                         EstimateRow{60, 0.2, "about 4 min left"},
-                                         EstimateRow{100, 0.4, "about 3 min left"},  // 150 s rounds up
-                                         EstimateRow{600, 1.0, "less than a minute left"},
-                                         EstimateRow{60, 1.5, "less than a minute left"},  // clamped
-                                         EstimateRow{-3, 0.5, ""}));
+INSTANTIATE_TEST_SUITE_P(Rows, TimeLeftMinutes,
+                         testing::Values(EstimateRow{0, 0, -1},      // nothing known
+                                         EstimateRow{4.9, 0.5, -1},  // still warming up
+                                         EstimateRow{30, 0, -1},     // nothing done yet
+                                         EstimateRow{10, 0.5, 0},
+                                         EstimateRow{60, 0.5, 1},
+                                         EstimateRow{60, 0.2, 4},
+                                         EstimateRow{100, 0.4, 3},  // 150 s rounds up
+                                         EstimateRow{600, 1.0, 0},
+                                         EstimateRow{60, 1.5, 0},  // clamped
+                                         EstimateRow{-3, 0.5, -1}));
 
 // One batch told as the driver tells it: file numbers start, progress and end
 // in any order across runners, and the queue holds the files in hand and

@@ -8,6 +8,7 @@
 
 #include "BatchDriver.h"
 #include "BatchOverview.h"
+#include "MessageTexts.h"
 #include "DOSOutputs.h"
 #include "FileSystemDirectoryMaker.h"
 #include "MainWindowFixture.h"
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, MainWindowOverviewTest,
 
 struct TitleRow {
     double share;
-    std::string left;
+    long minutesLeft;
     const char* title;
 };
 
@@ -116,20 +117,20 @@ class OverviewTitle : public ::testing::TestWithParam<TitleRow> {};
 
 TEST_P(OverviewTitle, ReadsThePercentageAndTheTimeLeft)
 {
-    EXPECT_EQ(BatchOverview::TitleText(GetParam().share, GetParam().left).toStdString(), GetParam().title);
+    EXPECT_EQ(BatchOverview::TitleText(GetParam().share, MessageTexts::TimeLeft(GetParam().minutesLeft)).toStdString(), GetParam().title);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, OverviewTitle,
-                         ::testing::Values(TitleRow{0, "", "0% – Tavoclip"},
-                                           TitleRow{0.379, "about 2 min left", "37% · about 2 min left – Tavoclip"},
-                                           TitleRow{0.999, "less than a minute left",
+                         ::testing::Values(TitleRow{0, -1, "0% – Tavoclip"},
+                                           TitleRow{0.379, 2, "37% · about 2 min left – Tavoclip"},
+                                           TitleRow{0.999, 0,
                                                     "99% · less than a minute left – Tavoclip"}));
 
 TEST(OverviewToolTip, CountsTheFilesConverted)
 {
-    EXPECT_EQ(BatchOverview::ToolTipText(3, 8, "about 2 min left").toStdString(),
+    EXPECT_EQ(BatchOverview::ToolTipText(3, 8, MessageTexts::TimeLeft(2)).toStdString(),
               "3 of 8 files converted, about 2 min left");
-    EXPECT_EQ(BatchOverview::ToolTipText(0, 1, "").toStdString(), "0 of 1 files converted");
+    EXPECT_EQ(BatchOverview::ToolTipText(0, 1, QString()).toStdString(), "0 of 1 files converted");
 }
 
 }  // namespace
