@@ -120,10 +120,6 @@
         <translation>Audio-Bitrate</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>Video-Bitrate, Größe</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>Video-Bitraten:</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>AMR-Audio-Bitraten:</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>Video-Bitrate, Größe, AMR-Audio-Bitrate</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>Video-Bitrate, Größe, Audio-Bitrate</translation>
     </message>
 </context>
 <context>

@@ -120,10 +120,6 @@
         <translation>tasa de bits de audio</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>tasa de bits de vídeo, tamaño</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>Tasas de bits de vídeo:</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>Tasas de bits de audio AMR:</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>tasa de bits de vídeo, tamaño, tasa de bits de audio AMR</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>tasa de bits de vídeo, tamaño, tasa de bits de audio</translation>
     </message>
 </context>
 <context>

@@ -120,10 +120,6 @@
         <translation>débit audio</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>débit vidéo, taille</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>Débits vidéo :</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>Débits audio AMR :</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>débit vidéo, taille, débit audio AMR</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>débit vidéo, taille, débit audio</translation>
     </message>
 </context>
 <context>

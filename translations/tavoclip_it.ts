@@ -120,10 +120,6 @@
         <translation>bitrate audio</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>bitrate video, dimensioni</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>Bitrate video:</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>Bitrate audio AMR:</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>bitrate video, dimensioni, bitrate audio AMR</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>bitrate video, dimensioni, bitrate audio</translation>
     </message>
 </context>
 <context>

@@ -120,10 +120,6 @@
         <translation>音声ビットレート</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>映像ビットレート、サイズ</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>映像ビットレート:</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>AMR 音声ビットレート:</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>映像ビットレート、サイズ、AMR 音声ビットレート</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>映像ビットレート、サイズ、音声ビットレート</translation>
     </message>
 </context>
 <context>

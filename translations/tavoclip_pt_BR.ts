@@ -120,10 +120,6 @@
         <translation>taxa de bits de áudio</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>taxa de bits de vídeo, tamanho</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>Taxas de bits de vídeo:</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>Taxas de bits de áudio AMR:</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>taxa de bits de vídeo, tamanho, taxa de bits de áudio AMR</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>taxa de bits de vídeo, tamanho, taxa de bits de áudio</translation>
     </message>
 </context>
 <context>

@@ -120,10 +120,6 @@
         <translation>битрейт звука</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>битрейт видео, размер</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>Битрейты видео:</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>Битрейты звука AMR:</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>битрейт видео, размер, битрейт звука AMR</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>битрейт видео, размер, битрейт звука</translation>
     </message>
 </context>
 <context>

@@ -120,10 +120,6 @@
         <translation>音频码率</translation>
     </message>
     <message>
-        <source>video bitrate, size</source>
-        <translation>视频码率、尺寸</translation>
-    </message>
-    <message>
         <source>Video bitrates:</source>
         <translation>视频码率：</translation>
     </message>
@@ -138,6 +134,14 @@
     <message>
         <source>AMR audio bitrates:</source>
         <translation>AMR 音频码率：</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, AMR audio bitrate</source>
+        <translation>视频码率、尺寸、AMR 音频码率</translation>
+    </message>
+    <message>
+        <source>video bitrate, size, audio bitrate</source>
+        <translation>视频码率、尺寸、音频码率</translation>
     </message>
 </context>
 <context>

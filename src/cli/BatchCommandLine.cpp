@@ -213,25 +213,47 @@ bool BatchCommandLine::Refuse(std::string message)
     return false;
 }
 
+namespace {
+
+// What a format uses, in the user's language.
+std::string FormatUses(const OutputFormat& format)
+{
+    const bool amr = format.audioList == AudioList::Amr;
+    QString uses;
+    if (format.usesVideoBitrate)
+        uses = amr ? QCoreApplication::translate("BatchCommandLine", "video bitrate, size, AMR audio bitrate")
+                   : QCoreApplication::translate("BatchCommandLine", "video bitrate, size, audio bitrate");
+    else
+        uses = amr ? QCoreApplication::translate("BatchCommandLine", "AMR audio bitrate")
+                   : QCoreApplication::translate("BatchCommandLine", "audio bitrate");
+    return uses.toStdString();
+}
+
+// A heading of the list and the values it names.
+std::string ValuesLine(const QString& heading, const std::string& values)
+{
+    return heading.toStdString() + " " + values + "\n";
+}
+
+}  // namespace
+
 // The words are translated; the format names and values are what the
 // options take, and stay as they are.
 std::string BatchCommandLine::FormatList()
 {
-    std::string text = QCoreApplication::translate("BatchCommandLine", "Formats (index, short name, list text, what it uses):").toStdString() + "\n";
-    const std::string amr = QCoreApplication::translate("BatchCommandLine", "AMR audio bitrate").toStdString();
-    const std::string audio = QCoreApplication::translate("BatchCommandLine", "audio bitrate").toStdString();
-    const std::string video = QCoreApplication::translate("BatchCommandLine", "video bitrate, size").toStdString();
+    std::string text =
+        QCoreApplication::translate("BatchCommandLine", "Formats (index, short name, list text, what it uses):")
+            .toStdString() +
+        "\n";
     for (std::size_t i = 0; i < kOutputFormats.size(); ++i) {
         const OutputFormat& format = kOutputFormats[i];
-        std::string uses = format.usesVideoBitrate ? video + ", " : "";
-        uses += format.audioList == AudioList::Amr ? amr : audio;
         text += "  " + std::to_string(i) + "  " + std::string(format.shortName) + "  " + std::string(format.listText) +
-                "  (" + uses + ")\n";
+                "  (" + FormatUses(format) + ")\n";
     }
-    text += QCoreApplication::translate("BatchCommandLine", "Video bitrates:").toStdString() + " " + Join(kVideoBitrates) + "\n";
-    text += QCoreApplication::translate("BatchCommandLine", "Screen sizes:").toStdString() + " " + Join(kScreenSizes) + "\n";
-    text += QCoreApplication::translate("BatchCommandLine", "Audio bitrates:").toStdString() + " " + Join(kGeneralAudioBitrates) + "\n";
-    text += QCoreApplication::translate("BatchCommandLine", "AMR audio bitrates:").toStdString() + " " + Join(kAmrAudioBitrates) + "\n";
+    text += ValuesLine(QCoreApplication::translate("BatchCommandLine", "Video bitrates:"), Join(kVideoBitrates));
+    text += ValuesLine(QCoreApplication::translate("BatchCommandLine", "Screen sizes:"), Join(kScreenSizes));
+    text += ValuesLine(QCoreApplication::translate("BatchCommandLine", "Audio bitrates:"), Join(kGeneralAudioBitrates));
+    text += ValuesLine(QCoreApplication::translate("BatchCommandLine", "AMR audio bitrates:"), Join(kAmrAudioBitrates));
     return text;
 }
 
