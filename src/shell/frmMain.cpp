@@ -278,8 +278,11 @@ QString frmMain::AboutText() const
 
 void frmMain::imgHelp_Click()
 {
-    const QString help =
+    QString help =
         parts_.programFolder + tr("/help.html", "the help page's file name; a translated page help_<language>.html");
+    // A language whose page is missing gets the English guide.
+    if (!QFileInfo(help).isFile())
+        help = parts_.programFolder + QStringLiteral("/help.html");
     // A missing help file shows nothing, rather than a viewer's error; a
     // desktop with no program to show it says so instead of nothing.
     if (QFileInfo(help).isFile() && !parts_.desktop.OpenUrl(QUrl::fromLocalFile(help)))

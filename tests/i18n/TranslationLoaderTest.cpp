@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "MainWindowFixture.h"
 #include "MessageTexts.h"
 #include "TranslationLoader.h"
 
@@ -60,6 +61,25 @@ TEST(MessageTexts, TranslateKnownHeadingsAndKeepTheRestsBytes)
     EXPECT_EQ(MessageTexts::TranslateBytes(failures), "Diese Dateien wurden nicht umgewandelt:" + reasons);
     EXPECT_EQ(MessageTexts::TranslateBytes("Please add a file"), "Bitte fügen Sie eine Datei hinzu");
     QCoreApplication::removeTranslator(&german);
+}
+
+// Help opens the language's page, and the English guide when that page is
+// missing.
+using HelpPage = testing::MainWindowTest;
+
+TEST_F(HelpPage, OpensTheLanguagesPageOrTheEnglishGuide)
+{
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral("tavoclip_de"), TAVOCLIP_TRANSLATIONS_DIR));
+    QCoreApplication::installTranslator(&german);
+    WriteProgramFile("help.html", "<html></html>");
+    Click(Spot("imgHelp"));
+    WriteProgramFile("help_de.html", "<html></html>");
+    Click(Spot("imgHelp"));
+    QCoreApplication::removeTranslator(&german);
+    ASSERT_EQ(desktop.opened.size(), 2u);
+    EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(folder.path() + "/help.html"));
+    EXPECT_EQ(desktop.opened[1], QUrl::fromLocalFile(folder.path() + "/help_de.html"));
 }
 
 }  // namespace
