@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include "PseudoTranslator.h"
+
 namespace tavoclip {
 namespace {
 
@@ -67,6 +69,10 @@ QString TranslationLoader::Install(QCoreApplication& application, const QString&
     for (const QString& name : requested) {
         if (IsEnglish(name))
             return {};
+        if (name == QLatin1String("pseudo")) {
+            QCoreApplication::installTranslator(new PseudoTranslator(&application));
+            return name;
+        }
         const QLocale locale(name);
         if (locale.language() == QLocale::C || !InstallOne(application, locale, QStringLiteral("tavoclip"), folder))
             continue;

@@ -24,6 +24,7 @@ public:
 
     // Installs the translators for the first requested language that has our
     // translation; an English one, or none found, keeps the source texts.
+    // "pseudo" is the pseudo-locale, for seeing where longer texts go.
     // Returns the language loaded, or an empty string.
     static QString Install(QCoreApplication& application, const QString& folder);
 

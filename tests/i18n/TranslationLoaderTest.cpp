@@ -9,6 +9,7 @@
 
 #include "MainWindowFixture.h"
 #include "MessageTexts.h"
+#include "PseudoTranslator.h"
 #include "TranslationLoader.h"
 
 namespace tavoclip {
@@ -45,6 +46,22 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"LANGUAGE", "ru:zh_CN::en"}, {"LANG", "de_DE.ISO-8859-15@euro"}},
                      {"ru", "zh_CN", "en", "de_DE"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// LANG=pseudo shows the program in the pseudo-locale; English keeps the
+// source texts.
+TEST(TranslationLoader, InstallsThePseudoLocaleByName)
+{
+    const QByteArray saved = qgetenv("LANG");
+    qputenv("LANG", "pseudo");
+    EXPECT_EQ(TranslationLoader::Install(*QCoreApplication::instance(), TAVOCLIP_TRANSLATIONS_DIR), "pseudo");
+    EXPECT_EQ(QCoreApplication::translate("MainWindow", "Convert"), PseudoTranslator::Stretch("Convert"));
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+        delete translator;  // uninstalls it
+    qputenv("LANG", "en_GB.UTF-8");
+    EXPECT_EQ(TranslationLoader::Install(*QCoreApplication::instance(), TAVOCLIP_TRANSLATIONS_DIR), "");
+    EXPECT_EQ(QCoreApplication::translate("MainWindow", "Convert"), "Convert");
+    qputenv("LANG", saved);
+}
 
 // English stays byte for byte; in German a known heading is translated and
 // the rest, a file name that is not UTF-8 included, keeps its bytes.

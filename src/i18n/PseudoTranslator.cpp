@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace tavoclip::testing {
+namespace tavoclip {
 namespace {
 
 QChar Accented(QChar c)
@@ -34,4 +34,4 @@ QString PseudoTranslator::translate(const char*, const char* sourceText, const c
     return Stretch(QString::fromUtf8(sourceText));
 }
 
-}  // namespace tavoclip::testing
+}  // namespace tavoclip
