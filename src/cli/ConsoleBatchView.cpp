@@ -166,7 +166,7 @@ void ConsoleBatchView::RedrawSeveral()
 // over ("Done." shows with an empty bar).
 std::string ConsoleBatchView::TimeLeft(double share)
 {
-    if (total_ == 0 || position_ == 0 || (share <= 0 && caption_ == "Done.")) return {};
+    if (total_ == 0 || position_ == 0 || caption_ == "Done.") return {};
     estimate_.Update(secondsNow_() - startSeconds_, share);
     const QString text = MessageTexts::TimeLeft(estimate_.MinutesLeft());
     return text.isEmpty() ? std::string() : "  " + text.toStdString();

@@ -138,6 +138,11 @@ TEST_F(ConsoleBatchViewTest, TimeLeftShowsOnTheTerminalLineOnly)
                            Contents(out_).find("a.flv  about 3 min left", before) != std::string::npos;
         EXPECT_EQ(shown, row.terminal) << row.several << Contents(out_).substr(before);
         view.FileEnded({"/in/a.flv", "/out/a.mp4", true, {}});
+        view.FileStarted(2, 2, "/in/b.flv");
+        view.FileEnded({"/in/b.flv", "/out/b.mp4", true, {}});
+        const std::size_t beforeDone = Contents(out_).size();
+        view.ProgressCleared("Done.");
+        EXPECT_EQ(Contents(out_).find("left", beforeDone), std::string::npos) << "shown once the batch is over";
         view.Summary(false, 0);
     }
 }
