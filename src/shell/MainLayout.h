@@ -54,10 +54,9 @@ inline constexpr TwipsRect kHelp{9520, 120, 225, 225};
 inline constexpr TwipsRect kMin{9775, 135, 210, 210};
 inline constexpr TwipsRect kExit{10075, 150, 225, 225};
 inline constexpr TwipsRect kList{255, 2400, 6825, 4110};
-// Wider than the words need in English, around the same centre, so that a
-// longer language's prompt fits on one line.
-inline constexpr TwipsRect kEmptyPrompt{1155, 3960, 5055, 315};
-inline constexpr TwipsRect kEmptyPromptLabel{180, 60, 4695, 210};
+// A longer language's prompt widens both about their centre (frmMain).
+inline constexpr TwipsRect kEmptyPrompt{2460, 3960, 2445, 315};
+inline constexpr TwipsRect kEmptyPromptLabel{180, 60, 2085, 210};
 inline constexpr TwipsRect kFormatList{7320, 2370, 2835, 330};
 inline constexpr TwipsRect kVideoBitrateList{7320, 3000, 2835, 330};
 inline constexpr TwipsRect kScreenSizeList{7320, 3660, 2835, 330};

@@ -128,11 +128,28 @@ void frmMain::BuildLists()
     lblText_->setFont(TahomaFont(9, true));
     lblText_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
     connect(model_.get(), &SourceListModel::emptyPromptUpdated, picText_, &QWidget::setVisible);
+    FitEmptyPrompt();
 
     selections_ = new MainSelections(*this, [this](QWidget& control, const ml::TwipsRect& rect) {
         Place(control, rect);
     });
     connect(selections_, &MainSelections::changed, this, &frmMain::batchSettingsChanged);
+}
+
+// The prompt's place holds the English words. A longer language's prompt,
+// or its "Searching Files...", gets a strip as wide as it needs, about the
+// same centre and within the list, rather than being clipped.
+void frmMain::FitEmptyPrompt()
+{
+    int needed = 0;
+    for (const QString& text : {SourceListActions::kDropPrompt, SourceListActions::kSearching})
+        needed = std::max(needed, lblText_->fontMetrics().horizontalAdvance(SourceListActions::tr(qPrintable(text))));
+    const int extra = needed + 4 - lblText_->width();
+    if (extra <= 0)
+        return;
+    const int grow = std::min(extra + extra % 2, LV_->width() - picText_->width());
+    picText_->setGeometry(picText_->geometry().adjusted(-grow / 2, 0, grow - grow / 2, 0));
+    lblText_->resize(lblText_->width() + grow, lblText_->height());
 }
 
 void frmMain::BuildHotSpots()

@@ -130,6 +130,7 @@ private:
     void BuildControls();
     void BuildLists();
     void BuildHotSpots();
+    void FitEmptyPrompt();
     void BuildLabels();
     void Place(QWidget& control, const main_layout::TwipsRect& rect) const;
     int TwipsToPixels(double twips) const;
