@@ -20,11 +20,6 @@ void Name(HotSpot* button, const QString& name, const QString& description)
     button->setAccessibleDescription(button->toolTip().isEmpty() ? description : button->toolTip());
 }
 
-QString Text(std::string_view text)
-{
-    return QCoreApplication::translate("MainWindow", QByteArray(text.data(), static_cast<qsizetype>(text.size())).constData());
-}
-
 // The menu words and toolbar captions of the layout table, for lupdate.
 [[maybe_unused]] const char* const kLayoutTexts[] = {
     QT_TRANSLATE_NOOP("MainWindow", "File"),
@@ -39,11 +34,16 @@ QString Text(std::string_view text)
 
 }  // namespace
 
+QString LayoutText(std::string_view text)
+{
+    return QCoreApplication::translate("MainWindow", QByteArray(text.data(), static_cast<qsizetype>(text.size())).constData());
+}
+
 void NameMainButtons(const MainHotSpots& spots, const HiddenMainButtons& hidden)
 {
     const QString menuKeys[] = {QStringLiteral("Alt+F"), QStringLiteral("Alt+O"), QStringLiteral("Alt+A")};
     for (std::size_t i = 0; i < spots.imgMenu.size(); ++i) {
-        const QString word = Text(ml::kMenuWordTexts[i]);
+        const QString word = LayoutText(ml::kMenuWordTexts[i]);
         Name(spots.imgMenu[i], word, QCoreApplication::translate("MainWindow", "Opens the %1 menu (%2)").arg(word, menuKeys[i]));
     }
     const QString toolbarHints[] = {QCoreApplication::translate("MainWindow", "Adds video files to the list (Ctrl+O)"),
@@ -55,7 +55,7 @@ void NameMainButtons(const MainHotSpots& spots, const HiddenMainButtons& hidden)
                                     QCoreApplication::translate("MainWindow", "Adds every video file of a folder and its subfolders (Ctrl+Shift+O)")};
     for (int index : ml::kToolbarOrder) {
         const auto slot = static_cast<std::size_t>(index);
-        Name(spots.imgToolbar[slot], Text(ml::kToolbarCaptions[slot]), toolbarHints[slot]);
+        Name(spots.imgToolbar[slot], LayoutText(ml::kToolbarCaptions[slot]), toolbarHints[slot]);
     }
     Name(spots.imgHelp, QCoreApplication::translate("MainWindow", "Help"), QCoreApplication::translate("MainWindow", "Opens the help (F1)"));
     Name(spots.imgMin, QCoreApplication::translate("MainWindow", "Minimize"), QString());

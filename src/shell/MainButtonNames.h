@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <string_view>
+
 #include "HoverPictures.h"
 
 namespace tavoclip {
@@ -15,5 +19,9 @@ struct HiddenMainButtons {
     HotSpot* imgStart = nullptr;
 };
 void NameMainButtons(const MainHotSpots& spots, const HiddenMainButtons& hidden);
+
+// A menu word or toolbar caption of the layout table, in the user's
+// language: what the skin paints and what a screen reader announces.
+QString LayoutText(std::string_view text);
 
 }  // namespace tavoclip

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "MainButtonNames.h"
 #include "MainLayout.h"
 #include "PictureStore.h"
 #include "SkinCanvas.h"
@@ -136,7 +137,7 @@ void DrawMenuWords(QPainter& p)
     p.setPen(QColor(226, 240, 235));
     for (std::size_t i = 0; i < ml::kMenuWords.size(); ++i)
         DrawWord(p, Px(ml::kMenuWords[i]), Qt::AlignCenter,
-                 QCoreApplication::translate("MainWindow", ml::kMenuWordTexts[i].data()));
+                 LayoutText(ml::kMenuWordTexts[i]));
 }
 
 void DrawDocument(QPainter& p, const QRectF& box)
@@ -243,12 +244,6 @@ void DrawToolbarIcon(QPainter& p, int index, const QRectF& box)
     }
 }
 
-QString ToolbarCaption(int index)
-{
-    const std::string_view caption = ml::kToolbarCaptions.at(static_cast<std::size_t>(index));
-    return QCoreApplication::translate("MainWindow", QByteArray(caption.data(), static_cast<qsizetype>(caption.size())).constData());
-}
-
 void DrawToolbar(QPainter& p)
 {
     p.fillRect(QRectF(0, 52, ml::kSkinWidthPixels, 62), MainSkin::ToolbarBand());
@@ -260,7 +255,7 @@ void DrawToolbar(QPainter& p)
         p.setPen(kInk);
         p.setFont(UiFont(11));
         DrawWord(p, QRectF(button.left(), button.top() + 32, button.width(), 16), Qt::AlignCenter,
-                 ToolbarCaption(index));
+                 LayoutText(ml::kToolbarCaptions.at(static_cast<std::size_t>(index))));
     }
 }
 
@@ -401,7 +396,7 @@ QPixmap MenuWordLight(std::size_t index, qreal ratio)
     p.setPen(Qt::white);
     p.setFont(UiFont(11.5));
     DrawWord(p, QRectF(0, 0, size.width(), size.height()), Qt::AlignCenter,
-             QCoreApplication::translate("MainWindow", ml::kMenuWordTexts[index].data()));
+             LayoutText(ml::kMenuWordTexts[index]));
     return picture;
 }
 
